@@ -1,0 +1,13 @@
+# Copies data/ and the help text beside the program, leaving every file that is already there alone.
+file(GLOB_RECURSE shipped RELATIVE ${SOURCE_DIR}/data ${SOURCE_DIR}/data/*)
+foreach(relative ${shipped})
+  if(NOT EXISTS ${TARGET_DIR}/data/${relative})
+    get_filename_component(folder ${TARGET_DIR}/data/${relative} DIRECTORY)
+    file(MAKE_DIRECTORY ${folder})
+    file(COPY_FILE ${SOURCE_DIR}/data/${relative} ${TARGET_DIR}/data/${relative})
+  endif()
+endforeach()
+set(help_text "作品について.txt")
+if(EXISTS ${SOURCE_DIR}/${help_text} AND NOT EXISTS ${TARGET_DIR}/${help_text})
+  file(COPY_FILE ${SOURCE_DIR}/${help_text} ${TARGET_DIR}/${help_text})
+endif()

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class Chance;
+class Desktop;
+class Dialogs;
+
+// What the main window needs from outside: its program folder and the services that tests
+// replace (dialogs, chance and clock, the desktop's open action).
+struct Form1Services
+{
+    QString appDir;                                  // with a trailing "/"
+    Dialogs *dialogs = nullptr;
+    Chance *chance = nullptr;
+    Desktop *desktop = nullptr;
+    QString windowsFolder = QStringLiteral("/var/lib"); // holds the shared library PetaraData
+    double pixelsPerInch = 0;                        // 0: the window's own
+    bool music = true;                               // false: no tune is ever opened
+};

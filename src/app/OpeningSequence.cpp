@@ -1,0 +1,77 @@
+#include "app/OpeningSequence.h"
+
+#include "app/Form1Widgets.h"
+#include "app/GuidanceTexts.h"
+#include "library/FaceLibrary.h"
+#include "library/FacePaths.h"
+#include "library/FacePictureLoader.h"
+#include "platform/CaptionLabel.h"
+#include "platform/Chance.h"
+#include "platform/CommandButton.h"
+#include "platform/PictureBox.h"
+
+OpeningSequence::OpeningSequence(Form1Widgets &widgets, FaceLibrary &library, Chance &chance)
+    : w(widgets), m_library(library), m_chance(chance)
+{
+}
+
+void OpeningSequence::prepare()
+{
+    const int face = m_library.CurrentFace;
+    for (int k = 1; k <= 4; ++k)
+        FacePictureLoader::loadPart(*w.partImage(k), FacePaths::facePicture(m_library.AppDir, face, k),
+                                    m_library.DpiScale);
+    FacePictureLoader::loadWhole(*w.Image1, FacePaths::facePicture(m_library.AppDir, face, 5));
+    w.Label2->setCaption(Guidance::Loading);
+    OpeningStep = 0;
+}
+
+void OpeningSequence::tick()
+{
+    if (!isRunning())
+        return;
+    ++OpeningStep;
+    switch (OpeningStep) {
+    case 1:
+        if (m_startMusic)
+            m_startMusic();
+        w.Label2->setCaption(QString());
+        w.Label2->hide();
+        break;
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+        throwPart(OpeningStep - 1);
+        break;
+    case 7:
+        showOpeningScreen();
+        break;
+    default:
+        break;
+    }
+}
+
+void OpeningSequence::throwPart(int k)
+{
+    // Each part lands within 50 pixels before and 49 after its right place on each axis.
+    m_chance.reseed();
+    const TFaceData &face = m_library.current();
+    PictureBox *part = w.partImage(k);
+    const int left = m_chance.below(100) + face.partX(k) + w.Image1->x() - 50;
+    part->move(left, part->y());
+    const int top = m_chance.below(100) + face.partY(k) + w.Image1->y() - 50;
+    part->move(part->x(), top);
+}
+
+void OpeningSequence::showOpeningScreen()
+{
+    w.Image1->show();
+    w.BtnSentaku->show();
+    w.BtnStart->show();
+    w.BtnRenshu->show();
+    w.ImageTitle->show();
+    w.ImageRogo->show();
+    w.Label1->setCaption(Guidance::Opening);
+    w.Label1->show();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <functional>
+
+struct FaceLibrary;
+struct Form1Widgets;
+class Chance;
+
+// The title screen that builds itself over the first eight ticks of Timer1: the music starts,
+// the four parts are thrown near their places one by one, then the outline, the buttons and
+// the pictures appear.
+class OpeningSequence
+{
+public:
+    OpeningSequence(Form1Widgets &widgets, FaceLibrary &library, Chance &chance);
+
+    // The first step's music start; it may throw, which skips the rest of that step.
+    void setMusicStart(std::function<void()> startMusic) { m_startMusic = std::move(startMusic); }
+
+    // Loads the opening face's parts and outline, shows "データロード中．．．" and arms the
+    // steps. Throws AppError when a picture cannot be read.
+    void prepare();
+
+    bool isRunning() const { return OpeningStep <= 7; }
+    // Runs the next step; called on each tick while the sequence runs.
+    void tick();
+
+    int OpeningStep = 8;
+
+private:
+    void throwPart(int k);
+    void showOpeningScreen();
+
+    Form1Widgets &w;
+    FaceLibrary &m_library;
+    Chance &m_chance;
+    std::function<void()> m_startMusic;
+};

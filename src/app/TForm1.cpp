@@ -1,0 +1,132 @@
+#include "app/TForm1.h"
+
+#include "about/TForm2.h"
+#include "app/ArtResources.h"
+#include "app/Form1Builder.h"
+#include "app/OpeningSequence.h"
+#include "library/FacePaths.h"
+#include "library/LibraryIndex.h"
+#include "platform/AppError.h"
+#include "platform/CaptionLabel.h"
+#include "platform/Chance.h"
+#include "platform/CursorFile.h"
+#include "platform/DpiScale.h"
+#include "platform/HandlerBoundary.h"
+#include "platform/ProfileFile.h"
+#include "platform/WindowPlacement.h"
+
+#include <QComboBox>
+#include <QTimer>
+
+TForm1::TForm1(const Form1Services &services, QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_services(services)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("ペタラ　３"));
+    loadArtResources();
+    w = buildForm1(this);
+    m_library.AppDir = services.appDir;
+    m_opening = std::make_unique<OpeningSequence>(w, m_library, *m_services.chance);
+    // The About box is made at start and stays hidden until asked for.
+    m_form2 = std::make_unique<TForm2>(this);
+    connectHandlers();
+    setFixedSize(sizeHint());
+    centreOnScreen(this);
+}
+
+TForm1::~TForm1() = default;
+
+int TForm1::openingStep() const
+{
+    return m_opening->OpeningStep;
+}
+
+QCursor TForm1::transparentCursor() const
+{
+    return m_transparentCursor.value_or(QCursor(Qt::ArrowCursor));
+}
+
+bool TForm1::guarded(const std::function<void()> &handler)
+{
+    return runHandler(*m_services.dialogs, handler);
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    QMainWindow::closeEvent(event);
+}
+
+void TForm1::FormShow()
+{
+    guarded([this] { startUp(); });
+}
+
+void TForm1::startUp()
+{
+    m_transparentCursor = CursorFile::load(FacePaths::cursorFile(m_library.AppDir));
+    m_modes = ModeFlags();
+    loadLibrary();
+    chooseOpeningFace();
+    m_opening->prepare();
+    w.Timer1->start();
+}
+
+void TForm1::loadLibrary()
+{
+    const double dpi = m_services.pixelsPerInch > 0 ? m_services.pixelsPerInch : logicalDpiX();
+    m_library.DpiScale = Dpi::scaleFor(dpi);
+    LibraryIndex index = loadLibraryIndex(m_library.AppDir, m_library.DpiScale);
+    m_library.Faces = std::move(index.Faces);
+    m_library.FaceCount = m_library.Faces.size();
+    m_library.TitleFaceIndex = index.TitleFaceIndex;
+    m_music.BgmOn = index.BgmOn;
+    m_music.MusicFileName = index.MusicFileName;
+    w.ComboBox1->clear();
+    for (const TFaceData &face : std::as_const(m_library.Faces))
+        w.ComboBox1->addItem(face.Name);
+    w.ComboBox1->setCurrentIndex(-1);
+}
+
+void TForm1::chooseOpeningFace()
+{
+    // With no face at all there is nothing to open with; never read a face that is not there.
+    if (m_library.FaceCount == 0)
+        throw AppError(QStringLiteral("顔のデータがありません。\r「%1」を確認してください。")
+                           .arg(FacePaths::indexFile(m_library.AppDir)));
+    if (m_library.TitleFaceIndex == -1) {
+        m_services.chance->reseed();
+        m_library.CurrentFace = m_services.chance->below(m_library.FaceCount);
+    } else {
+        m_library.CurrentFace = m_library.TitleFaceIndex;
+    }
+}
+
+void TForm1::Timer1Timer()
+{
+    if (m_opening->isRunning())
+        guarded([this] { m_opening->tick(); });
+}
+
+void TForm1::FormClose()
+{
+    if (m_closed)
+        return;
+    m_closed = true;
+    w.Timer1->stop();
+    guarded([this] {
+        ProfileFile(FacePaths::indexFile(m_library.AppDir))
+            .writeBool(QStringLiteral("BGM"), QStringLiteral("Play"), m_music.BgmOn);
+    });
+}

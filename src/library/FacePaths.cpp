@@ -1,0 +1,45 @@
+#include "library/FacePaths.h"
+
+#include <QFileInfo>
+
+namespace FacePaths {
+
+QString indexFile(const QString &appDir)
+{
+    return appDir + QStringLiteral("data/facedata.ini");
+}
+
+QString facePicture(const QString &appDir, int face, int picture)
+{
+    return appDir + QStringLiteral("data/face%1_%2.jpg").arg(face).arg(picture);
+}
+
+QString cursorFile(const QString &appDir)
+{
+    return appDir + QStringLiteral("data/tomei.cur");
+}
+
+QString defaultTune(const QString &appDir)
+{
+    return appDir + QStringLiteral("data/tema84.mid");
+}
+
+QString worksFolder(const QString &appDir)
+{
+    return appDir + QStringLiteral("Library");
+}
+
+QString helpText(const QString &appDir)
+{
+    return appDir + QStringLiteral("作品について.txt");
+}
+
+QString programFolder(const QString &executablePath)
+{
+    QString folder = QFileInfo(executablePath).absolutePath();
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
+} // namespace FacePaths

@@ -1,0 +1,40 @@
+#include "library/LibraryIndex.h"
+
+#include "library/FacePaths.h"
+#include "platform/DpiScale.h"
+#include "platform/ProfileFile.h"
+
+#include <algorithm>
+
+LibraryIndex loadLibraryIndex(const QString &appDir, qint64 dpiScale)
+{
+    const ProfileFile profile(FacePaths::indexFile(appDir));
+    LibraryIndex index;
+
+    // Every face has a section of its own, so no honest count exceeds the sections in the file.
+    const int claimedCount = profile.readInteger(QStringLiteral("faces"), QStringLiteral("count"), 0);
+    const int faceCount = std::clamp(claimedCount, 0, profile.sectionCount());
+
+    index.TitleFaceIndex = profile.readInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), -1);
+    if (index.TitleFaceIndex < -1 || index.TitleFaceIndex >= faceCount)
+        index.TitleFaceIndex = -1;
+    index.BgmOn = profile.readBool(QStringLiteral("BGM"), QStringLiteral("Play"), true);
+    index.MusicFileName = profile.readString(QStringLiteral("BGM"), QStringLiteral("MusicFile"),
+                                             FacePaths::defaultTune(appDir));
+
+    index.Faces.reserve(faceCount);
+    for (int n = 0; n < faceCount; ++n) {
+        const QString section = QString::number(n);
+        TFaceData face;
+        face.Name = profile.readString(section, QStringLiteral("Name"), QStringLiteral("Nothing"));
+        int xs[4], ys[4];
+        for (int k = 1; k <= 4; ++k)
+            xs[k - 1] = profile.readInteger(section, QStringLiteral("X%1").arg(k), 0);
+        for (int k = 1; k <= 4; ++k)
+            ys[k - 1] = profile.readInteger(section, QStringLiteral("Y%1").arg(k), 0);
+        for (int k = 1; k <= 4; ++k)
+            face.setPart(k, Dpi::fileToScreen(xs[k - 1], dpiScale), Dpi::fileToScreen(ys[k - 1], dpiScale));
+        index.Faces.append(face);
+    }
+    return index;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// Pictures that the player may choose: JPEG and Windows bitmap files.
+namespace PictureFile {
+
+// The picture at path as Format_RGB32, chosen by its extension (.jpg, .jpeg, .bmp, any case).
+// Throws AppError for other extensions, missing, unreadable, corrupt or oversized files.
+QImage load(const QString &path);
+
+} // namespace PictureFile

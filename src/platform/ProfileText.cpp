@@ -1,0 +1,295 @@
+#include "platform/ProfileText.h"
+
+#include "platform/AppError.h"
+#include "platform/TextCodec.h"
+
+#include <algorithm>
+
+namespace ProfileText {
+
+namespace {
+
+const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+
+// One physical line: its text runs from start to textEnd, its line end (if any) to end.
+struct LineSpan
+{
+    qsizetype start = 0;
+    qsizetype textEnd = 0;
+    qsizetype end = 0;
+};
+
+// Steps through the lines of bytes; CR LF, LF and a lone CR all end a line.
+bool nextLine(const QByteArray &bytes, qsizetype &pos, LineSpan &line)
+{
+    if (pos >= bytes.size())
+        return false;
+    const char *data = bytes.constData();
+    const qsizetype size = bytes.size();
+    qsizetype i = pos;
+    while (i < size && data[i] != '\n' && data[i] != '\r')
+        ++i;
+    line.start = pos;
+    line.textEnd = i;
+    if (i < size && data[i] == '\r')
+        ++i;
+    if (i < size && data[i] == '\n' && (i == line.textEnd || data[i - 1] == '\r'))
+        ++i;
+    line.end = i;
+    pos = i;
+    return true;
+}
+
+// The line's text without copying it; it lives as long as bytes does.
+QByteArray textOf(const QByteArray &bytes, const LineSpan &line)
+{
+    return QByteArray::fromRawData(bytes.constData() + line.start, line.textEnd - line.start);
+}
+
+bool isBlankByte(char c)
+{
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
+
+bool isBlankChar(QChar c)
+{
+    return c.unicode() < 0x80 && isBlankByte(char(c.unicode()));
+}
+
+// Only ASCII blanks are trimmed: an ideographic space may be part of a face's name.
+QStringView trimmed(QStringView text)
+{
+    while (!text.isEmpty() && isBlankChar(text.front()))
+        text = text.mid(1);
+    while (!text.isEmpty() && isBlankChar(text.back()))
+        text.chop(1);
+    return text;
+}
+
+QByteArray trimmedBytes(QByteArray bytes)
+{
+    qsizetype from = 0;
+    qsizetype to = bytes.size();
+    while (from < to && isBlankByte(bytes[from]))
+        ++from;
+    while (to > from && isBlankByte(bytes[to - 1]))
+        --to;
+    return bytes.mid(from, to - from);
+}
+
+bool isBlankLine(const QByteArray &text)
+{
+    return std::all_of(text.begin(), text.end(), isBlankByte);
+}
+
+// A blank is never the second byte of a CP932 character, so the first other byte starts one.
+bool mayBeSectionLine(const QByteArray &text)
+{
+    for (char c : text) {
+        if (!isBlankByte(c))
+            return c == '[';
+    }
+    return false;
+}
+
+enum class NameKind { Section, Key };
+
+void checkName(const QString &name, NameKind kind)
+{
+    const QString what = kind == NameKind::Section ? QStringLiteral("セクション名")
+                                                   : QStringLiteral("キー名");
+    bool usable = !name.isEmpty() && trimmed(name) == name;
+    for (QChar c : name) {
+        if (c == u']' || c == u'=' || c == u'\r' || c == u'\n' || c == QChar(0))
+            usable = false;
+    }
+    // A key line that starts like a section or a comment would not read back as a key.
+    if (kind == NameKind::Key && (name.startsWith(u'[') || name.startsWith(u';')))
+        usable = false;
+    if (!usable)
+        throw AppError(QStringLiteral("%1「%2」は索引ファイルに書き込めません。").arg(what, name));
+}
+
+void checkValue(const QString &value)
+{
+    for (QChar c : value) {
+        if (c == u'\r' || c == u'\n' || c == QChar(0))
+            throw AppError(QStringLiteral("改行などの制御文字を含む値は、索引ファイルに書き込めません。"));
+    }
+}
+
+QByteArray encoded(const QString &text)
+{
+    std::optional<QByteArray> bytes = TextCodec::toCp932(text);
+    if (!bytes)
+        throw AppError(QStringLiteral("「%1」には索引ファイルに保存できない文字が含まれています。"
+                                      "使える文字は Shift_JIS (CP932) の文字だけです。")
+                               .arg(text));
+    return *bytes;
+}
+
+// Where a write lands in the first section of that name.
+struct Placement
+{
+    bool sectionFound = false;
+    bool keyFound = false;
+    qsizetype sectionStart = 0; // where the section's header line starts
+    LineSpan keyLine;
+    LineSpan lastFilledLine;  // the section's last non-blank line, its header if it has none
+    qsizetype sectionEnd = 0; // where the next section starts, or the end of the file
+};
+
+Placement locate(const QByteArray &bytes, const QString &foldedSection, const QString &foldedKey)
+{
+    Placement place;
+    place.sectionEnd = bytes.size();
+    qsizetype pos = 0;
+    LineSpan line;
+    while (nextLine(bytes, pos, line)) {
+        const QByteArray text = textOf(bytes, line);
+        if (!place.sectionFound && !mayBeSectionLine(text))
+            continue;
+        const Entry entry = parseLine(text);
+        if (entry.kind == Entry::Section) {
+            if (place.sectionFound) {
+                place.sectionEnd = line.start;
+                break;
+            }
+            if (foldName(entry.name) == foldedSection) {
+                place.sectionFound = true;
+                place.sectionStart = line.start;
+                place.lastFilledLine = line;
+            }
+            continue;
+        }
+        if (!place.sectionFound || isBlankLine(text))
+            continue;
+        place.lastFilledLine = line;
+        if (!foldedKey.isNull() && entry.kind == Entry::Key && foldName(entry.name) == foldedKey) {
+            place.keyFound = true;
+            place.keyLine = line;
+            break;
+        }
+    }
+    return place;
+}
+
+} // namespace
+
+Entry parseLine(const QByteArray &line)
+{
+    Entry entry;
+    const QString decoded = TextCodec::fromCp932(line);
+    const QStringView text = trimmed(decoded);
+    if (text.isEmpty() || text.front() == u';')
+        return entry;
+    if (text.front() == u'[') {
+        const QStringView rest = text.mid(1);
+        const qsizetype close = rest.indexOf(u']');
+        entry.kind = Entry::Section;
+        entry.name = trimmed(close < 0 ? rest : rest.left(close)).toString();
+        return entry;
+    }
+    const qsizetype equals = text.indexOf(u'=');
+    if (equals <= 0)
+        return entry;
+    const QStringView name = trimmed(text.left(equals));
+    if (name.isEmpty())
+        return entry;
+    QStringView value = trimmed(text.mid(equals + 1));
+    if (value.size() >= 2 && value.front() == u'"' && value.back() == u'"')
+        value = value.mid(1, value.size() - 2);
+    entry.kind = Entry::Key;
+    entry.name = name.toString();
+    entry.value = value.toString();
+    return entry;
+}
+
+QString foldName(const QString &name)
+{
+    return trimmed(name).toString().toCaseFolded();
+}
+
+Values Values::parse(const QByteArray &bytes)
+{
+    Values values;
+    int current = -1; // the section whose keys count; none before the first or in a duplicate
+    qsizetype pos = 0;
+    LineSpan line;
+    while (nextLine(bytes, pos, line)) {
+        const QByteArray text = textOf(bytes, line);
+        if (current < 0 && !mayBeSectionLine(text))
+            continue;
+        const Entry entry = parseLine(text);
+        if (entry.kind == Entry::Section) {
+            const QString name = foldName(entry.name);
+            if (values.m_sectionIndex.contains(name)) {
+                current = -1;
+            } else {
+                current = int(values.m_sections.size());
+                values.m_sectionIndex.insert(name, current);
+                values.m_sections.emplace_back();
+            }
+        } else if (entry.kind == Entry::Key && current >= 0) {
+            QHash<QString, QString> &section = values.m_sections[size_t(current)];
+            const QString key = foldName(entry.name);
+            if (!section.contains(key))
+                section.insert(key, entry.value);
+        }
+    }
+    return values;
+}
+
+std::optional<QString> Values::value(const QString &section, const QString &key) const
+{
+    const auto found = m_sectionIndex.constFind(foldName(section));
+    if (found == m_sectionIndex.constEnd())
+        return std::nullopt;
+    const QHash<QString, QString> &keys = m_sections[size_t(found.value())];
+    const auto value = keys.constFind(foldName(key));
+    if (value == keys.constEnd())
+        return std::nullopt;
+    return value.value();
+}
+
+QByteArray withValue(const QByteArray &bytes, const QString &section, const QString &key,
+                     const QString &value)
+{
+    checkName(section, NameKind::Section);
+    checkName(key, NameKind::Key);
+    checkValue(value);
+    const QByteArray sectionBytes = encoded(section);
+    const QByteArray keyBytes = encoded(key);
+    const QByteArray valueBytes = encoded(value);
+
+    const Placement place = locate(bytes, foldName(section), foldName(key));
+    QByteArray result;
+    if (place.keyFound) {
+        // '=' is never the second byte of a CP932 character, so the first one ends the key.
+        const QByteArray text = textOf(bytes, place.keyLine);
+        const QByteArray fileKey = trimmedBytes(text.left(text.indexOf('=')));
+        result = bytes.left(place.keyLine.start) + fileKey + '=' + valueBytes + LineEnd
+                + bytes.mid(place.keyLine.end);
+    } else if (place.sectionFound) {
+        const LineSpan &after = place.lastFilledLine;
+        const QByteArray newLine = keyBytes + '=' + valueBytes + LineEnd;
+        const QByteArray lineEnd = after.textEnd == after.end ? LineEnd : QByteArray();
+        result = bytes.left(after.end) + lineEnd + newLine + bytes.mid(after.end);
+    } else {
+        result = bytes;
+        if (!result.isEmpty() && !result.endsWith('\n') && !result.endsWith('\r'))
+            result += LineEnd;
+        result += '[' + sectionBytes + ']' + LineEnd + keyBytes + '=' + valueBytes + LineEnd;
+    }
+    return result;
+}
+
+std::optional<QByteArray> withoutSection(const QByteArray &bytes, const QString &section)
+{
+    const Placement place = locate(bytes, foldName(section), QString());
+    if (!place.sectionFound)
+        return std::nullopt;
+    return bytes.left(place.sectionStart) + bytes.mid(place.sectionEnd);
+}
+
+} // namespace ProfileText

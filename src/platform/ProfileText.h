@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <optional>
+#include <vector>
+
+// The index file's text in the Windows profile (INI) layout: pure functions on its bytes.
+// Names match without regard to case; on duplicate sections or keys the first one counts.
+namespace ProfileText {
+
+// What one line of the file says.
+struct Entry
+{
+    enum Kind { Other, Section, Key };
+    Kind kind = Other;
+    QString name;   // section or key name, trimmed
+    QString value;  // key value, trimmed and without enclosing double quotes
+};
+
+// The meaning of one line (without its line end), decoded from CP932.
+Entry parseLine(const QByteArray &line);
+
+// The form in which names are compared.
+QString foldName(const QString &name);
+
+// Every section's values, read once from the file's bytes.
+class Values
+{
+public:
+    static Values parse(const QByteArray &bytes);
+
+    // The value of key in section, or nullopt when either is missing.
+    std::optional<QString> value(const QString &section, const QString &key) const;
+    // The number of distinct sections.
+    int sectionCount() const { return int(m_sections.size()); }
+
+private:
+    QHash<QString, int> m_sectionIndex;
+    std::vector<QHash<QString, QString>> m_sections;
+};
+
+// The file after writing key=value: in place if the key exists, else after the last non-blank
+// line of its section, else in a new section at the end. Throws AppError, changing nothing,
+// for names or values that the file cannot hold.
+QByteArray withValue(const QByteArray &bytes, const QString &section, const QString &key,
+                     const QString &value);
+
+// The file without the section's header and lines, or nullopt when it has no such section.
+std::optional<QByteArray> withoutSection(const QByteArray &bytes, const QString &section);
+
+} // namespace ProfileText

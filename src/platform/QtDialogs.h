@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+class QWidget;
+
+// Real message boxes and file dialogs, owned by the given window.
+class QtDialogs : public Dialogs
+{
+public:
+    explicit QtDialogs(QWidget *owner = nullptr) : m_owner(owner) {}
+    void setOwner(QWidget *owner) { m_owner = owner; }
+
+    void showMessage(const QString &text) override;
+    void showError(const QString &text) override;
+    bool askYesNo(const QString &question) override;
+    QString openFile(const QString &title, const QString &filter) override;
+
+private:
+    QWidget *m_owner;
+};
+
+// "desc|pattern;pattern|desc|pattern" to Qt's "desc (pattern pattern);;desc (pattern)".
+QString toQtFileFilter(const QString &filter);

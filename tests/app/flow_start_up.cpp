@@ -1,0 +1,298 @@
+#include "platform/CaptionLabel.h"
+#include "platform/CommandButton.h"
+#include "platform/PictureBox.h"
+#include "platform/ProfileFile.h"
+#include "support/FormHarness.h"
+#include "support/TestProgramFolder.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QTimer>
+
+class FlowStartUp : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void widgetsStartWhereTheyBelong_data();
+    void widgetsStartWhereTheyBelong();
+    void windowAndMenus();
+    void facesLoadIntoTheDropDownList();
+    void configuredOpeningFaceOpens();
+    void randomOpeningFaceWhenNoneIsSet();
+    void openingRunsTickByTick();
+    void partsAreShownAtScreenSizeAt120Dpi();
+    void missingCursorFileKeepsStartingUp();
+    void missingIndexStopsWithAMessage();
+    void emptyLibraryNeverReadsAMissingFace();
+    void missingOpeningPictureStopsWithAMessage();
+    void closeWritesTheMusicSwitch();
+
+private:
+    std::unique_ptr<TestProgramFolder> m_folder;
+};
+
+void FlowStartUp::init()
+{
+    m_folder = std::make_unique<TestProgramFolder>();
+}
+
+void FlowStartUp::widgetsStartWhereTheyBelong_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<bool>("visible");
+    QTest::newRow("ImageTitle") << "ImageTitle" << QRect(392, 0, 113, 313) << false;
+    QTest::newRow("Image1") << "Image1" << QRect(24, 32, 300, 300) << false;
+    QTest::newRow("LabelScore") << "LabelScore" << QRect(376, 96, 74, 36) << false;
+    QTest::newRow("LabelHana") << "LabelHana" << QRect(336, 112, 49, 17) << false;
+    QTest::newRow("Label1") << "Label1" << QRect(24, 344, 521, 121) << false;
+    QTest::newRow("ImageRE") << "ImageRE" << QRect(344, 32, 60, 60) << true;
+    QTest::newRow("ImageLE") << "ImageLE" << QRect(464, 32, 57, 41) << true;
+    QTest::newRow("ImageHana") << "ImageHana" << QRect(336, 136, 57, 41) << true;
+    QTest::newRow("ImageKuti") << "ImageKuti" << QRect(336, 224, 57, 41) << true;
+    QTest::newRow("LabelRE") << "LabelRE" << QRect(352, 8, 49, 17) << false;
+    QTest::newRow("LabelLE") << "LabelLE" << QRect(464, 8, 49, 17) << false;
+    QTest::newRow("LabelKuti") << "LabelKuti" << QRect(344, 200, 49, 17) << false;
+    QTest::newRow("Label2") << "Label2" << QRect(24, 5, 177, 22) << true;
+    QTest::newRow("ImageRogo") << "ImageRogo" << QRect(201, 413, 351, 52) << false;
+    QTest::newRow("LabelRinkaku") << "LabelRinkaku" << QRect(224, 8, 65, 17) << false;
+    QTest::newRow("BtnSentaku") << "BtnSentaku" << QRect(328, 312, 57, 25) << false;
+    QTest::newRow("BtnStart") << "BtnStart" << QRect(392, 312, 57, 25) << false;
+    QTest::newRow("BtnRenshu") << "BtnRenshu" << QRect(456, 312, 57, 25) << false;
+    QTest::newRow("Edit1") << "Edit1" << QRect(24, 433, 193, 21) << false;
+    QTest::newRow("ComboBox1") << "ComboBox1" << QRect(336, 32, 121, 21) << false;
+    QTest::newRow("CheckBox1") << "CheckBox1" << QRect(208, 8, 145, 17) << false;
+    QTest::newRow("ListBox1") << "ListBox1" << QRect(408, 136, 145, 136) << false;
+    QTest::newRow("BtnKiritori") << "BtnKiritori" << QRect(232, 4, 57, 25) << false;
+    QTest::newRow("BtnUp") << "BtnUp" << QRect(504, 104, 33, 25) << false;
+    QTest::newRow("BtnDown") << "BtnDown" << QRect(411, 104, 33, 25) << false;
+}
+
+void FlowStartUp::widgetsStartWhereTheyBelong()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(bool, visible);
+    FormHarness harness(m_folder->appDir());
+    auto *widget = harness.form().findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(widget->isVisibleTo(harness.w().client), visible);
+}
+
+void FlowStartUp::windowAndMenus()
+{
+    FormHarness harness(m_folder->appDir());
+    const Form1Widgets &w = harness.w();
+    QCOMPARE(harness.form().windowTitle(), QStringLiteral("ペタラ　３"));
+    QCOMPARE(w.client->size(), QSize(560, 479));
+    QCOMPARE(w.client->palette().color(QPalette::Window), QColor(0xC0, 0xDC, 0xC0));
+    QCOMPARE(w.BtnSentaku->text(), QStringLiteral("顔選択"));
+    QVERIFY(w.BtnSentaku->isEnabled());
+    QCOMPARE(w.BtnStart->text(), QStringLiteral("スタート"));
+    QVERIFY(!w.BtnStart->isEnabled());
+    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("練習"));
+    QVERIFY(!w.BtnRenshu->isEnabled());
+    QCOMPARE(w.Label1->fontColor(), QColor(0, 0, 0xFF));
+    QCOMPARE(w.Label1->backgroundColor(), QColor(0xC0, 0xC0, 0xC0));
+    QVERIFY(w.Label1->font().italic() && w.Label1->font().bold());
+    QCOMPARE(w.Label2->fontColor(), QColor(0xFF, 0xFF, 0));
+    QCOMPARE(w.LabelScore->caption(), QStringLiteral("得点"));
+    QCOMPARE(w.CheckBox1->text(), QStringLiteral("オープニングの顔に使う"));
+    QVERIFY(!w.CheckBox1->isChecked());
+
+    QCOMPARE(w.N1->text(), QStringLiteral("顔の作成／削除(&F)"));
+    QVERIFY(!w.N1->isEnabled());
+    QVERIFY(!w.N7->isEnabled());
+    QVERIFY(!w.N8->isEnabled());
+    QCOMPARE(w.N9->text(), QStringLiteral("顔の作成(&C)"));
+    QCOMPARE(w.N10->text(), QStringLiteral("顔の削除(&D)"));
+    QVERIFY(w.N2->isChecked());
+    QVERIFY(!w.N3->isChecked());
+    QVERIFY(w.N4->isSeparator() && w.N6->isSeparator());
+    QCOMPARE(w.N5->text(), QStringLiteral("曲の設定(&K)"));
+    QCOMPARE(w.About1->text(), QStringLiteral("バージョン情報(&V)"));
+    QCOMPARE(w.Timer1->interval(), 500);
+    QVERIFY(!w.Timer1->isActive());
+}
+
+void FlowStartUp::facesLoadIntoTheDropDownList()
+{
+    m_folder->addFaces(3);
+    FormHarness harness(m_folder->appDir());
+    harness.show();
+    const QComboBox *list = harness.w().ComboBox1;
+    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->itemText(0), QStringLiteral("顔0"));
+    QCOMPARE(list->itemText(2), QStringLiteral("顔2"));
+    QCOMPARE(list->currentIndex(), -1);
+    QCOMPARE(harness.form().library().FaceCount, 3);
+}
+
+void FlowStartUp::configuredOpeningFaceOpens()
+{
+    m_folder->addFaces(3);
+    ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), 2);
+    FormHarness harness(m_folder->appDir());
+    harness.chance.draws << 0 << 0;
+    QVERIFY(harness.show());
+    QCOMPARE(harness.form().library().CurrentFace, 2);
+    QVERIFY(nearColour(harness.w().Image1->picture().pixelColor(5, 5),
+             TestProgramFolder::markedPicture({1, 1}, QColor::fromHsv(140, 120, 230), 5).pixelColor(0, 0)));
+}
+
+void FlowStartUp::randomOpeningFaceWhenNoneIsSet()
+{
+    m_folder->addFaces(4);
+    FormHarness harness(m_folder->appDir());
+    harness.chance.draws << 3;
+    QVERIFY(harness.show());
+    QCOMPARE(harness.chance.limits.value(0), 4);
+    QCOMPARE(harness.form().library().CurrentFace, 3);
+}
+
+void FlowStartUp::openingRunsTickByTick()
+{
+    TestProgramFolder::Face face;
+    face.name = QStringLiteral("おかめ");
+    face.places = {QPoint(50, 60), QPoint(170, 61), QPoint(120, 130), QPoint(110, 200)};
+    m_folder->addFace(face);
+    m_folder->addFaces(1);
+    ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), 0);
+    FormHarness harness(m_folder->appDir());
+    const Form1Widgets &w = harness.w();
+    QVERIFY(harness.show());
+    QCOMPARE(w.Label2->caption(), QStringLiteral("データロード中．．．"));
+    QCOMPARE(harness.form().openingStep(), 0);
+    QCOMPARE(w.ImageRE->pos(), QPoint(344, 32));
+
+    harness.chance.draws << 10 << 20 << 0 << 99 << 50 << 50 << 99 << 0;
+    harness.form().Timer1Timer();
+    QVERIFY(w.Label2->isHidden());
+    QCOMPARE(w.Label2->caption(), QString());
+    QCOMPARE(w.ImageRE->pos(), QPoint(344, 32));
+
+    harness.form().Timer1Timer(); // the right eye lands near (24 + 50, 32 + 60)
+    QCOMPARE(w.ImageRE->pos(), QPoint(10 + 50 + 24 - 50, 20 + 60 + 32 - 50));
+    QCOMPARE(w.ImageLE->pos(), QPoint(464, 32));
+    harness.form().Timer1Timer();
+    QCOMPARE(w.ImageLE->pos(), QPoint(0 + 170 + 24 - 50, 99 + 61 + 32 - 50));
+    harness.form().Timer1Timer();
+    QCOMPARE(w.ImageHana->pos(), QPoint(50 + 120 + 24 - 50, 50 + 130 + 32 - 50));
+    QCOMPARE(w.ImageKuti->pos(), QPoint(336, 224));
+    harness.form().Timer1Timer();
+    QCOMPARE(w.ImageKuti->pos(), QPoint(99 + 110 + 24 - 50, 0 + 200 + 32 - 50));
+    QCOMPARE(harness.chance.reseeds, 4);
+    QVERIFY(w.Image1->isHidden());
+
+    harness.form().Timer1Timer(); // the sixth tick changes nothing
+    QVERIFY(w.Image1->isHidden());
+    QVERIFY(w.BtnSentaku->isHidden());
+
+    harness.form().Timer1Timer();
+    for (QWidget *shown : {static_cast<QWidget *>(w.Image1), static_cast<QWidget *>(w.BtnSentaku),
+                           static_cast<QWidget *>(w.BtnStart), static_cast<QWidget *>(w.BtnRenshu),
+                           static_cast<QWidget *>(w.ImageTitle), static_cast<QWidget *>(w.ImageRogo),
+                           static_cast<QWidget *>(w.Label1)})
+        QVERIFY2(shown->isVisibleTo(w.client), qPrintable(shown->objectName()));
+    QCOMPARE(w.Label1->caption(), QStringLiteral("\r\r「顔選択」ボタンを押してください。"));
+    QVERIFY(w.BtnSentaku->isEnabled());
+    QVERIFY(!w.BtnStart->isEnabled());
+    QVERIFY(!w.BtnRenshu->isEnabled());
+    QVERIFY(!w.N1->isEnabled() && !w.N7->isEnabled() && !w.N8->isEnabled());
+
+    const QList<QPoint> before = {w.ImageRE->pos(), w.ImageLE->pos(), w.ImageHana->pos(), w.ImageKuti->pos()};
+    const int drawsBefore = harness.chance.limits.size();
+    for (int i = 0; i < 5; ++i)
+        harness.form().Timer1Timer();
+    QCOMPARE(harness.form().openingStep(), 8);
+    QCOMPARE(harness.chance.limits.size(), drawsBefore);
+    QCOMPARE((QList<QPoint>{w.ImageRE->pos(), w.ImageLE->pos(), w.ImageHana->pos(), w.ImageKuti->pos()}), before);
+}
+
+void FlowStartUp::partsAreShownAtScreenSizeAt120Dpi()
+{
+    TestProgramFolder::Face face;
+    face.name = QStringLiteral("A");
+    face.partSizes = {QSize(40, 30), QSize(57, 41), QSize(55, 2), QSize(1, 1)};
+    face.places = {QPoint(101, 2), QPoint(0, 0), QPoint(0, 0), QPoint(0, 0)};
+    m_folder->addFace(face);
+    FormHarness harness(m_folder->appDir(), 120);
+    QVERIFY(harness.show());
+    const Form1Widgets &w = harness.w();
+    QCOMPARE(w.ImageRE->size(), QSize(50, 38));
+    QCOMPARE(w.ImageRE->picture().size(), QSize(50, 38));
+    QCOMPARE(w.ImageLE->size(), QSize(71, 51));
+    QCOMPARE(w.ImageHana->size(), QSize(69, 2));
+    QCOMPARE(w.ImageKuti->size(), QSize(1, 1));
+    QCOMPARE(harness.form().library().DpiScale, qint64(12500));
+    QCOMPARE(harness.form().library().Faces[0].X1, 126);
+    QCOMPARE(harness.form().library().Faces[0].Y1, 2);
+}
+
+void FlowStartUp::missingCursorFileKeepsStartingUp()
+{
+    m_folder->addFaces(2);
+    FormHarness harness(m_folder->appDir());
+    QVERIFY(harness.show());
+    QVERIFY(harness.dialogs.errors.isEmpty());
+    QCOMPARE(harness.form().transparentCursor().shape(), Qt::ArrowCursor);
+}
+
+void FlowStartUp::missingIndexStopsWithAMessage()
+{
+    FormHarness harness(m_folder->appDir());
+    QVERIFY(!harness.show());
+    QCOMPARE(harness.dialogs.errors.size(), 1);
+    QVERIFY(harness.dialogs.errors[0].contains(QStringLiteral("facedata.ini")));
+    harness.finishOpening();
+    QVERIFY(harness.w().BtnSentaku->isHidden());
+}
+
+void FlowStartUp::emptyLibraryNeverReadsAMissingFace()
+{
+    m_folder->addFaces(1);
+    ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("faces"), QStringLiteral("count"), 0);
+    FormHarness harness(m_folder->appDir());
+    QVERIFY(!harness.show());
+    QCOMPARE(harness.dialogs.errors.size(), 1);
+    harness.finishOpening();
+    QVERIFY(harness.w().Image1->isHidden());
+}
+
+void FlowStartUp::missingOpeningPictureStopsWithAMessage()
+{
+    m_folder->addFaces(2);
+    ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), 1);
+    m_folder->removeFile(QStringLiteral("data/face1_3.jpg"));
+    FormHarness harness(m_folder->appDir());
+    QVERIFY(!harness.show());
+    QCOMPARE(harness.dialogs.errors.size(), 1);
+    QVERIFY(harness.dialogs.errors[0].contains(QStringLiteral("face1_3.jpg")));
+}
+
+void FlowStartUp::closeWritesTheMusicSwitch()
+{
+    m_folder->addFaces(2);
+    {
+        FormHarness harness(m_folder->appDir());
+        harness.open();
+        harness.form().close();
+    }
+    QCOMPARE(ProfileFile(m_folder->indexPath()).readInteger(QStringLiteral("BGM"), QStringLiteral("Play"), -1), 1);
+    QVERIFY(m_folder->readFile(QStringLiteral("data/facedata.ini")).endsWith("[BGM]\r\nPlay=1\r\n"));
+
+    ProfileFile(m_folder->indexPath()).writeBool(QStringLiteral("BGM"), QStringLiteral("Play"), false);
+    {
+        FormHarness harness(m_folder->appDir());
+        harness.open();
+        QVERIFY(!harness.form().music().BgmOn);
+        harness.form().close();
+    }
+    QCOMPARE(ProfileFile(m_folder->indexPath()).readInteger(QStringLiteral("BGM"), QStringLiteral("Play"), -1), 0);
+}
+
+QTEST_MAIN(FlowStartUp)
+#include "flow_start_up.moc"

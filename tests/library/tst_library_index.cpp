@@ -1,0 +1,154 @@
+#include "library/FacePaths.h"
+#include "library/LibraryIndex.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// The index is written here byte by byte, as a player or an older program may have left it.
+class TestLibraryIndex : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void threeFacesLoadInOrder();
+    void missingKeysTakeDefaults();
+    void missingCountLoadsNoFace();
+    void missingIndexGivesEmptyLibrary();
+    void positionsAreConvertedAt120Dpi();
+    void absurdCountsAreBounded_data();
+    void absurdCountsAreBounded();
+    void openingFaceOutsideLibraryIsNone_data();
+    void openingFaceOutsideLibraryIsNone();
+    void musicSettings();
+    void picturePaths();
+
+private:
+    void writeIndex(const QByteArray &text);
+    QString appDir() const { return m_dir->path() + QLatin1Char('/'); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestLibraryIndex::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QDir(m_dir->path()).mkpath(QStringLiteral("data"));
+}
+
+void TestLibraryIndex::writeIndex(const QByteArray &text)
+{
+    QFile file(FacePaths::indexFile(appDir()));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QByteArray crlf = text;
+    crlf.replace("\n", "\r\n");
+    file.write(crlf);
+}
+
+void TestLibraryIndex::threeFacesLoadInOrder()
+{
+    writeIndex("[faces]\ncount=3\n[0]\nName=A\nX1=1\nY4=9\n[1]\nName=B\n[2]\nName=C\nX3=33\n");
+    const LibraryIndex index = loadLibraryIndex(appDir(), 10000);
+    QCOMPARE(index.Faces.size(), 3);
+    QCOMPARE(index.Faces[0].Name, QStringLiteral("A"));
+    QCOMPARE(index.Faces[1].Name, QStringLiteral("B"));
+    QCOMPARE(index.Faces[2].Name, QStringLiteral("C"));
+    QCOMPARE(index.Faces[0].X1, 1);
+    QCOMPARE(index.Faces[0].Y4, 9);
+    QCOMPARE(index.Faces[2].X3, 33);
+}
+
+void TestLibraryIndex::missingKeysTakeDefaults()
+{
+    writeIndex("[faces]\ncount=2\n[0]\nX1=5\n[1]\nName=B\nX1=1\nX2=2\nX4=4\n");
+    const LibraryIndex index = loadLibraryIndex(appDir(), 10000);
+    QCOMPARE(index.Faces[0].Name, QStringLiteral("Nothing"));
+    QCOMPARE(index.Faces[1].X3, 0);
+    QCOMPARE(index.Faces[1].X4, 4);
+    QCOMPARE(index.TitleFaceIndex, -1);
+}
+
+void TestLibraryIndex::missingCountLoadsNoFace()
+{
+    writeIndex("[0]\nName=A\n[1]\nName=B\n");
+    QCOMPARE(loadLibraryIndex(appDir(), 10000).Faces.size(), 0);
+}
+
+void TestLibraryIndex::missingIndexGivesEmptyLibrary()
+{
+    const LibraryIndex index = loadLibraryIndex(appDir(), 10000);
+    QCOMPARE(index.Faces.size(), 0);
+    QCOMPARE(index.TitleFaceIndex, -1);
+    QVERIFY(index.BgmOn);
+    QCOMPARE(index.MusicFileName, appDir() + QStringLiteral("data/tema84.mid"));
+}
+
+void TestLibraryIndex::positionsAreConvertedAt120Dpi()
+{
+    writeIndex("[faces]\ncount=1\n[0]\nName=A\nX1=101\nY1=2\nX2=126\nY3=-2\n");
+    const TFaceData face = loadLibraryIndex(appDir(), 12500).Faces.at(0);
+    QCOMPARE(face.X1, 126);
+    QCOMPARE(face.Y1, 2);
+    QCOMPARE(face.X2, 158); // 157.5 goes to the even 158
+    QCOMPARE(face.Y3, -2);
+}
+
+void TestLibraryIndex::absurdCountsAreBounded_data()
+{
+    QTest::addColumn<QByteArray>("count");
+    QTest::addColumn<int>("faces");
+    QTest::newRow("negative") << QByteArray("-5") << 0;
+    QTest::newRow("huge") << QByteArray("2147483647") << 3; // [faces], [0], [1]
+    QTest::newRow("beyond 32 bits") << QByteArray("99999999999") << 0;
+    QTest::newRow("garbage") << QByteArray("three") << 0;
+}
+
+void TestLibraryIndex::absurdCountsAreBounded()
+{
+    QFETCH(QByteArray, count);
+    QFETCH(int, faces);
+    writeIndex("[faces]\ncount=" + count + "\n[0]\nName=A\n[1]\nName=B\n");
+    const LibraryIndex index = loadLibraryIndex(appDir(), 10000);
+    QCOMPARE(index.Faces.size(), faces);
+    if (faces > 2)
+        QCOMPARE(index.Faces[2].Name, QStringLiteral("Nothing"));
+}
+
+void TestLibraryIndex::openingFaceOutsideLibraryIsNone_data()
+{
+    QTest::addColumn<QByteArray>("number");
+    QTest::addColumn<int>("opening");
+    QTest::newRow("inside") << QByteArray("1") << 1;
+    QTest::newRow("none") << QByteArray("-1") << -1;
+    QTest::newRow("past the end") << QByteArray("2") << -1;
+    QTest::newRow("below -1") << QByteArray("-7") << -1;
+}
+
+void TestLibraryIndex::openingFaceOutsideLibraryIsNone()
+{
+    QFETCH(QByteArray, number);
+    QFETCH(int, opening);
+    writeIndex("[faces]\ncount=2\n[0]\nName=A\n[1]\nName=B\n[TitleFace]\nNO=" + number + "\n");
+    QCOMPARE(loadLibraryIndex(appDir(), 10000).TitleFaceIndex, opening);
+}
+
+void TestLibraryIndex::musicSettings()
+{
+    writeIndex("[BGM]\nPlay=0\nMusicFile=/music/song.mid\n");
+    const LibraryIndex index = loadLibraryIndex(appDir(), 10000);
+    QVERIFY(!index.BgmOn);
+    QCOMPARE(index.MusicFileName, QStringLiteral("/music/song.mid"));
+    writeIndex("[BGM]\nPlay=7\n");
+    QVERIFY(loadLibraryIndex(appDir(), 10000).BgmOn);
+}
+
+void TestLibraryIndex::picturePaths()
+{
+    QCOMPARE(FacePaths::facePicture(QStringLiteral("/game/"), 12, 5), QStringLiteral("/game/data/face12_5.jpg"));
+    QCOMPARE(FacePaths::programFolder(QStringLiteral("/opt/petara/petara3")), QStringLiteral("/opt/petara/"));
+}
+
+QTEST_APPLESS_MAIN(TestLibraryIndex)
+#include "tst_library_index.moc"
