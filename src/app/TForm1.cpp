@@ -5,8 +5,11 @@
 #include "app/Form1Builder.h"
 #include "app/OpeningSequence.h"
 #include "library/FacePaths.h"
+#include "library/FaceSelection.h"
 #include "library/LibraryIndex.h"
+#include "library/OpeningFaceChoice.h"
 #include "platform/AppError.h"
+#include "platform/MouseUpCheckBox.h"
 #include "platform/CaptionLabel.h"
 #include "platform/Chance.h"
 #include "platform/CursorFile.h"
@@ -29,6 +32,8 @@ TForm1::TForm1(const Form1Services &services, QWidget *parent)
     w = buildForm1(this);
     m_library.AppDir = services.appDir;
     m_opening = std::make_unique<OpeningSequence>(w, m_library, *m_services.chance);
+    m_selection = std::make_unique<FaceSelection>(w, m_library, m_modes);
+    m_openingFace = std::make_unique<OpeningFaceChoice>(*w.CheckBox1, m_library, *m_services.dialogs);
     // The About box is made at start and stays hidden until asked for.
     m_form2 = std::make_unique<TForm2>(this);
     connectHandlers();

@@ -13,6 +13,8 @@
 #include <memory>
 #include <optional>
 
+class FaceSelection;
+class OpeningFaceChoice;
 class OpeningSequence;
 class TForm2;
 
@@ -32,12 +34,21 @@ public:
     int openingStep() const;
     // Cursor 1: the transparent cursor of blind play, the default arrow when its file is missing.
     QCursor transparentCursor() const;
+    const FaceSelection &selection() const { return *m_selection; }
     TForm2 &form2() { return *m_form2; }
 
     // The handlers, public so that tests can run them without waiting for their events.
     void FormShow();
     void FormClose();
     void Timer1Timer();
+    void BtnSentakuClick();
+    void BtnStartClick();
+    void BtnRenshuMouseUp();
+    void BtnKiritoriClick();
+    void ListBox1Click();
+    void Edit1Change();
+    void ComboBox1Change(int index);
+    void CheckBox1MouseUp();
     // A press on part picture k (1 .. 4), the pointer at `global` on the screen.
 
 protected:
@@ -59,6 +70,8 @@ private:
     MusicSettings m_music;
     std::optional<QCursor> m_transparentCursor;
     std::unique_ptr<OpeningSequence> m_opening;
+    std::unique_ptr<FaceSelection> m_selection;
+    std::unique_ptr<OpeningFaceChoice> m_openingFace;
     std::unique_ptr<TForm2> m_form2;
     bool m_shown = false;
     bool m_closed = false;

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// The captions of the multi-purpose buttons. They are what the player reads and, at the same
+// time, the screen state: handlers compare a button's caption with these.
+namespace Caption {
+
+inline const QString Select = QStringLiteral("顔選択");
+inline const QString Cancel = QStringLiteral("キャンセル");
+inline const QString Register = QStringLiteral("登録");
+inline const QString Start = QStringLiteral("スタート");
+inline const QString Unveil = QStringLiteral("お披露目");
+inline const QString Practice = QStringLiteral("練習");
+inline const QString Real = QStringLiteral("本番");
+inline const QString Save = QStringLiteral("保存");
+inline const QString Zoom = QStringLiteral("ズーム");
+inline const QString Delete = QStringLiteral("削除");
+
+} // namespace Caption

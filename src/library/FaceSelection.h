@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+
+struct FaceLibrary;
+struct Form1Widgets;
+struct ModeFlags;
+
+// The face selection screen, the hub every mode starts from and comes back to: the select
+// command, the pick from the drop-down list, the return from face creation, and showing a face.
+class FaceSelection
+{
+public:
+    FaceSelection(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes);
+
+    // "顔選択" or "キャンセル" on BtnSentaku: enters face selection, stepping to the next face
+    // when pressed on the selection screen itself. Throws AppError when picture 0 is missing.
+    void selectCommand();
+    // The player picked item index of ComboBox1.
+    void ComboBox1Change(int index);
+    // Back from face creation; leaves BtnSentaku's caption to the caller.
+    void returnToFaceSelection();
+    // Shows the current face whole with its name, and sets the display size.
+    void showCurrentFace();
+
+    // Clears the face-creation state on the way back (set by face creation).
+    void setCreationReset(std::function<void()> reset) { m_creationReset = std::move(reset); }
+
+    bool FirstSelect = true;
+    int DisplayWidth = 0;
+    int DisplayHeight = 0;
+
+private:
+    void updateWorksMenu();
+    void showSelectionGuidance();
+
+    Form1Widgets &w;
+    FaceLibrary &m_library;
+    ModeFlags &m_modes;
+    std::function<void()> m_creationReset;
+};

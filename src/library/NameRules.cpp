@@ -1,0 +1,6 @@
+#include "library/NameRules.h"
+
+bool isAcceptableName(const QString &name)
+{
+    return !name.isEmpty() && name != QStringLiteral(" ") && name != QStringLiteral("　");
+}

@@ -1,0 +1,54 @@
+#include "library/OpeningFaceChoice.h"
+
+#include "library/FaceLibrary.h"
+#include "library/FacePaths.h"
+#include "platform/Dialogs.h"
+#include "platform/ProfileFile.h"
+
+#include <QCheckBox>
+
+OpeningFaceChoice::OpeningFaceChoice(QCheckBox &checkBox, FaceLibrary &library, Dialogs &dialogs)
+    : m_checkBox(checkBox), m_library(library), m_dialogs(dialogs)
+{
+}
+
+void OpeningFaceChoice::CheckBox1MouseUp()
+{
+    if (!m_library.hasFace(m_library.CurrentFace))
+        return;
+    const int face = m_library.CurrentFace;
+    const QString name = m_library.Faces.at(face).Name;
+    // A release that did not toggle the tick (a right click) leaves nothing to ask.
+    if (m_checkBox.isChecked() == (m_library.TitleFaceIndex == face))
+        return;
+
+    if (m_checkBox.isChecked()) {
+        QString question;
+        if (m_library.hasFace(m_library.TitleFaceIndex)) {
+            const QString old = m_library.Faces.at(m_library.TitleFaceIndex).Name;
+            question = QStringLiteral("「") + old + QStringLiteral("」がオープニングの顔に設定されていますが、\r「")
+                       + name + QStringLiteral("」をオープニングの顔に使いますか？");
+        } else {
+            question = QStringLiteral("「") + name + QStringLiteral("」をオープニングの顔に使いますか？");
+        }
+        if (m_dialogs.askYesNo(question)) {
+            m_library.TitleFaceIndex = face;
+            writeTitleFace(face);
+        } else {
+            m_checkBox.setChecked(false);
+        }
+    } else {
+        const QString question = QStringLiteral("「") + name + QStringLiteral("」をオープニングの顔に使いませんか？");
+        if (m_dialogs.askYesNo(question)) {
+            m_library.TitleFaceIndex = -1;
+            writeTitleFace(-1);
+        } else {
+            m_checkBox.setChecked(true);
+        }
+    }
+}
+
+void OpeningFaceChoice::writeTitleFace(int face)
+{
+    ProfileFile(FacePaths::indexFile(m_library.AppDir)).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), face);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+class Dialogs;
+class QCheckBox;
+struct FaceLibrary;
+
+// The "オープニングの顔に使う" box: asks before making the shown face the opening face, or
+// before clearing it, and writes the choice to the index at once.
+class OpeningFaceChoice
+{
+public:
+    OpeningFaceChoice(QCheckBox &checkBox, FaceLibrary &library, Dialogs &dialogs);
+
+    // A mouse button was released over the box; its tick is already toggled by then.
+    void CheckBox1MouseUp();
+
+private:
+    void writeTitleFace(int face);
+
+    QCheckBox &m_checkBox;
+    FaceLibrary &m_library;
+    Dialogs &m_dialogs;
+};
