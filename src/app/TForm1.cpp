@@ -4,16 +4,20 @@
 #include "app/ArtResources.h"
 #include "app/Form1Builder.h"
 #include "app/OpeningSequence.h"
+#include "game/PartDragging.h"
 #include "library/FacePaths.h"
 #include "library/FaceSelection.h"
 #include "library/LibraryIndex.h"
 #include "library/OpeningFaceChoice.h"
+#include "game/GameStart.h"
+#include "game/Unveiling.h"
 #include "platform/AppError.h"
 #include "platform/MouseUpCheckBox.h"
 #include "platform/CaptionLabel.h"
 #include "platform/Chance.h"
 #include "platform/CursorFile.h"
 #include "platform/DpiScale.h"
+#include "platform/DragController.h"
 #include "platform/HandlerBoundary.h"
 #include "platform/ProfileFile.h"
 #include "platform/WindowPlacement.h"
@@ -34,6 +38,10 @@ TForm1::TForm1(const Form1Services &services, QWidget *parent)
     m_opening = std::make_unique<OpeningSequence>(w, m_library, *m_services.chance);
     m_selection = std::make_unique<FaceSelection>(w, m_library, m_modes);
     m_openingFace = std::make_unique<OpeningFaceChoice>(*w.CheckBox1, m_library, *m_services.dialogs);
+    m_drag = std::make_unique<DragController>(this);
+    m_gameStart = std::make_unique<GameStart>(w, m_library, m_game, *m_services.chance);
+    m_dragging = std::make_unique<PartDragging>(w, m_library, m_modes, m_game, *m_drag, *m_services.chance);
+    m_unveiling = std::make_unique<Unveiling>(w, m_library, m_modes, m_game, *m_selection, *m_services.chance);
     // The About box is made at start and stays hidden until asked for.
     m_form2 = std::make_unique<TForm2>(this);
     connectHandlers();
@@ -81,6 +89,7 @@ void TForm1::FormShow()
 void TForm1::startUp()
 {
     m_transparentCursor = CursorFile::load(FacePaths::cursorFile(m_library.AppDir));
+    m_dragging->setTransparentCursor(transparentCursor());
     m_modes = ModeFlags();
     loadLibrary();
     chooseOpeningFace();

@@ -3,6 +3,7 @@
 #include "app/Form1Services.h"
 #include "app/Form1Widgets.h"
 #include "app/ModeFlags.h"
+#include "game/GameState.h"
 #include "library/FaceLibrary.h"
 #include "music/MusicSettings.h"
 
@@ -13,10 +14,14 @@
 #include <memory>
 #include <optional>
 
+class DragController;
 class FaceSelection;
+class GameStart;
 class OpeningFaceChoice;
 class OpeningSequence;
+class PartDragging;
 class TForm2;
+class Unveiling;
 
 // The main window: builds every widget, connects each event to its named handler, and
 // dispatches the multi-purpose handlers on the button captions to the screen controllers.
@@ -35,6 +40,8 @@ public:
     // Cursor 1: the transparent cursor of blind play, the default arrow when its file is missing.
     QCursor transparentCursor() const;
     const FaceSelection &selection() const { return *m_selection; }
+    const GameState &game() const { return m_game; }
+    DragController &drag() { return *m_drag; }
     TForm2 &form2() { return *m_form2; }
 
     // The handlers, public so that tests can run them without waiting for their events.
@@ -50,13 +57,17 @@ public:
     void ComboBox1Change(int index);
     void CheckBox1MouseUp();
     // A press on part picture k (1 .. 4), the pointer at `global` on the screen.
+    void partMouseDown(int k, QPoint global);
+    void FormMouseMove();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void connectHandlers();
+    void connectDragTargets();
     // Runs a handler inside the error boundary; false when it failed.
     bool guarded(const std::function<void()> &handler);
     void startUp();
@@ -68,10 +79,15 @@ private:
     FaceLibrary m_library;
     ModeFlags m_modes;
     MusicSettings m_music;
+    GameState m_game;
     std::optional<QCursor> m_transparentCursor;
     std::unique_ptr<OpeningSequence> m_opening;
     std::unique_ptr<FaceSelection> m_selection;
     std::unique_ptr<OpeningFaceChoice> m_openingFace;
+    std::unique_ptr<DragController> m_drag;
+    std::unique_ptr<GameStart> m_gameStart;
+    std::unique_ptr<PartDragging> m_dragging;
+    std::unique_ptr<Unveiling> m_unveiling;
     std::unique_ptr<TForm2> m_form2;
     bool m_shown = false;
     bool m_closed = false;

@@ -4,15 +4,22 @@
 #include "app/TForm1.h"
 
 #include "app/Captions.h"
+#include "game/GameStart.h"
+#include "game/PartDragging.h"
+#include "game/Unveiling.h"
 #include "library/FaceSelection.h"
 #include "library/NameRules.h"
 #include "library/OpeningFaceChoice.h"
+#include "platform/CaptionLabel.h"
 #include "platform/CommandButton.h"
+#include "platform/DragController.h"
 #include "platform/MouseUpCheckBox.h"
+#include "platform/PictureBox.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QTimer>
 
 void TForm1::connectHandlers()
@@ -26,6 +33,45 @@ void TForm1::connectHandlers()
     connect(w.Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
     connect(w.ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
     connect(w.CheckBox1, &MouseUpCheckBox::mouseUp, this, &TForm1::CheckBox1MouseUp);
+    for (int k = 1; k <= 4; ++k) {
+        connect(w.partImage(k), &PictureBox::mousePressed, this,
+                [this, k](QMouseEvent *event) { partMouseDown(k, event->globalPosition().toPoint()); });
+    }
+    // The bare window background reports every pointer move, for the cursor reset.
+    w.client->setMouseTracking(true);
+    w.client->installEventFilter(this);
+    connectDragTargets();
+}
+
+void TForm1::connectDragTargets()
+{
+    PartDragging &dragging = *m_dragging;
+    auto accept = [](QPoint, QPoint) { return true; };
+    auto restore = [this](QPoint, QPoint) { guarded([this] { m_dragging->restore(); }); };
+
+    m_drag->addTarget(
+        w.Image1, [&dragging](QPoint local, QPoint) { return dragging.Image1DragOver(local); },
+        [this](QPoint, QPoint global) { guarded([this, global] { m_dragging->Image1DragDrop(global); }); });
+    for (int k = 1; k <= 4; ++k) {
+        PictureBox *part = w.partImage(k);
+        m_drag->addTarget(part, accept, [this, part](QPoint, QPoint global) {
+            guarded([this, part, global] { m_dragging->DropOnPart(part, global); });
+        });
+    }
+    m_drag->addTarget(
+        w.client, [&dragging](QPoint, QPoint global) { return dragging.FormDragOver(global); }, restore);
+    for (QWidget *widget : {static_cast<QWidget *>(w.Label1), static_cast<QWidget *>(w.Label2),
+                            static_cast<QWidget *>(w.BtnSentaku), static_cast<QWidget *>(w.BtnStart),
+                            static_cast<QWidget *>(w.BtnRenshu)})
+        m_drag->addTarget(widget, accept, restore);
+    m_drag->setEndedWithoutDrop([this] { guarded([this] { m_dragging->endedWithoutDrop(); }); });
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == w.client && event->type() == QEvent::MouseMove)
+        FormMouseMove();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::BtnSentakuClick()
@@ -40,10 +86,10 @@ void TForm1::BtnStartClick()
 {
     // Each caption is read afresh; no branch changes it, so at most one runs.
     if (w.BtnStart->text() == Caption::Start) {
-        // A game starts: comes with the game.
+        guarded([this] { m_gameStart->start(); });
     }
     if (w.BtnStart->text() == Caption::Unveil) {
-        // The unveiling: comes with the game.
+        guarded([this] { m_unveiling->unveil(); });
     }
     if (w.BtnStart->text() == Caption::Cancel) {
         guarded([this] {
@@ -57,11 +103,11 @@ void TForm1::BtnRenshuMouseUp()
 {
     const QString caption = w.BtnRenshu->text();
     if (caption == Caption::Practice) {
-        // Switches to the real mode: comes with the game.
+        guarded([this] { m_gameStart->switchToReal(); });
     } else if (caption == Caption::Real) {
-        // Switches back to practice: comes with the game.
+        guarded([this] { m_gameStart->switchToPractice(); });
     } else {
-        // Saves the work: comes with the game.
+        guarded([this] { m_unveiling->saveWork(); });
     }
 }
 
@@ -104,4 +150,14 @@ void TForm1::ComboBox1Change(int index)
 void TForm1::CheckBox1MouseUp()
 {
     guarded([this] { m_openingFace->CheckBox1MouseUp(); });
+}
+
+void TForm1::partMouseDown(int k, QPoint global)
+{
+    guarded([this, k, global] { m_dragging->partMouseDown(k, global); });
+}
+
+void TForm1::FormMouseMove()
+{
+    m_dragging->FormMouseMove();
 }

@@ -1,0 +1,86 @@
+#include "game/GameStart.h"
+
+#include "app/Captions.h"
+#include "app/Form1Widgets.h"
+#include "game/GameState.h"
+#include "game/GameTexts.h"
+#include "game/TrayLayout.h"
+#include "library/FaceLibrary.h"
+#include "library/FacePaths.h"
+#include "library/FacePictureLoader.h"
+#include "platform/CaptionLabel.h"
+#include "platform/Chance.h"
+#include "platform/CommandButton.h"
+#include "platform/PictureBox.h"
+
+#include <QAction>
+#include <QComboBox>
+
+namespace {
+const QColor guidanceBlue(0x00, 0x00, 0xFF);
+} // namespace
+
+GameStart::GameStart(Form1Widgets &widgets, FaceLibrary &library, GameState &state, Chance &chance)
+    : w(widgets), m_library(library), m_state(state), m_chance(chance)
+{
+}
+
+void GameStart::start()
+{
+    if (w.BtnSentaku->isEnabled())
+        startPractice();
+    else
+        startReal();
+    layOutTray(w);
+    w.BtnStart->setEnabled(false);
+    w.BtnRenshu->setEnabled(true);
+    w.BtnSentaku->setEnabled(false);
+    w.N7->setEnabled(false);
+    w.N8->setEnabled(false);
+}
+
+void GameStart::startPractice()
+{
+    w.ComboBox1->hide();
+    const int face = m_library.CurrentFace;
+    for (int k = 1; k <= 4; ++k)
+        FacePictureLoader::loadPart(*w.partImage(k), FacePaths::facePicture(m_library.AppDir, face, k),
+                                    m_library.DpiScale);
+    FacePictureLoader::loadWhole(*w.Image1, FacePaths::facePicture(m_library.AppDir, face, 5));
+    for (int k = 1; k <= 4; ++k)
+        w.partImage(k)->show();
+    w.BtnRenshu->setText(Caption::Practice);
+    w.N1->setEnabled(false);
+    w.Label1->setFontColor(guidanceBlue);
+    w.Label1->setCaption(GameTexts::PracticeStart);
+}
+
+void GameStart::startReal()
+{
+    // The parts keep the pictures of the practice game; nothing is read again.
+    w.BtnRenshu->setText(Caption::Real);
+    w.Label1->setFontColor(guidanceBlue);
+    w.Label1->setCaption(GameTexts::RealStart);
+    lieDraw();
+}
+
+void GameStart::switchToReal()
+{
+    w.BtnRenshu->setText(Caption::Real);
+    lieDraw();
+    w.Label1->setFontColor(guidanceBlue);
+    w.Label1->setCaption(GameTexts::RealStart);
+}
+
+void GameStart::switchToPractice()
+{
+    w.BtnRenshu->setText(Caption::Practice);
+    w.Label1->setFontColor(guidanceBlue);
+    w.Label1->setCaption(GameTexts::PracticeStart);
+}
+
+void GameStart::lieDraw()
+{
+    m_chance.reseed();
+    m_state.HintsLie = m_chance.below(10) != 0;
+}

@@ -1,0 +1,213 @@
+#include "game/PartDragging.h"
+
+#include "app/Captions.h"
+#include "app/Form1Widgets.h"
+#include "app/ModeFlags.h"
+#include "game/GameState.h"
+#include "game/GameTexts.h"
+#include "game/HintRules.h"
+#include "library/FaceLibrary.h"
+#include "platform/CaptionLabel.h"
+#include "platform/Chance.h"
+#include "platform/CommandButton.h"
+#include "platform/DragController.h"
+#include "platform/GlobalCursor.h"
+#include "platform/PictureBox.h"
+
+#include <QLineEdit>
+
+namespace {
+const QColor guidanceBlue(0x00, 0x00, 0xFF);
+const QColor hintRed(0xFF, 0x00, 0x00);
+const QColor titleYellow(0xFF, 0xFF, 0x00);
+} // namespace
+
+PartDragging::PartDragging(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, GameState &state,
+                           DragController &drag, Chance &chance)
+    : w(widgets), m_library(library), m_modes(modes), m_state(state), m_drag(drag), m_chance(chance),
+      m_transparentCursor(Qt::ArrowCursor)
+{
+}
+
+bool PartDragging::isReal() const
+{
+    return w.BtnRenshu->text() == Caption::Real;
+}
+
+bool PartDragging::isPractice() const
+{
+    return w.BtnRenshu->text() == Caption::Practice;
+}
+
+void PartDragging::showRealText()
+{
+    w.Label1->setFontColor(guidanceBlue);
+    w.Label1->setCaption(GameTexts::Real);
+}
+
+void PartDragging::partMouseDown(int k, QPoint global)
+{
+    PictureBox *part = w.partImage(k);
+    if (m_modes.CreateMode || part->isHidden())
+        return;
+    m_state.CurrentPartImage = part;
+    if (m_modes.MontageMode) {
+        m_modes.CurrentPart = k;
+        w.LabelRinkaku->setBackgroundColor(titleYellow);
+        for (int i = 1; i <= 4; ++i)
+            w.partTitle(i)->setBackgroundColor(i == k ? hintRed : titleYellow);
+    }
+    if (isReal() && m_library.hasFace(m_library.CurrentFace)) {
+        const TFaceData &face = m_library.current();
+        SetHintTarget(face.partX(k), face.partY(k));
+    }
+    BeginPartDrag(global);
+}
+
+void PartDragging::SetHintTarget(int x, int y)
+{
+    int r1 = 0;
+    int r2 = 0;
+    if (m_state.HintsLie) {
+        m_chance.reseed();
+        r1 = m_chance.below(80);
+        r2 = m_chance.below(80);
+    }
+    const QPoint target = HintRules::target(QPoint(x, y), m_state.HintsLie, r1, r2);
+    m_state.HintTargetX = target.x();
+    m_state.HintTargetY = target.y();
+}
+
+void PartDragging::BeginPartDrag(QPoint global)
+{
+    PictureBox *part = m_state.CurrentPartImage;
+    m_state.DragStartX = global.x();
+    m_state.DragStartY = global.y();
+    if (isReal()) {
+        // A part already on the face stays where it is.
+        if (w.Image1->x() + w.Image1->width() < part->x()) {
+            m_drag.begin(part, m_transparentCursor);
+            m_state.Dragging = true;
+            GlobalCursor::set(m_transparentCursor);
+            part->hide();
+        }
+    } else if (isPractice()) {
+        const bool allShown = w.Image1->isVisible() && w.ImageRE->isVisible() && w.ImageLE->isVisible()
+                              && w.ImageHana->isVisible() && w.ImageKuti->isVisible();
+        if (allShown) {
+            m_drag.begin(part, QCursor(Qt::DragMoveCursor));
+            m_state.Dragging = true;
+        }
+    }
+}
+
+bool PartDragging::Image1DragOver(QPoint local)
+{
+    if (m_modes.CreateMode)
+        return false;
+    if (isReal() && m_state.Dragging && m_state.CurrentPartImage) {
+        const QString hint = HintRules::hint(local, m_state.CurrentPartImage->size(),
+                                             QPoint(m_state.HintTargetX, m_state.HintTargetY));
+        w.Label1->setFontColor(hintRed);
+        w.Label1->setCaption(hint);
+    }
+    return true;
+}
+
+void PartDragging::moveByTravel(QPoint global)
+{
+    PictureBox *part = m_state.CurrentPartImage;
+    part->move(part->x() + global.x() - m_state.DragStartX, part->y());
+    part->move(part->x(), part->y() + global.y() - m_state.DragStartY);
+}
+
+void PartDragging::Image1DragDrop(QPoint global)
+{
+    if (!m_state.Dragging || !m_state.CurrentPartImage)
+        return;
+    moveByTravel(global);
+    m_state.Dragging = false;
+    w.BtnRenshu->setEnabled(false);
+    if (isPractice()) {
+        if (!m_modes.MontageMode) {
+            w.Label1->setFontColor(guidanceBlue);
+            w.Label1->setCaption(GameTexts::Practice);
+        }
+    } else {
+        showRealText();
+    }
+    CheckAllPlaced();
+}
+
+void PartDragging::DropOnPart(PictureBox *target, QPoint global)
+{
+    if (target->x() < w.Image1->x() + w.Image1->width() && m_state.CurrentPartImage) {
+        moveByTravel(global);
+        m_state.Dragging = false;
+        w.BtnRenshu->setEnabled(false);
+        CheckAllPlaced();
+    } else {
+        restore();
+    }
+}
+
+void PartDragging::restore()
+{
+    m_state.Dragging = false;
+    if (m_state.CurrentPartImage)
+        m_state.CurrentPartImage->show();
+    if (isReal())
+        showRealText();
+}
+
+bool PartDragging::FormDragOver(QPoint global)
+{
+    const QRect frame = w.client->window()->frameGeometry();
+    const bool inside = frame.left() < global.x() && global.x() < frame.left() + frame.width()
+                        && frame.top() < global.y() && global.y() < frame.top() + frame.height();
+    if (!inside) {
+        GlobalCursor::reset();
+        if (m_state.CurrentPartImage)
+            m_state.CurrentPartImage->show();
+        m_state.Dragging = false;
+        if (isReal())
+            showRealText();
+    }
+    return true;
+}
+
+void PartDragging::endedWithoutDrop()
+{
+    // Treated as a restore, with the pointer made visible again, so that the game goes on.
+    restore();
+    GlobalCursor::reset();
+}
+
+void PartDragging::FormMouseMove()
+{
+    if (!m_state.Dragging)
+        GlobalCursor::reset();
+}
+
+void PartDragging::CheckAllPlaced()
+{
+    const int right = w.Image1->x() + w.Image1->width();
+    for (int k = 1; k <= 4; ++k) {
+        if (w.partImage(k)->x() > right)
+            return;
+    }
+    if (isPractice() && !m_modes.MontageMode) {
+        w.BtnStart->setText(Caption::Start);
+        w.BtnStart->setEnabled(true);
+        w.Label1->setFontColor(guidanceBlue);
+        w.Label1->setCaption(GameTexts::PressStart);
+    } else if (isPractice()) {
+        w.Label1->setCaption(GameTexts::MontageName);
+        w.Edit1->show();
+    } else {
+        w.BtnStart->setText(Caption::Unveil);
+        w.BtnStart->setEnabled(true);
+        w.Label1->setFontColor(guidanceBlue);
+        w.Label1->setCaption(GameTexts::PressUnveil + QStringLiteral("\r") + HintRules::verdict(m_state.HintsLie));
+    }
+}

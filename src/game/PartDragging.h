@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QCursor>
+#include <QPoint>
+
+#include <functional>
+
+struct FaceLibrary;
+struct Form1Widgets;
+struct GameState;
+struct ModeFlags;
+class Chance;
+class DragController;
+class PictureBox;
+
+// Dragging the parts onto the face: the press on a part, the drop on the face, on another part
+// or elsewhere, the blind drag of the real mode with its hints, and the check that all four
+// parts lie on the face. The montage drags its parts the same way.
+class PartDragging
+{
+public:
+    PartDragging(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, GameState &state,
+                 DragController &drag, Chance &chance);
+
+    // Cursor 1, the transparent cursor of the real mode.
+    void setTransparentCursor(const QCursor &cursor) { m_transparentCursor = cursor; }
+
+    // A press on part picture k (1 .. 4), the pointer at `global` on the screen.
+    void partMouseDown(int k, QPoint global);
+    void BeginPartDrag(QPoint global);
+
+    // Drag over and drop on the face picture; `local` is in Image1's coordinates.
+    bool Image1DragOver(QPoint local);
+    void Image1DragDrop(QPoint global);
+    // A drop on a part picture.
+    void DropOnPart(PictureBox *target, QPoint global);
+    // The drag over the bare window background: abandoned once the pointer is outside the window.
+    bool FormDragOver(QPoint global);
+    // A drop on the background, a label or a command button: the part goes back.
+    void restore();
+    // A drag that ended with no drop at all (Escape, a refusing widget, outside the window).
+    void endedWithoutDrop();
+    // The pointer moved over the bare background with no drag under way.
+    void FormMouseMove();
+
+    void CheckAllPlaced();
+
+private:
+    void SetHintTarget(int x, int y);
+    void moveByTravel(QPoint global);
+    bool isReal() const;
+    bool isPractice() const;
+    void showRealText();
+
+    Form1Widgets &w;
+    FaceLibrary &m_library;
+    ModeFlags &m_modes;
+    GameState &m_state;
+    DragController &m_drag;
+    Chance &m_chance;
+    QCursor m_transparentCursor;
+};

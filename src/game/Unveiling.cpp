@@ -1,0 +1,88 @@
+#include "game/Unveiling.h"
+
+#include "app/Captions.h"
+#include "app/Form1Widgets.h"
+#include "app/ModeFlags.h"
+#include "game/GameState.h"
+#include "game/GameTexts.h"
+#include "game/ScoreRules.h"
+#include "game/WorkNaming.h"
+#include "library/FaceLibrary.h"
+#include "library/FacePaths.h"
+#include "library/FaceSelection.h"
+#include "platform/AppError.h"
+#include "platform/CaptionLabel.h"
+#include "platform/Chance.h"
+#include "platform/CommandButton.h"
+#include "platform/JpegCodec.h"
+#include "platform/PictureBox.h"
+
+#include <QDir>
+#include <QLineEdit>
+
+namespace {
+const QColor guidanceBlue(0x00, 0x00, 0xFF);
+} // namespace
+
+Unveiling::Unveiling(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, GameState &state,
+                     const FaceSelection &selection, Chance &clock)
+    : w(widgets), m_library(library), m_modes(modes), m_state(state), m_selection(selection), m_clock(clock)
+{
+}
+
+void Unveiling::unveil()
+{
+    for (int k = 1; k <= 4; ++k)
+        w.partImage(k)->show();
+    w.BtnSentaku->setEnabled(true);
+    w.BtnStart->setEnabled(false);
+    w.BtnRenshu->setText(Caption::Save);
+    w.BtnRenshu->setEnabled(true);
+    w.Label1->setFontColor(guidanceBlue);
+    w.Label1->setCaption(GameTexts::Unveiled);
+
+    std::array<QPoint, 4> placed;
+    std::array<QPoint, 4> rightPlaces;
+    const TFaceData &face = m_library.current();
+    for (int k = 1; k <= 4; ++k) {
+        placed[k - 1] = w.partImage(k)->pos() - w.Image1->pos();
+        rightPlaces[k - 1] = QPoint(face.partX(k), face.partY(k));
+    }
+    m_state.Score = scoreFor(placed, rightPlaces);
+
+    w.LabelScore->setCaption(QStringLiteral("得点\r　　") + QString::number(m_state.Score));
+    w.LabelScore->adjustSize();
+    w.LabelScore->show();
+}
+
+void Unveiling::saveWork()
+{
+    // Exactly what the window shows over the face, parts cut at the edges.
+    const QRect area(w.Image1->pos(), QSize(m_selection.DisplayWidth, m_selection.DisplayHeight));
+    if (area.isEmpty())
+        throw AppError(QStringLiteral("保存する顔がありません。"));
+    const QImage work = w.client->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+
+    const QString name = m_modes.MontageMode ? w.Edit1->text() : m_library.current().Name;
+    const QDateTime now = m_clock.now();
+    const QString fileName = m_modes.MontageMode ? WorkNaming::montageWork(name, now)
+                                                 : WorkNaming::gameWork(name, now, m_state.Score);
+    const QString problem = WorkNaming::fileNameProblem(name, fileName);
+    if (!problem.isEmpty())
+        throw AppError(problem);
+
+    const QString folder = FacePaths::worksFolder(m_library.AppDir);
+    if (!QDir().mkpath(folder))
+        throw AppError(QStringLiteral("作品のフォルダ「%1」を作れませんでした。").arg(folder));
+    JpegCodec::encodeFile(work, folder + QLatin1Char('/') + fileName);
+
+    if (m_modes.MontageMode) {
+        w.Label1->setCaption(GameTexts::MontageSaved);
+        w.Edit1->clear();
+        w.Edit1->hide();
+        w.BtnRenshu->setText(Caption::Practice);
+    } else {
+        w.Label1->setCaption(GameTexts::Saved);
+    }
+    w.BtnRenshu->setEnabled(false);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+struct FaceLibrary;
+struct Form1Widgets;
+struct GameState;
+struct ModeFlags;
+class Chance;
+class FaceSelection;
+
+// The unveiling of a finished real game with its score, and the saving of works: a game's face
+// or a montage, as a JPEG of what the window shows over the face.
+class Unveiling
+{
+public:
+    Unveiling(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, GameState &state,
+              const FaceSelection &selection, Chance &clock);
+
+    // "お披露目": the parts appear and the score is shown.
+    void unveil();
+    // "保存": writes the work to the works folder. Throws AppError when it cannot be written;
+    // the buttons then stay as they are so that the player can try again.
+    void saveWork();
+
+private:
+    Form1Widgets &w;
+    FaceLibrary &m_library;
+    ModeFlags &m_modes;
+    GameState &m_state;
+    const FaceSelection &m_selection;
+    Chance &m_clock;
+};
