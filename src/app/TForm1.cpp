@@ -11,6 +11,8 @@
 #include "library/OpeningFaceChoice.h"
 #include "game/GameStart.h"
 #include "game/Unveiling.h"
+#include "music/MidiPlayer.h"
+#include "music/MusicController.h"
 #include "platform/AppError.h"
 #include "platform/MouseUpCheckBox.h"
 #include "platform/CaptionLabel.h"
@@ -42,8 +44,13 @@ TForm1::TForm1(const Form1Services &services, QWidget *parent)
     m_gameStart = std::make_unique<GameStart>(w, m_library, m_game, *m_services.chance);
     m_dragging = std::make_unique<PartDragging>(w, m_library, m_modes, m_game, *m_drag, *m_services.chance);
     m_unveiling = std::make_unique<Unveiling>(w, m_library, m_modes, m_game, *m_selection, *m_services.chance);
+    m_player = std::make_unique<MidiPlayer>();
+    m_musicController = std::make_unique<MusicController>(w, m_music, m_library, *m_services.dialogs, *m_player);
+    if (m_services.music)
+        m_opening->setMusicStart([this] { m_musicController->startMusic(); });
     // The About box is made at start and stays hidden until asked for.
-    m_form2 = std::make_unique<TForm2>(this);
+    m_form2 = std::make_unique<TForm2>(*m_services.desktop, *m_services.dialogs, this);
+    m_form2->setOnClose([this] { guarded([this] { m_musicController->resumeAfterDialog(); }); });
     connectHandlers();
     setFixedSize(sizeHint());
     centreOnScreen(this);
@@ -131,6 +138,7 @@ void TForm1::Timer1Timer()
 {
     if (m_opening->isRunning())
         guarded([this] { m_opening->tick(); });
+    guarded([this] { m_musicController->loopCheck(); });
 }
 
 void TForm1::FormClose()
@@ -143,4 +151,5 @@ void TForm1::FormClose()
         ProfileFile(FacePaths::indexFile(m_library.AppDir))
             .writeBool(QStringLiteral("BGM"), QStringLiteral("Play"), m_music.BgmOn);
     });
+    m_musicController->close();
 }

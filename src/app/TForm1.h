@@ -17,6 +17,8 @@
 class DragController;
 class FaceSelection;
 class GameStart;
+class MidiPlayer;
+class MusicController;
 class OpeningFaceChoice;
 class OpeningSequence;
 class PartDragging;
@@ -42,6 +44,7 @@ public:
     const FaceSelection &selection() const { return *m_selection; }
     const GameState &game() const { return m_game; }
     DragController &drag() { return *m_drag; }
+    MidiPlayer &player() { return *m_player; }
     TForm2 &form2() { return *m_form2; }
 
     // The handlers, public so that tests can run them without waiting for their events.
@@ -59,6 +62,11 @@ public:
     // A press on part picture k (1 .. 4), the pointer at `global` on the screen.
     void partMouseDown(int k, QPoint global);
     void FormMouseMove();
+    void N2Click();
+    void N3Click();
+    void N5Click();
+    void Help2Click();
+    void About1Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -88,6 +96,8 @@ private:
     std::unique_ptr<GameStart> m_gameStart;
     std::unique_ptr<PartDragging> m_dragging;
     std::unique_ptr<Unveiling> m_unveiling;
+    std::unique_ptr<MidiPlayer> m_player;
+    std::unique_ptr<MusicController> m_musicController;
     std::unique_ptr<TForm2> m_form2;
     bool m_shown = false;
     bool m_closed = false;

@@ -3,19 +3,25 @@
 
 #include "app/TForm1.h"
 
+#include "about/TForm2.h"
 #include "app/Captions.h"
 #include "game/GameStart.h"
 #include "game/PartDragging.h"
 #include "game/Unveiling.h"
+#include "library/FacePaths.h"
 #include "library/FaceSelection.h"
 #include "library/NameRules.h"
 #include "library/OpeningFaceChoice.h"
+#include "music/MusicController.h"
 #include "platform/CaptionLabel.h"
 #include "platform/CommandButton.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
 #include "platform/DragController.h"
 #include "platform/MouseUpCheckBox.h"
 #include "platform/PictureBox.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -33,6 +39,11 @@ void TForm1::connectHandlers()
     connect(w.Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
     connect(w.ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
     connect(w.CheckBox1, &MouseUpCheckBox::mouseUp, this, &TForm1::CheckBox1MouseUp);
+    connect(w.N2, &QAction::triggered, this, &TForm1::N2Click);
+    connect(w.N3, &QAction::triggered, this, &TForm1::N3Click);
+    connect(w.N5, &QAction::triggered, this, &TForm1::N5Click);
+    connect(w.Help2, &QAction::triggered, this, &TForm1::Help2Click);
+    connect(w.About1, &QAction::triggered, this, &TForm1::About1Click);
     for (int k = 1; k <= 4; ++k) {
         connect(w.partImage(k), &PictureBox::mousePressed, this,
                 [this, k](QMouseEvent *event) { partMouseDown(k, event->globalPosition().toPoint()); });
@@ -160,4 +171,41 @@ void TForm1::partMouseDown(int k, QPoint global)
 void TForm1::FormMouseMove()
 {
     m_dragging->FormMouseMove();
+}
+
+// A checkable menu item toggles itself before its handler runs; the music handlers set the
+// check marks themselves, from the marks as they were.
+static void undoAutoToggle(QAction *item)
+{
+    item->setChecked(!item->isChecked());
+}
+
+void TForm1::N2Click()
+{
+    undoAutoToggle(w.N2);
+    guarded([this] { m_musicController->N2Click(); });
+}
+
+void TForm1::N3Click()
+{
+    undoAutoToggle(w.N3);
+    guarded([this] { m_musicController->N3Click(); });
+}
+
+void TForm1::N5Click()
+{
+    guarded([this] { m_musicController->N5Click(); });
+}
+
+void TForm1::Help2Click()
+{
+    if (!m_services.desktop->openFile(FacePaths::helpText(m_library.AppDir)))
+        m_services.dialogs->showMessage(QStringLiteral("ヘルプを開けませんでした。"));
+}
+
+void TForm1::About1Click()
+{
+    guarded([this] { m_musicController->pauseForDialog(); });
+    // Modal: the main window takes no input until the box closes.
+    m_form2->open();
 }

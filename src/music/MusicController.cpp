@@ -1,0 +1,116 @@
+#include "music/MusicController.h"
+
+#include "app/Form1Widgets.h"
+#include "library/FaceLibrary.h"
+#include "library/FacePaths.h"
+#include "music/MidiPlayer.h"
+#include "music/MusicSettings.h"
+#include "platform/Dialogs.h"
+#include "platform/ProfileFile.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace {
+const QString tuneFilter = QStringLiteral("ミュージックファイル(*.mid)|*.mid");
+} // namespace
+
+MusicController::MusicController(Form1Widgets &widgets, MusicSettings &settings, const FaceLibrary &library,
+                                 Dialogs &dialogs, MidiPlayer &player)
+    : w(widgets), m_settings(settings), m_library(library), m_dialogs(dialogs), m_player(player)
+{
+}
+
+bool MusicController::musicOn() const
+{
+    return w.N2->isChecked();
+}
+
+void MusicController::showMusicOn(bool on)
+{
+    w.N2->setChecked(on);
+    w.N3->setChecked(!on);
+    m_settings.BgmOn = on;
+}
+
+void MusicController::openTune()
+{
+    m_player.open(m_settings.MusicFileName);
+}
+
+void MusicController::startMusic()
+{
+    // A configured tune that has gone falls back to the default one, for this run only.
+    if (!QFileInfo(m_settings.MusicFileName).isFile())
+        m_settings.MusicFileName = FacePaths::defaultTune(m_library.AppDir);
+    // The menu shows the wish even when the tune then fails to open.
+    showMusicOn(m_settings.BgmOn);
+    openTune();
+    if (m_settings.BgmOn)
+        m_player.play();
+}
+
+void MusicController::loopCheck()
+{
+    if (musicOn() && m_player.isOpen() && m_player.position() >= m_player.length()) {
+        m_player.rewind();
+        m_player.play();
+    }
+}
+
+void MusicController::N2Click()
+{
+    if (!w.N3->isChecked())
+        return;
+    showMusicOn(true);
+    // A tune that failed to open before gets another chance.
+    if (!m_player.isOpen())
+        openTune();
+    m_player.play();
+}
+
+void MusicController::N3Click()
+{
+    if (!w.N2->isChecked())
+        return;
+    showMusicOn(false);
+    m_player.stop();
+    m_player.rewind();
+}
+
+void MusicController::N5Click()
+{
+    const QString chosen = m_dialogs.openFile(QStringLiteral("曲の設定"), tuneFilter);
+    if (chosen.isEmpty())
+        return;
+    QCoreApplication::processEvents();
+    m_settings.MusicFileName = chosen;
+    ProfileFile(FacePaths::indexFile(m_library.AppDir))
+        .writeString(QStringLiteral("BGM"), QStringLiteral("MusicFile"), chosen);
+    m_player.stop();
+    m_player.close();
+    openTune();
+    m_player.play();
+    showMusicOn(true);
+}
+
+void MusicController::pauseForDialog()
+{
+    if (!musicOn())
+        return;
+    m_player.stop();
+    m_player.rewind();
+}
+
+void MusicController::resumeAfterDialog()
+{
+    if (musicOn())
+        m_player.play();
+}
+
+void MusicController::close()
+{
+    m_player.stop();
+    m_player.close();
+}

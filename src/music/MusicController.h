@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+struct FaceLibrary;
+struct Form1Widgets;
+struct MusicSettings;
+class Dialogs;
+class MidiPlayer;
+
+// The background tune: started by the first opening tick, restarted by the timer when it has
+// played to its end, switched on and off and changed from the BGM menu, paused by the About box.
+class MusicController
+{
+public:
+    MusicController(Form1Widgets &widgets, MusicSettings &settings, const FaceLibrary &library, Dialogs &dialogs,
+                    MidiPlayer &player);
+
+    // The first opening step. Throws AppError when the tune cannot be opened.
+    void startMusic();
+    // Every tick: a tune that reached its end starts again.
+    void loopCheck();
+    void N2Click(); // "再生(&P)"
+    void N3Click(); // "停止(&S)"
+    void N5Click(); // "曲の設定(&K)"
+    // Stops and rewinds the tune while the About box is shown, and plays it again afterwards,
+    // when music is on.
+    void pauseForDialog();
+    void resumeAfterDialog();
+    // At the end of the program.
+    void close();
+
+    bool musicOn() const;
+
+private:
+    void showMusicOn(bool on);
+    void openTune();
+
+    Form1Widgets &w;
+    MusicSettings &m_settings;
+    const FaceLibrary &m_library;
+    Dialogs &m_dialogs;
+    MidiPlayer &m_player;
+};
