@@ -34,9 +34,12 @@ void DragController::begin(QWidget *source, const QCursor &dragCursor)
     m_source = source;
     m_under = source; // the press was on it
     m_dragCursor = dragCursor;
-    if (source) {
-        m_sourceHadCursor = source->testAttribute(Qt::WA_SetCursor);
-        m_sourceCursor = source->cursor();
+    if (m_window) {
+        m_windowHadCursor = m_window->testAttribute(Qt::WA_SetCursor);
+        m_windowCursor = m_window->cursor();
+        // The press's own grab ends when its widget is hidden (a part vanishes in blind play),
+        // and the toolkit then drops the moves and the release; the window holds the mouse instead.
+        m_window->grabMouse();
     }
     QCoreApplication::instance()->installEventFilter(this);
     showCursor(m_targets.contains(source));
@@ -142,9 +145,9 @@ bool DragController::track(QPoint global)
 void DragController::showCursor(bool accepted)
 {
     m_showsDragCursor = accepted;
-    // The source holds the press's mouse grab, so its cursor is the one on screen.
-    if (m_source)
-        m_source->setCursor(accepted ? m_dragCursor : QCursor(Qt::ForbiddenCursor));
+    // The window holds the mouse grab, so its cursor is the one on screen.
+    if (m_window)
+        m_window->setCursor(accepted ? m_dragCursor : QCursor(Qt::ForbiddenCursor));
 }
 
 void DragController::finish()
@@ -152,11 +155,13 @@ void DragController::finish()
     m_dragging = false;
     if (QCoreApplication *app = QCoreApplication::instance())
         app->removeEventFilter(this);
-    if (m_source) {
-        if (m_sourceHadCursor)
-            m_source->setCursor(m_sourceCursor);
+    if (m_window) {
+        if (QWidget::mouseGrabber() == m_window)
+            m_window->releaseMouse();
+        if (m_windowHadCursor)
+            m_window->setCursor(m_windowCursor);
         else
-            m_source->unsetCursor();
+            m_window->unsetCursor();
     }
     m_source = nullptr;
     m_under = nullptr;

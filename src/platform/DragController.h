@@ -79,7 +79,7 @@ private:
     QPointer<QWidget> m_source;
     QPointer<QWidget> m_under;
     QCursor m_dragCursor;
-    bool m_sourceHadCursor = false;
-    QCursor m_sourceCursor;
+    bool m_windowHadCursor = false;
+    QCursor m_windowCursor;
     bool m_showsDragCursor = false;
 };

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QWindow>
 
 namespace {
 
@@ -45,6 +46,7 @@ private Q_SLOTS:
     void pointerStaysInvisibleUntilTheBackgroundIsCrossed();
     void leavingTheWindowAcrossTheBackgroundAbandons();
     void dragEndingWithNoDropRestores();
+    void blindDragThroughTheWindowSystem();
     void hintsFollowThePointerInRed();
     void lyingHintsSteerToTheFalseSpot();
     void practiceGivesNoHint();
@@ -396,6 +398,29 @@ void FlowGame::dragEndingWithNoDropRestores()
     // The game is still playable.
     placeAllAtRightPlaces();
     QCOMPARE(w.BtnStart->text(), QStringLiteral("お披露目"));
+}
+
+void FlowGame::blindDragThroughTheWindowSystem()
+{
+    // Events from the window system, not sent to a widget: the vanished part must not take the
+    // rest of the drag with it.
+    FormHarness &h = openGame(m_face);
+    const Form1Widgets &w = h.w();
+    h.click(w.BtnStart);
+    h.click(w.BtnRenshu);
+    QVERIFY(QTest::qWaitForWindowExposed(&h.form()));
+    QWindow *window = h.form().windowHandle();
+    auto inWindow = [&](QPoint client) { return w.client->mapTo(&h.form(), client); };
+    const QPoint press = w.ImageRE->pos() + QPoint(5, 5);
+    const QPoint release = w.Image1->pos() + rightPlace(1) + QPoint(5, 5);
+    QTest::mousePress(window, Qt::LeftButton, {}, inWindow(press));
+    QVERIFY(w.ImageRE->isHidden());
+    QTest::mouseMove(window, inWindow(release));
+    QVERIFY(w.Label1->caption().startsWith(QStringLiteral("もっと")));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, inWindow(release));
+    QVERIFY(!h.form().game().Dragging);
+    QCOMPARE(w.ImageRE->pos(), w.Image1->pos() + rightPlace(1));
+    QCOMPARE(w.Label1->caption(), realText);
 }
 
 void FlowGame::hintsFollowThePointerInRed()

@@ -308,28 +308,32 @@ void TestDragController::onlyLeftAndRightReleasesEndTheDrag()
 
 void TestDragController::cursorShowsWhetherTheDropWouldBeTaken()
 {
-    m_source->setCursor(Qt::PointingHandCursor);
+    // The window holds the mouse during a drag, so the window's cursor is the one shown.
+    m_window->setCursor(Qt::PointingHandCursor);
     press();
     QCOMPARE(m_drag->shownCursorShape(), Qt::DragMoveCursor); // the source is a target
     QTest::mouseMove(m_refusing, QPoint(5, 5));
     QCOMPARE(m_drag->shownCursorShape(), Qt::ForbiddenCursor);
-    QCOMPARE(m_source->cursor().shape(), Qt::ForbiddenCursor);
+    QCOMPARE(m_window->cursor().shape(), Qt::ForbiddenCursor);
     QTest::mouseMove(m_a, QPoint(5, 5));
     QCOMPARE(m_drag->shownCursorShape(), Qt::DragMoveCursor);
-    QCOMPARE(m_source->cursor().shape(), Qt::DragMoveCursor);
+    QCOMPARE(m_window->cursor().shape(), Qt::DragMoveCursor);
     m_drag->move(outside());
     QCOMPARE(m_drag->shownCursorShape(), Qt::ForbiddenCursor);
     m_accepts.insert(QStringLiteral("A"), false);
     QTest::mouseMove(m_a, QPoint(6, 6));
     QCOMPARE(m_drag->shownCursorShape(), Qt::ForbiddenCursor);
     QTest::keyClick(m_window.get(), Qt::Key_Escape);
-    QCOMPARE(m_source->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(m_window->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(QWidget::mouseGrabber(), nullptr);
 
-    // A source with no cursor of its own goes back to having none.
-    m_source->unsetCursor();
+    // A window with no cursor of its own goes back to having none.
+    m_window->unsetCursor();
     press();
+    QCOMPARE(QWidget::mouseGrabber(), m_window.get());
     QTest::mouseRelease(m_client, Qt::LeftButton, {}, QPoint(300, 250));
-    QVERIFY(!m_source->testAttribute(Qt::WA_SetCursor));
+    QCOMPARE(m_window->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(QWidget::mouseGrabber(), nullptr);
     QCOMPARE(m_drag->shownCursorShape(), Qt::ArrowCursor);
 }
 
