@@ -1,5 +1,6 @@
 #include "app/Form1Builder.h"
 
+#include "app/GameColours.h"
 #include "platform/CaptionLabel.h"
 #include "platform/CommandButton.h"
 #include "platform/Fonts.h"
@@ -18,10 +19,7 @@
 
 namespace {
 
-const QColor yellow(0xFF, 0xFF, 0x00);
-const QColor red(0xFF, 0x00, 0x00);
-const QColor blue(0x00, 0x00, 0xFF);
-const QColor moneyGreen(0xC0, 0xDC, 0xC0);
+using namespace GameColour;
 
 template <typename W>
 W *place(W *widget, const char *name, int left, int top, int width, int height, bool visible)
@@ -53,7 +51,7 @@ CaptionLabel *label(QWidget *parent, const char *name, QRect geometry, const QSt
 
 CaptionLabel *partTitle(QWidget *parent, const char *name, QRect geometry, const QString &caption)
 {
-    return label(parent, name, geometry, caption, Fonts::gameFont(16, true), Qt::black, yellow, Qt::AlignCenter);
+    return label(parent, name, geometry, caption, Fonts::gameFont(16, true), Qt::black, TitleYellow, Qt::AlignCenter);
 }
 
 CommandButton *commandButton(QWidget *parent, const char *name, QRect geometry, const QString &caption, int fontSize,
@@ -126,7 +124,7 @@ Form1Widgets buildForm1(QMainWindow *window)
     client->setFixedSize(560, 479);
     client->setAutoFillBackground(true);
     QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, moneyGreen);
+    palette.setColor(QPalette::Window, MoneyGreen);
     client->setPalette(palette);
     client->setFont(Fonts::gameFont(12));
     window->setCentralWidget(client);
@@ -140,7 +138,7 @@ Form1Widgets buildForm1(QMainWindow *window)
     w.LabelScore = label(client, "LabelScore", {376, 96, 74, 36}, QStringLiteral("得点"), Fonts::gameFont(36, true),
                          QColor(0xFF, 0x00, 0xFF), QColor(), Qt::AlignLeft | Qt::AlignTop);
     w.LabelHana = partTitle(client, "LabelHana", {336, 112, 49, 17}, QStringLiteral("鼻"));
-    w.Label1 = label(client, "Label1", {24, 344, 521, 121}, QString(), Fonts::gameFont(16, true, true), blue,
+    w.Label1 = label(client, "Label1", {24, 344, 521, 121}, QString(), Fonts::gameFont(16, true, true), GuidanceBlue,
                      QColor(0xC0, 0xC0, 0xC0), Qt::AlignLeft | Qt::AlignTop);
     w.Label1->setWordWrap(true);
     w.ImageRE = pictureBox(client, "ImageRE", Sizing::TopLeft, {344, 32, 60, 60}, true);
@@ -150,17 +148,17 @@ Form1Widgets buildForm1(QMainWindow *window)
     w.LabelRE = partTitle(client, "LabelRE", {352, 8, 49, 17}, QStringLiteral("右目"));
     w.LabelLE = partTitle(client, "LabelLE", {464, 8, 49, 17}, QStringLiteral("左目"));
     w.LabelKuti = partTitle(client, "LabelKuti", {344, 200, 49, 17}, QStringLiteral("口"));
-    w.Label2 = label(client, "Label2", {24, 5, 177, 22}, QStringLiteral("おかめ"), Fonts::gameFont(20, true), yellow,
+    w.Label2 = label(client, "Label2", {24, 5, 177, 22}, QStringLiteral("おかめ"), Fonts::gameFont(20, true), TitleYellow,
                      Qt::black, Qt::AlignCenter);
     w.Label2->show();
     w.ImageRogo = pictureBox(client, "ImageRogo", Sizing::Stretch, {201, 413, 351, 52}, false);
     w.ImageRogo->setPicture(QImage(QStringLiteral(":/art/banner.png")));
     w.LabelRinkaku = partTitle(client, "LabelRinkaku", {224, 8, 65, 17}, QStringLiteral("顔の輪郭"));
 
-    w.BtnSentaku = commandButton(client, "BtnSentaku", {328, 312, 57, 25}, QStringLiteral("顔選択"), 13, red);
-    w.BtnStart = commandButton(client, "BtnStart", {392, 312, 57, 25}, QStringLiteral("スタート"), 13, red);
+    w.BtnSentaku = commandButton(client, "BtnSentaku", {328, 312, 57, 25}, QStringLiteral("顔選択"), 13, HintRed);
+    w.BtnStart = commandButton(client, "BtnStart", {392, 312, 57, 25}, QStringLiteral("スタート"), 13, HintRed);
     w.BtnStart->setEnabled(false);
-    w.BtnRenshu = commandButton(client, "BtnRenshu", {456, 312, 57, 25}, QStringLiteral("練習"), 13, red);
+    w.BtnRenshu = commandButton(client, "BtnRenshu", {456, 312, 57, 25}, QStringLiteral("練習"), 13, HintRed);
     w.BtnRenshu->setEnabled(false);
     w.Edit1 = place(new QLineEdit(client), "Edit1", 24, 433, 193, 21, false);
     w.Edit1->setFont(Fonts::gameFont(13));
@@ -172,12 +170,12 @@ Form1Widgets buildForm1(QMainWindow *window)
     w.MediaPlayer1 = place(new QWidget(client), "MediaPlayer1", 336, 160, 253, 25, false);
     w.ListBox1 = place(new QListWidget(client), "ListBox1", 408, 136, 145, 136, false);
     QPalette listPalette = w.ListBox1->palette();
-    listPalette.setColor(QPalette::Base, yellow);
+    listPalette.setColor(QPalette::Base, TitleYellow);
     w.ListBox1->setPalette(listPalette);
     w.ListBox1->setUniformItemSizes(true);
-    w.BtnKiritori = commandButton(client, "BtnKiritori", {232, 4, 57, 25}, QStringLiteral("ズーム"), 13, red);
-    w.BtnUp = commandButton(client, "BtnUp", {504, 104, 33, 25}, QStringLiteral("+"), 33, blue);
-    w.BtnDown = commandButton(client, "BtnDown", {411, 104, 33, 25}, QStringLiteral("-"), 33, blue);
+    w.BtnKiritori = commandButton(client, "BtnKiritori", {232, 4, 57, 25}, QStringLiteral("ズーム"), 13, HintRed);
+    w.BtnUp = commandButton(client, "BtnUp", {504, 104, 33, 25}, QStringLiteral("+"), 33, GuidanceBlue);
+    w.BtnDown = commandButton(client, "BtnDown", {411, 104, 33, 25}, QStringLiteral("-"), 33, GuidanceBlue);
 
     QWidget::setTabOrder(w.BtnSentaku, w.BtnStart);
     QWidget::setTabOrder(w.BtnStart, w.BtnRenshu);
@@ -193,6 +191,12 @@ Form1Widgets buildForm1(QMainWindow *window)
     w.Timer1->setObjectName(QStringLiteral("Timer1"));
     w.Timer1->setInterval(500);
     return w;
+}
+
+void Form1Widgets::guide(const QString &text) const
+{
+    Label1->setFontColor(GameColour::GuidanceBlue);
+    Label1->setCaption(text);
 }
 
 PictureBox *Form1Widgets::partImage(int k) const

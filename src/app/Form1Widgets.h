@@ -11,6 +11,7 @@ class QListWidget;
 class QMenu;
 class QTimer;
 class QWidget;
+class QString;
 
 // Every widget, menu item and timer of the main window, by the names the game gives them.
 // TForm1 owns them; the screen controllers reach them through this struct.
@@ -65,6 +66,8 @@ struct Form1Widgets
 
     QTimer *Timer1 = nullptr;
 
+    // Shows an instruction in the guidance line Label1, in blue.
+    void guide(const QString &text) const;
     // Part picture k (1 right eye, 2 left eye, 3 nose, 4 mouth).
     PictureBox *partImage(int k) const;
     // Title label of part k.

@@ -16,10 +16,6 @@
 #include <QAction>
 #include <QComboBox>
 
-namespace {
-const QColor guidanceBlue(0x00, 0x00, 0xFF);
-} // namespace
-
 GameStart::GameStart(Form1Widgets &widgets, FaceLibrary &library, GameState &state, Chance &chance)
     : w(widgets), m_library(library), m_state(state), m_chance(chance)
 {
@@ -51,16 +47,14 @@ void GameStart::startPractice()
         w.partImage(k)->show();
     w.BtnRenshu->setText(Caption::Practice);
     w.N1->setEnabled(false);
-    w.Label1->setFontColor(guidanceBlue);
-    w.Label1->setCaption(GameTexts::PracticeStart);
+    w.guide(GameTexts::PracticeStart);
 }
 
 void GameStart::startReal()
 {
     // The parts keep the pictures of the practice game; nothing is read again.
     w.BtnRenshu->setText(Caption::Real);
-    w.Label1->setFontColor(guidanceBlue);
-    w.Label1->setCaption(GameTexts::RealStart);
+    w.guide(GameTexts::RealStart);
     lieDraw();
 }
 
@@ -68,15 +62,13 @@ void GameStart::switchToReal()
 {
     w.BtnRenshu->setText(Caption::Real);
     lieDraw();
-    w.Label1->setFontColor(guidanceBlue);
-    w.Label1->setCaption(GameTexts::RealStart);
+    w.guide(GameTexts::RealStart);
 }
 
 void GameStart::switchToPractice()
 {
     w.BtnRenshu->setText(Caption::Practice);
-    w.Label1->setFontColor(guidanceBlue);
-    w.Label1->setCaption(GameTexts::PracticeStart);
+    w.guide(GameTexts::PracticeStart);
 }
 
 void GameStart::lieDraw()

@@ -2,6 +2,7 @@
 
 #include "app/Captions.h"
 #include "app/Form1Widgets.h"
+#include "app/GameColours.h"
 #include "app/ModeFlags.h"
 #include "game/GameState.h"
 #include "game/GameTexts.h"
@@ -15,12 +16,6 @@
 #include "platform/PictureBox.h"
 
 #include <QLineEdit>
-
-namespace {
-const QColor guidanceBlue(0x00, 0x00, 0xFF);
-const QColor hintRed(0xFF, 0x00, 0x00);
-const QColor titleYellow(0xFF, 0xFF, 0x00);
-} // namespace
 
 PartDragging::PartDragging(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, GameState &state,
                            DragController &drag, Chance &chance)
@@ -41,8 +36,7 @@ bool PartDragging::isPractice() const
 
 void PartDragging::showRealText()
 {
-    w.Label1->setFontColor(guidanceBlue);
-    w.Label1->setCaption(GameTexts::Real);
+    w.guide(GameTexts::Real);
 }
 
 void PartDragging::partMouseDown(int k, QPoint global)
@@ -53,9 +47,9 @@ void PartDragging::partMouseDown(int k, QPoint global)
     m_state.CurrentPartImage = part;
     if (m_modes.MontageMode) {
         m_modes.CurrentPart = k;
-        w.LabelRinkaku->setBackgroundColor(titleYellow);
+        w.LabelRinkaku->setBackgroundColor(GameColour::TitleYellow);
         for (int i = 1; i <= 4; ++i)
-            w.partTitle(i)->setBackgroundColor(i == k ? hintRed : titleYellow);
+            w.partTitle(i)->setBackgroundColor(i == k ? GameColour::HintRed : GameColour::TitleYellow);
     }
     if (isReal() && m_library.hasFace(m_library.CurrentFace)) {
         const TFaceData &face = m_library.current();
@@ -108,7 +102,7 @@ bool PartDragging::Image1DragOver(QPoint local)
     if (isReal() && m_state.Dragging && m_state.CurrentPartImage) {
         const QString hint = HintRules::hint(local, m_state.CurrentPartImage->size(),
                                              QPoint(m_state.HintTargetX, m_state.HintTargetY));
-        w.Label1->setFontColor(hintRed);
+        w.Label1->setFontColor(GameColour::HintRed);
         w.Label1->setCaption(hint);
     }
     return true;
@@ -130,8 +124,7 @@ void PartDragging::Image1DragDrop(QPoint global)
     w.BtnRenshu->setEnabled(false);
     if (isPractice()) {
         if (!m_modes.MontageMode) {
-            w.Label1->setFontColor(guidanceBlue);
-            w.Label1->setCaption(GameTexts::Practice);
+            w.guide(GameTexts::Practice);
         }
     } else {
         showRealText();
@@ -199,15 +192,13 @@ void PartDragging::CheckAllPlaced()
     if (isPractice() && !m_modes.MontageMode) {
         w.BtnStart->setText(Caption::Start);
         w.BtnStart->setEnabled(true);
-        w.Label1->setFontColor(guidanceBlue);
-        w.Label1->setCaption(GameTexts::PressStart);
+        w.guide(GameTexts::PressStart);
     } else if (isPractice()) {
         w.Label1->setCaption(GameTexts::MontageName);
         w.Edit1->show();
     } else {
         w.BtnStart->setText(Caption::Unveil);
         w.BtnStart->setEnabled(true);
-        w.Label1->setFontColor(guidanceBlue);
-        w.Label1->setCaption(GameTexts::PressUnveil + QStringLiteral("\r") + HintRules::verdict(m_state.HintsLie));
+        w.guide(GameTexts::PressUnveil + QStringLiteral("\r") + HintRules::verdict(m_state.HintsLie));
     }
 }

@@ -20,10 +20,6 @@
 #include <QDir>
 #include <QLineEdit>
 
-namespace {
-const QColor guidanceBlue(0x00, 0x00, 0xFF);
-} // namespace
-
 Unveiling::Unveiling(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, GameState &state,
                      const FaceSelection &selection, Chance &clock)
     : w(widgets), m_library(library), m_modes(modes), m_state(state), m_selection(selection), m_clock(clock)
@@ -38,8 +34,7 @@ void Unveiling::unveil()
     w.BtnStart->setEnabled(false);
     w.BtnRenshu->setText(Caption::Save);
     w.BtnRenshu->setEnabled(true);
-    w.Label1->setFontColor(guidanceBlue);
-    w.Label1->setCaption(GameTexts::Unveiled);
+    w.guide(GameTexts::Unveiled);
 
     std::array<QPoint, 4> placed;
     std::array<QPoint, 4> rightPlaces;

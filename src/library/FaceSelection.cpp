@@ -2,6 +2,7 @@
 
 #include "app/Captions.h"
 #include "app/Form1Widgets.h"
+#include "app/GameColours.h"
 #include "app/GuidanceTexts.h"
 #include "app/ModeFlags.h"
 #include "game/TrayLayout.h"
@@ -22,11 +23,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-namespace {
-const QColor titleYellow(0xFF, 0xFF, 0x00);
-const QColor guidanceBlue(0x00, 0x00, 0xFF);
-} // namespace
-
 FaceSelection::FaceSelection(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes)
     : w(widgets), m_library(library), m_modes(modes)
 {
@@ -38,7 +34,7 @@ void FaceSelection::selectCommand()
         m_modes.MontageMode = false;
         w.Image1->show();
         w.LabelRinkaku->hide();
-        w.LabelRinkaku->setBackgroundColor(titleYellow);
+        w.LabelRinkaku->setBackgroundColor(GameColour::TitleYellow);
         returnToFaceSelection();
     }
     m_modes.DeleteMode = false;
@@ -92,7 +88,7 @@ void FaceSelection::ComboBox1Change(int index)
 void FaceSelection::returnToFaceSelection()
 {
     for (int k = 1; k <= 4; ++k) {
-        w.partTitle(k)->setBackgroundColor(titleYellow);
+        w.partTitle(k)->setBackgroundColor(GameColour::TitleYellow);
         w.partTitle(k)->hide();
         w.partImage(k)->hide();
     }
@@ -154,6 +150,5 @@ void FaceSelection::updateWorksMenu()
 
 void FaceSelection::showSelectionGuidance()
 {
-    w.Label1->setFontColor(guidanceBlue);
-    w.Label1->setCaption(Guidance::FaceSelect);
+    w.guide(Guidance::FaceSelect);
 }
