@@ -56,7 +56,10 @@ void Unveiling::saveWork()
     const QRect area(w.Image1->pos(), QSize(m_selection.DisplayWidth, m_selection.DisplayHeight));
     if (area.isEmpty())
         throw AppError(QStringLiteral("保存する顔がありません。"));
-    const QImage work = w.client->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    QImage work = w.client->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    // A high-density screen grabs more device pixels than the work holds.
+    if (work.size() != area.size())
+        work = work.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
     const QString name = m_modes.MontageMode ? w.Edit1->text() : m_library.current().Name;
     const QDateTime now = m_clock.now();
