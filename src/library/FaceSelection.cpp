@@ -109,8 +109,6 @@ void FaceSelection::returnToFaceSelection()
     m_modes.OutlineDragging = false;
     m_modes.CurrentPart = 0;
     m_modes.ZoomMode = false;
-    if (m_creationReset)
-        m_creationReset();
     for (int k = 1; k <= 4; ++k)
         w.partTitle(k)->setEnabled(true);
 

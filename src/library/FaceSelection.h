@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 struct FaceLibrary;
 struct Form1Widgets;
 struct ModeFlags;
@@ -23,9 +21,6 @@ public:
     // Shows the current face whole with its name, and sets the display size.
     void showCurrentFace();
 
-    // Clears the face-creation state on the way back (set by face creation).
-    void setCreationReset(std::function<void()> reset) { m_creationReset = std::move(reset); }
-
     bool FirstSelect = true;
     int DisplayWidth = 0;
     int DisplayHeight = 0;
@@ -37,5 +32,4 @@ private:
     Form1Widgets &w;
     FaceLibrary &m_library;
     ModeFlags &m_modes;
-    std::function<void()> m_creationReset;
 };
