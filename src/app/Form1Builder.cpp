@@ -1,6 +1,6 @@
 #include "app/Form1Builder.h"
 
-#include "app/GameColours.h"
+#include "screen/GameColours.h"
 #include "platform/CaptionLabel.h"
 #include "platform/CommandButton.h"
 #include "platform/Fonts.h"
@@ -191,22 +191,4 @@ Form1Widgets buildForm1(QMainWindow *window)
     w.Timer1->setObjectName(QStringLiteral("Timer1"));
     w.Timer1->setInterval(500);
     return w;
-}
-
-void Form1Widgets::guide(const QString &text) const
-{
-    Label1->setFontColor(GameColour::GuidanceBlue);
-    Label1->setCaption(text);
-}
-
-PictureBox *Form1Widgets::partImage(int k) const
-{
-    PictureBox *const parts[] = {ImageRE, ImageLE, ImageHana, ImageKuti};
-    return parts[k - 1];
-}
-
-CaptionLabel *Form1Widgets::partTitle(int k) const
-{
-    CaptionLabel *const titles[] = {LabelRE, LabelLE, LabelHana, LabelKuti};
-    return titles[k - 1];
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Form1Widgets.h"
+#include "screen/Form1Widgets.h"
 
 class QMainWindow;
 

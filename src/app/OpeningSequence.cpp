@@ -1,7 +1,7 @@
 #include "app/OpeningSequence.h"
 
-#include "app/Form1Widgets.h"
-#include "app/GuidanceTexts.h"
+#include "screen/Form1Widgets.h"
+#include "screen/GuidanceTexts.h"
 #include "library/FaceLibrary.h"
 #include "library/FacePaths.h"
 #include "library/FacePictureLoader.h"
@@ -9,15 +9,17 @@
 #include "platform/Chance.h"
 #include "platform/CommandButton.h"
 #include "platform/PictureBox.h"
+#include "screen/ShownFace.h"
 
-OpeningSequence::OpeningSequence(Form1Widgets &widgets, FaceLibrary &library, Chance &chance)
-    : w(widgets), m_library(library), m_chance(chance)
+OpeningSequence::OpeningSequence(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown,
+                                 Chance &chance)
+    : w(widgets), m_library(library), m_shown(shown), m_chance(chance)
 {
 }
 
 void OpeningSequence::prepare()
 {
-    const int face = m_library.CurrentFace;
+    const int face = m_shown.CurrentFace;
     for (int k = 1; k <= 4; ++k)
         FacePictureLoader::loadPart(*w.partImage(k), FacePaths::facePicture(m_library.AppDir, face, k),
                                     m_library.DpiScale);
@@ -56,7 +58,7 @@ void OpeningSequence::throwPart(int k)
 {
     // Each part lands within 50 pixels before and 49 after its right place on each axis.
     m_chance.reseed();
-    const TFaceData &face = m_library.current();
+    const TFaceData &face = m_library.Faces.at(m_shown.CurrentFace);
     PictureBox *part = w.partImage(k);
     const int left = m_chance.below(100) + face.partX(k) + w.Image1->x() - 50;
     part->move(left, part->y());

@@ -3,6 +3,7 @@
 #include <functional>
 
 struct FaceLibrary;
+struct ShownFace;
 struct Form1Widgets;
 class Chance;
 
@@ -12,7 +13,7 @@ class Chance;
 class OpeningSequence
 {
 public:
-    OpeningSequence(Form1Widgets &widgets, FaceLibrary &library, Chance &chance);
+    OpeningSequence(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, Chance &chance);
 
     // The first step's music start; it may throw, which skips the rest of that step.
     void setMusicStart(std::function<void()> startMusic) { m_startMusic = std::move(startMusic); }
@@ -32,7 +33,8 @@ private:
     void showOpeningScreen();
 
     Form1Widgets &w;
-    FaceLibrary &m_library;
+    const FaceLibrary &m_library;
+    const ShownFace &m_shown;
     Chance &m_chance;
     std::function<void()> m_startMusic;
 };

@@ -7,13 +7,13 @@
 #include "game/PartDragging.h"
 #include "library/FacePaths.h"
 #include "library/FaceSelection.h"
-#include "library/LibraryIndex.h"
+#include "library/LibraryLoading.h"
+#include "library/OpeningFace.h"
 #include "library/OpeningFaceChoice.h"
 #include "game/GameStart.h"
 #include "game/Unveiling.h"
 #include "music/MidiPlayer.h"
 #include "music/MusicController.h"
-#include "platform/AppError.h"
 #include "platform/MouseUpCheckBox.h"
 #include "platform/CaptionLabel.h"
 #include "platform/Chance.h"
@@ -21,7 +21,6 @@
 #include "platform/DpiScale.h"
 #include "platform/DragController.h"
 #include "platform/HandlerBoundary.h"
-#include "platform/ProfileFile.h"
 #include "platform/WindowPlacement.h"
 
 #include <QComboBox>
@@ -37,13 +36,14 @@ TForm1::TForm1(const Form1Services &services, QWidget *parent)
     loadArtResources();
     w = buildForm1(this);
     m_library.AppDir = services.appDir;
-    m_opening = std::make_unique<OpeningSequence>(w, m_library, *m_services.chance);
-    m_selection = std::make_unique<FaceSelection>(w, m_library, m_modes);
-    m_openingFace = std::make_unique<OpeningFaceChoice>(*w.CheckBox1, m_library, *m_services.dialogs);
+    m_opening = std::make_unique<OpeningSequence>(w, m_library, m_shownFace, *m_services.chance);
+    m_selection = std::make_unique<FaceSelection>(w, m_library, m_modes, m_shownFace);
+    m_openingFace = std::make_unique<OpeningFaceChoice>(*w.CheckBox1, m_library, m_shownFace, *m_services.dialogs);
     m_drag = std::make_unique<DragController>(this);
-    m_gameStart = std::make_unique<GameStart>(w, m_library, m_game, *m_services.chance);
-    m_dragging = std::make_unique<PartDragging>(w, m_library, m_modes, m_game, *m_drag, *m_services.chance);
-    m_unveiling = std::make_unique<Unveiling>(w, m_library, m_modes, m_game, *m_selection, *m_services.chance);
+    m_gameStart = std::make_unique<GameStart>(w, m_library, m_shownFace, m_game, *m_services.chance);
+    m_dragging = std::make_unique<PartDragging>(w, m_library, m_shownFace, m_modes, m_game, *m_drag,
+                                                *m_services.chance);
+    m_unveiling = std::make_unique<Unveiling>(w, m_library, m_modes, m_game, m_shownFace, *m_services.chance);
     m_player = std::make_unique<MidiPlayer>();
     m_musicController = std::make_unique<MusicController>(w, m_music, m_library, *m_services.dialogs, *m_player);
     if (m_services.music)
@@ -98,40 +98,16 @@ void TForm1::startUp()
     m_transparentCursor = CursorFile::load(FacePaths::cursorFile(m_library.AppDir));
     m_dragging->setTransparentCursor(transparentCursor());
     m_modes = ModeFlags();
-    loadLibrary();
-    chooseOpeningFace();
+    const LibraryIndex index = loadLibrary(m_library, *w.ComboBox1, Dpi::scaleFor(screenPixelsPerInch()));
+    m_shownFace.CurrentFace = openingFace(m_library, *m_services.chance);
+    m_musicController->takeSettings(index.BgmOn, index.MusicFileName);
     m_opening->prepare();
     w.Timer1->start();
 }
 
-void TForm1::loadLibrary()
+double TForm1::screenPixelsPerInch() const
 {
-    const double dpi = m_services.pixelsPerInch > 0 ? m_services.pixelsPerInch : logicalDpiX();
-    m_library.DpiScale = Dpi::scaleFor(dpi);
-    LibraryIndex index = loadLibraryIndex(m_library.AppDir, m_library.DpiScale);
-    m_library.Faces = std::move(index.Faces);
-    m_library.FaceCount = m_library.Faces.size();
-    m_library.TitleFaceIndex = index.TitleFaceIndex;
-    m_music.BgmOn = index.BgmOn;
-    m_music.MusicFileName = index.MusicFileName;
-    w.ComboBox1->clear();
-    for (const TFaceData &face : std::as_const(m_library.Faces))
-        w.ComboBox1->addItem(face.Name);
-    w.ComboBox1->setCurrentIndex(-1);
-}
-
-void TForm1::chooseOpeningFace()
-{
-    // With no face at all there is nothing to open with; never read a face that is not there.
-    if (m_library.FaceCount == 0)
-        throw AppError(QStringLiteral("顔のデータがありません。\r「%1」を確認してください。")
-                           .arg(FacePaths::indexFile(m_library.AppDir)));
-    if (m_library.TitleFaceIndex == -1) {
-        m_services.chance->reseed();
-        m_library.CurrentFace = m_services.chance->below(m_library.FaceCount);
-    } else {
-        m_library.CurrentFace = m_library.TitleFaceIndex;
-    }
+    return m_services.pixelsPerInch > 0 ? m_services.pixelsPerInch : logicalDpiX();
 }
 
 void TForm1::Timer1Timer()
@@ -147,9 +123,6 @@ void TForm1::FormClose()
         return;
     m_closed = true;
     w.Timer1->stop();
-    guarded([this] {
-        ProfileFile(FacePaths::indexFile(m_library.AppDir))
-            .writeBool(QStringLiteral("BGM"), QStringLiteral("Play"), m_music.BgmOn);
-    });
+    guarded([this] { m_musicController->saveSwitch(); });
     m_musicController->close();
 }

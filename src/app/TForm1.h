@@ -1,8 +1,9 @@
 #pragma once
 
 #include "app/Form1Services.h"
-#include "app/Form1Widgets.h"
-#include "app/ModeFlags.h"
+#include "screen/Form1Widgets.h"
+#include "screen/ModeFlags.h"
+#include "screen/ShownFace.h"
 #include "game/GameState.h"
 #include "library/FaceLibrary.h"
 #include "music/MusicSettings.h"
@@ -42,6 +43,7 @@ public:
     // Cursor 1: the transparent cursor of blind play, the default arrow when its file is missing.
     QCursor transparentCursor() const;
     const FaceSelection &selection() const { return *m_selection; }
+    const ShownFace &shownFace() const { return m_shownFace; }
     const GameState &game() const { return m_game; }
     DragController &drag() { return *m_drag; }
     MidiPlayer &player() { return *m_player; }
@@ -54,8 +56,6 @@ public:
     void BtnSentakuClick();
     void BtnStartClick();
     void BtnRenshuMouseUp();
-    void BtnKiritoriClick();
-    void ListBox1Click();
     void Edit1Change();
     void ComboBox1Change(int index);
     void CheckBox1MouseUp();
@@ -79,13 +79,13 @@ private:
     // Runs a handler inside the error boundary; false when it failed.
     bool guarded(const std::function<void()> &handler);
     void startUp();
-    void loadLibrary();
-    void chooseOpeningFace();
+    double screenPixelsPerInch() const;
 
     Form1Services m_services;
     Form1Widgets w;
     FaceLibrary m_library;
     ModeFlags m_modes;
+    ShownFace m_shownFace;
     MusicSettings m_music;
     GameState m_game;
     std::optional<QCursor> m_transparentCursor;

@@ -3,20 +3,18 @@
 
 #include "app/TForm1.h"
 
+#include "about/HelpText.h"
 #include "about/TForm2.h"
-#include "app/Captions.h"
+#include "screen/Captions.h"
+#include "screen/NameField.h"
 #include "game/GameStart.h"
 #include "game/PartDragging.h"
 #include "game/Unveiling.h"
-#include "library/FacePaths.h"
 #include "library/FaceSelection.h"
-#include "library/NameRules.h"
 #include "library/OpeningFaceChoice.h"
 #include "music/MusicController.h"
 #include "platform/CaptionLabel.h"
 #include "platform/CommandButton.h"
-#include "platform/Desktop.h"
-#include "platform/Dialogs.h"
 #include "platform/DragController.h"
 #include "platform/MouseUpCheckBox.h"
 #include "platform/PictureBox.h"
@@ -34,8 +32,6 @@ void TForm1::connectHandlers()
     connect(w.BtnSentaku, &QPushButton::clicked, this, &TForm1::BtnSentakuClick);
     connect(w.BtnStart, &QPushButton::clicked, this, &TForm1::BtnStartClick);
     connect(w.BtnRenshu, &CommandButton::mouseUp, this, &TForm1::BtnRenshuMouseUp);
-    connect(w.BtnKiritori, &QPushButton::clicked, this, &TForm1::BtnKiritoriClick);
-    connect(w.ListBox1, &QListWidget::itemClicked, this, &TForm1::ListBox1Click);
     connect(w.Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
     connect(w.ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
     connect(w.CheckBox1, &MouseUpCheckBox::mouseUp, this, &TForm1::CheckBox1MouseUp);
@@ -90,7 +86,6 @@ void TForm1::BtnSentakuClick()
     const QString caption = w.BtnSentaku->text();
     if (caption == Caption::Select || caption == Caption::Cancel)
         guarded([this] { m_selection->selectCommand(); });
-    // Any other caption ("登録") registers the created face.
 }
 
 void TForm1::BtnStartClick()
@@ -122,35 +117,9 @@ void TForm1::BtnRenshuMouseUp()
     }
 }
 
-void TForm1::BtnKiritoriClick()
-{
-    if (m_modes.DeleteMode) {
-        // Deletes the picked face: comes with face deletion.
-    } else {
-        // The zoom steps: come with face creation.
-    }
-}
-
-void TForm1::ListBox1Click()
-{
-    if (m_modes.MontageMode) {
-        // Loads a part of the montage: comes with the montage.
-    } else if (!m_modes.DeleteMode) {
-        // Shows a saved work: comes with the gallery.
-    } else {
-        // Picks a face to delete: comes with face deletion.
-    }
-}
-
 void TForm1::Edit1Change()
 {
-    const bool acceptable = isAcceptableName(w.Edit1->text());
-    if (m_modes.CreateMode) {
-        w.BtnSentaku->setEnabled(acceptable);
-    } else {
-        w.BtnRenshu->setText(acceptable ? Caption::Save : Caption::Practice);
-        w.BtnRenshu->setEnabled(acceptable);
-    }
+    nameFieldChanged(w, m_modes);
 }
 
 void TForm1::ComboBox1Change(int index)
@@ -199,8 +168,7 @@ void TForm1::N5Click()
 
 void TForm1::Help2Click()
 {
-    if (!m_services.desktop->openFile(FacePaths::helpText(m_library.AppDir)))
-        m_services.dialogs->showMessage(QStringLiteral("ヘルプを開けませんでした。"));
+    openHelpText(*m_services.desktop, *m_services.dialogs, m_library.AppDir);
 }
 
 void TForm1::About1Click()

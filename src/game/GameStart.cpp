@@ -1,10 +1,11 @@
 #include "game/GameStart.h"
 
-#include "app/Captions.h"
-#include "app/Form1Widgets.h"
+#include "screen/Captions.h"
+#include "screen/Form1Widgets.h"
+#include "screen/ShownFace.h"
 #include "game/GameState.h"
 #include "game/GameTexts.h"
-#include "game/TrayLayout.h"
+#include "screen/TrayLayout.h"
 #include "library/FaceLibrary.h"
 #include "library/FacePaths.h"
 #include "library/FacePictureLoader.h"
@@ -16,8 +17,9 @@
 #include <QAction>
 #include <QComboBox>
 
-GameStart::GameStart(Form1Widgets &widgets, FaceLibrary &library, GameState &state, Chance &chance)
-    : w(widgets), m_library(library), m_state(state), m_chance(chance)
+GameStart::GameStart(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &state,
+                     Chance &chance)
+    : w(widgets), m_library(library), m_shown(shown), m_state(state), m_chance(chance)
 {
 }
 
@@ -38,7 +40,7 @@ void GameStart::start()
 void GameStart::startPractice()
 {
     w.ComboBox1->hide();
-    const int face = m_library.CurrentFace;
+    const int face = m_shown.CurrentFace;
     for (int k = 1; k <= 4; ++k)
         FacePictureLoader::loadPart(*w.partImage(k), FacePaths::facePicture(m_library.AppDir, face, k),
                                     m_library.DpiScale);

@@ -1,6 +1,7 @@
 #pragma once
 
 struct FaceLibrary;
+struct ShownFace;
 struct Form1Widgets;
 struct GameState;
 class Chance;
@@ -9,7 +10,8 @@ class Chance;
 class GameStart
 {
 public:
-    GameStart(Form1Widgets &widgets, FaceLibrary &library, GameState &state, Chance &chance);
+    GameStart(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &state,
+              Chance &chance);
 
     // "スタート": a new practice game on the selection screen, or the real game after a
     // finished practice game. Throws AppError when a picture of the face cannot be read.
@@ -26,7 +28,8 @@ private:
     void lieDraw();
 
     Form1Widgets &w;
-    FaceLibrary &m_library;
+    const FaceLibrary &m_library;
+    const ShownFace &m_shown;
     GameState &m_state;
     Chance &m_chance;
 };

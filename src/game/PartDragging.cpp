@@ -1,9 +1,10 @@
 #include "game/PartDragging.h"
 
-#include "app/Captions.h"
-#include "app/Form1Widgets.h"
-#include "app/GameColours.h"
-#include "app/ModeFlags.h"
+#include "screen/Captions.h"
+#include "screen/Form1Widgets.h"
+#include "screen/ShownFace.h"
+#include "screen/GameColours.h"
+#include "screen/ModeFlags.h"
 #include "game/GameState.h"
 #include "game/GameTexts.h"
 #include "game/HintRules.h"
@@ -17,9 +18,9 @@
 
 #include <QLineEdit>
 
-PartDragging::PartDragging(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, GameState &state,
-                           DragController &drag, Chance &chance)
-    : w(widgets), m_library(library), m_modes(modes), m_state(state), m_drag(drag), m_chance(chance),
+PartDragging::PartDragging(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown,
+                           ModeFlags &modes, GameState &state, DragController &drag, Chance &chance)
+    : w(widgets), m_library(library), m_shown(shown), m_modes(modes), m_state(state), m_drag(drag), m_chance(chance),
       m_transparentCursor(Qt::ArrowCursor)
 {
 }
@@ -51,8 +52,8 @@ void PartDragging::partMouseDown(int k, QPoint global)
         for (int i = 1; i <= 4; ++i)
             w.partTitle(i)->setBackgroundColor(i == k ? GameColour::HintRed : GameColour::TitleYellow);
     }
-    if (isReal() && m_library.hasFace(m_library.CurrentFace)) {
-        const TFaceData &face = m_library.current();
+    if (isReal() && m_library.hasFace(m_shown.CurrentFace)) {
+        const TFaceData &face = m_library.Faces.at(m_shown.CurrentFace);
         SetHintTarget(face.partX(k), face.partY(k));
     }
     BeginPartDrag(global);

@@ -6,6 +6,7 @@
 #include <functional>
 
 struct FaceLibrary;
+struct ShownFace;
 struct Form1Widgets;
 struct GameState;
 struct ModeFlags;
@@ -19,7 +20,8 @@ class PictureBox;
 class PartDragging
 {
 public:
-    PartDragging(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, GameState &state,
+    PartDragging(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, ModeFlags &modes,
+                 GameState &state,
                  DragController &drag, Chance &chance);
 
     // Cursor 1, the transparent cursor of the real mode.
@@ -53,7 +55,8 @@ private:
     void showRealText();
 
     Form1Widgets &w;
-    FaceLibrary &m_library;
+    const FaceLibrary &m_library;
+    const ShownFace &m_shown;
     ModeFlags &m_modes;
     GameState &m_state;
     DragController &m_drag;

@@ -1,15 +1,15 @@
 #include "game/Unveiling.h"
 
-#include "app/Captions.h"
-#include "app/Form1Widgets.h"
-#include "app/ModeFlags.h"
+#include "screen/Captions.h"
+#include "screen/Form1Widgets.h"
+#include "screen/ShownFace.h"
+#include "screen/ModeFlags.h"
 #include "game/GameState.h"
 #include "game/GameTexts.h"
 #include "game/ScoreRules.h"
 #include "game/WorkNaming.h"
 #include "library/FaceLibrary.h"
 #include "library/FacePaths.h"
-#include "library/FaceSelection.h"
 #include "platform/AppError.h"
 #include "platform/CaptionLabel.h"
 #include "platform/Chance.h"
@@ -21,8 +21,8 @@
 #include <QLineEdit>
 
 Unveiling::Unveiling(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, GameState &state,
-                     const FaceSelection &selection, Chance &clock)
-    : w(widgets), m_library(library), m_modes(modes), m_state(state), m_selection(selection), m_clock(clock)
+                     const ShownFace &shown, Chance &clock)
+    : w(widgets), m_library(library), m_modes(modes), m_state(state), m_shown(shown), m_clock(clock)
 {
 }
 
@@ -38,7 +38,7 @@ void Unveiling::unveil()
 
     std::array<QPoint, 4> placed;
     std::array<QPoint, 4> rightPlaces;
-    const TFaceData &face = m_library.current();
+    const TFaceData &face = m_library.Faces.at(m_shown.CurrentFace);
     for (int k = 1; k <= 4; ++k) {
         placed[k - 1] = w.partImage(k)->pos() - w.Image1->pos();
         rightPlaces[k - 1] = QPoint(face.partX(k), face.partY(k));
@@ -53,7 +53,7 @@ void Unveiling::unveil()
 void Unveiling::saveWork()
 {
     // Exactly what the window shows over the face, parts cut at the edges.
-    const QRect area(w.Image1->pos(), QSize(m_selection.DisplayWidth, m_selection.DisplayHeight));
+    const QRect area(w.Image1->pos(), QSize(m_shown.DisplayWidth, m_shown.DisplayHeight));
     if (area.isEmpty())
         throw AppError(QStringLiteral("保存する顔がありません。"));
     QImage work = w.client->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
@@ -61,7 +61,7 @@ void Unveiling::saveWork()
     if (work.size() != area.size())
         work = work.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
-    const QString name = m_modes.MontageMode ? w.Edit1->text() : m_library.current().Name;
+    const QString name = m_modes.MontageMode ? w.Edit1->text() : m_library.Faces.at(m_shown.CurrentFace).Name;
     const QDateTime now = m_clock.now();
     const QString fileName = m_modes.MontageMode ? WorkNaming::montageWork(name, now)
                                                  : WorkNaming::gameWork(name, now, m_state.Score);

@@ -4,8 +4,8 @@ struct FaceLibrary;
 struct Form1Widgets;
 struct GameState;
 struct ModeFlags;
+struct ShownFace;
 class Chance;
-class FaceSelection;
 
 // The unveiling of a finished real game with its score, and the saving of works: a game's face
 // or a montage, as a JPEG of what the window shows over the face.
@@ -13,7 +13,7 @@ class Unveiling
 {
 public:
     Unveiling(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, GameState &state,
-              const FaceSelection &selection, Chance &clock);
+              const ShownFace &shown, Chance &clock);
 
     // "お披露目": the parts appear and the score is shown.
     void unveil();
@@ -26,6 +26,6 @@ private:
     FaceLibrary &m_library;
     ModeFlags &m_modes;
     GameState &m_state;
-    const FaceSelection &m_selection;
+    const ShownFace &m_shown;
     Chance &m_clock;
 };

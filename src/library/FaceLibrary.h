@@ -13,9 +13,7 @@ struct FaceLibrary
     qint64 DpiScale = 10000; // screen pixels per inch / 96 × 10000
     QVector<TFaceData> Faces;
     int FaceCount = 0;
-    int CurrentFace = 0;
     int TitleFaceIndex = -1;
 
     bool hasFace(int n) const { return n >= 0 && n < FaceCount; }
-    const TFaceData &current() const { return Faces.at(CurrentFace); }
 };

@@ -29,11 +29,6 @@ QString worksFolder(const QString &appDir)
     return appDir + QStringLiteral("Library");
 }
 
-QString helpText(const QString &appDir)
-{
-    return appDir + QStringLiteral("作品について.txt");
-}
-
 QString programFolder(const QString &executablePath)
 {
     QString folder = QFileInfo(executablePath).absolutePath();

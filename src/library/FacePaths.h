@@ -10,7 +10,6 @@ QString facePicture(const QString &appDir, int face, int picture);   // data/fac
 QString cursorFile(const QString &appDir);                           // data/tomei.cur
 QString defaultTune(const QString &appDir);                          // data/tema84.mid
 QString worksFolder(const QString &appDir);                          // Library
-QString helpText(const QString &appDir);                             // 作品について.txt
 
 // The program folder of an executable path, with a trailing "/".
 QString programFolder(const QString &executablePath);

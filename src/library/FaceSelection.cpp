@@ -1,11 +1,12 @@
 #include "library/FaceSelection.h"
 
-#include "app/Captions.h"
-#include "app/Form1Widgets.h"
-#include "app/GameColours.h"
-#include "app/GuidanceTexts.h"
-#include "app/ModeFlags.h"
-#include "game/TrayLayout.h"
+#include "screen/Captions.h"
+#include "screen/Form1Widgets.h"
+#include "screen/GameColours.h"
+#include "screen/GuidanceTexts.h"
+#include "screen/ModeFlags.h"
+#include "screen/ShownFace.h"
+#include "screen/TrayLayout.h"
 #include "library/DisplaySize.h"
 #include "library/FaceLibrary.h"
 #include "library/FacePaths.h"
@@ -23,8 +24,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-FaceSelection::FaceSelection(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes)
-    : w(widgets), m_library(library), m_modes(modes)
+FaceSelection::FaceSelection(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, ShownFace &shown)
+    : w(widgets), m_library(library), m_modes(modes), m_shown(shown)
 {
 }
 
@@ -64,9 +65,9 @@ void FaceSelection::selectCommand()
         FirstSelect = false;
     } else {
         if (w.BtnSentaku->text() == Caption::Select && w.BtnStart->text() == Caption::Start)
-            ++m_library.CurrentFace;
-        if (m_library.CurrentFace >= m_library.FaceCount)
-            m_library.CurrentFace = 0;
+            ++m_shown.CurrentFace;
+        if (m_shown.CurrentFace >= m_library.FaceCount)
+            m_shown.CurrentFace = 0;
     }
 
     w.BtnSentaku->setText(Caption::Select);
@@ -81,7 +82,7 @@ void FaceSelection::ComboBox1Change(int index)
 {
     if (index < 0 || index >= m_library.FaceCount)
         return;
-    m_library.CurrentFace = index;
+    m_shown.CurrentFace = index;
     showCurrentFace();
 }
 
@@ -126,18 +127,18 @@ void FaceSelection::returnToFaceSelection()
 void FaceSelection::showCurrentFace()
 {
     if (!m_modes.MontageMode) {
-        FacePictureLoader::loadWhole(*w.Image1, FacePaths::facePicture(m_library.AppDir, m_library.CurrentFace, 0));
-        w.CheckBox1->setChecked(m_library.TitleFaceIndex == m_library.CurrentFace);
+        FacePictureLoader::loadWhole(*w.Image1, FacePaths::facePicture(m_library.AppDir, m_shown.CurrentFace, 0));
+        w.CheckBox1->setChecked(m_library.TitleFaceIndex == m_shown.CurrentFace);
         const int scale = Dpi::roundHalfEven(double(m_library.DpiScale) / 10000.0);
         w.Label2->resize(177 * scale, w.Label2->height());
         QFont font = w.Label2->font();
         font.setPointSize(14);
         w.Label2->setFont(font);
-        w.Label2->setCaption(m_library.hasFace(m_library.CurrentFace) ? m_library.current().Name : QString());
+        w.Label2->setCaption(m_library.hasFace(m_shown.CurrentFace) ? m_library.Faces.at(m_shown.CurrentFace).Name : QString());
     }
     const QSize display = displaySizeFor(w.Image1->picture().size());
-    DisplayWidth = display.width();
-    DisplayHeight = display.height();
+    m_shown.DisplayWidth = display.width();
+    m_shown.DisplayHeight = display.height();
 }
 
 void FaceSelection::updateWorksMenu()

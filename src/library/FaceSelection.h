@@ -3,13 +3,14 @@
 struct FaceLibrary;
 struct Form1Widgets;
 struct ModeFlags;
+struct ShownFace;
 
 // The face selection screen, the hub every mode starts from and comes back to: the select
 // command, the pick from the drop-down list, the return from face creation, and showing a face.
 class FaceSelection
 {
 public:
-    FaceSelection(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes);
+    FaceSelection(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, ShownFace &shown);
 
     // "顔選択" or "キャンセル" on BtnSentaku: enters face selection, stepping to the next face
     // when pressed on the selection screen itself. Throws AppError when picture 0 is missing.
@@ -22,8 +23,6 @@ public:
     void showCurrentFace();
 
     bool FirstSelect = true;
-    int DisplayWidth = 0;
-    int DisplayHeight = 0;
 
 private:
     void updateWorksMenu();
@@ -32,4 +31,5 @@ private:
     Form1Widgets &w;
     FaceLibrary &m_library;
     ModeFlags &m_modes;
+    ShownFace &m_shown;
 };

@@ -4,19 +4,21 @@
 #include "library/FacePaths.h"
 #include "platform/Dialogs.h"
 #include "platform/ProfileFile.h"
+#include "screen/ShownFace.h"
 
 #include <QCheckBox>
 
-OpeningFaceChoice::OpeningFaceChoice(QCheckBox &checkBox, FaceLibrary &library, Dialogs &dialogs)
-    : m_checkBox(checkBox), m_library(library), m_dialogs(dialogs)
+OpeningFaceChoice::OpeningFaceChoice(QCheckBox &checkBox, FaceLibrary &library, const ShownFace &shown,
+                                     Dialogs &dialogs)
+    : m_checkBox(checkBox), m_library(library), m_shown(shown), m_dialogs(dialogs)
 {
 }
 
 void OpeningFaceChoice::CheckBox1MouseUp()
 {
-    if (!m_library.hasFace(m_library.CurrentFace))
+    if (!m_library.hasFace(m_shown.CurrentFace))
         return;
-    const int face = m_library.CurrentFace;
+    const int face = m_shown.CurrentFace;
     const QString name = m_library.Faces.at(face).Name;
     // A release that did not toggle the tick (a right click) leaves nothing to ask.
     if (m_checkBox.isChecked() == (m_library.TitleFaceIndex == face))

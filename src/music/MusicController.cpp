@@ -1,6 +1,6 @@
 #include "music/MusicController.h"
 
-#include "app/Form1Widgets.h"
+#include "screen/Form1Widgets.h"
 #include "library/FaceLibrary.h"
 #include "library/FacePaths.h"
 #include "music/MidiPlayer.h"
@@ -107,6 +107,21 @@ void MusicController::resumeAfterDialog()
 {
     if (musicOn())
         m_player.play();
+}
+
+void MusicController::takeSettings(bool bgmOn, const QString &musicFileName)
+{
+    m_settings.BgmOn = bgmOn;
+    m_settings.MusicFileName = musicFileName;
+    m_settingsTaken = true;
+}
+
+void MusicController::saveSwitch()
+{
+    // After a failed start-up the index was never read: writing would hide what went wrong.
+    if (!m_settingsTaken)
+        return;
+    ProfileFile(FacePaths::indexFile(m_library.AppDir)).writeBool(QStringLiteral("BGM"), QStringLiteral("Play"), m_settings.BgmOn);
 }
 
 void MusicController::close()

@@ -27,7 +27,12 @@ public:
     // when music is on.
     void pauseForDialog();
     void resumeAfterDialog();
-    // At the end of the program.
+    // Start-up: the settings read from the index. Until they are taken, nothing is written back.
+    void takeSettings(bool bgmOn, const QString &musicFileName);
+    // At the end of the program: keeps the music switch in the index. Throws AppError when the
+    // index cannot be written.
+    void saveSwitch();
+    // At the end of the program, after saveSwitch.
     void close();
 
     bool musicOn() const;
@@ -41,4 +46,5 @@ private:
     const FaceLibrary &m_library;
     Dialogs &m_dialogs;
     MidiPlayer &m_player;
+    bool m_settingsTaken = false;
 };

@@ -138,7 +138,7 @@ void FlowStartUp::configuredOpeningFaceOpens()
     FormHarness harness(m_folder->appDir());
     harness.chance.draws << 0 << 0;
     QVERIFY(harness.show());
-    QCOMPARE(harness.form().library().CurrentFace, 2);
+    QCOMPARE(harness.form().shownFace().CurrentFace, 2);
     QVERIFY(nearColour(harness.w().Image1->picture().pixelColor(5, 5),
              TestProgramFolder::markedPicture({1, 1}, QColor::fromHsv(140, 120, 230), 5).pixelColor(0, 0)));
 }
@@ -150,7 +150,7 @@ void FlowStartUp::randomOpeningFaceWhenNoneIsSet()
     harness.chance.draws << 3;
     QVERIFY(harness.show());
     QCOMPARE(harness.chance.limits.value(0), 4);
-    QCOMPARE(harness.form().library().CurrentFace, 3);
+    QCOMPARE(harness.form().shownFace().CurrentFace, 3);
 }
 
 void FlowStartUp::openingRunsTickByTick()

@@ -528,7 +528,7 @@ void FlowGame::portraitOutlineCutsAPartOffTheWork()
     m_face.places[3] = QPoint(110, 210);
     FormHarness &h = openGame(m_face);
     const Form1Widgets &w = h.w();
-    QCOMPARE(h.form().selection().DisplayWidth, 200);
+    QCOMPARE(h.form().shownFace().DisplayWidth, 200);
     h.click(w.BtnStart);
     h.click(w.BtnRenshu);
     placePart(1, rightPlace(1));
@@ -573,7 +573,7 @@ void FlowGame::selectAfterTheGameBringsBackTheSameFace()
     placeAllAtRightPlaces();
     h.click(w.BtnStart);
     h.click(w.BtnSentaku);
-    QCOMPARE(h.form().library().CurrentFace, 0);
+    QCOMPARE(h.form().shownFace().CurrentFace, 0);
     QVERIFY(w.LabelScore->isHidden());
     QCOMPARE(w.BtnStart->text(), QStringLiteral("スタート"));
     QCOMPARE(w.BtnRenshu->text(), QStringLiteral("保存"));

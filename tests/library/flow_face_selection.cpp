@@ -57,11 +57,11 @@ void FlowFaceSelection::firstSelectKeepsTheOpeningFaceThenSteps()
     m_folder->addFaces(3);
     FormHarness &h = openOn(1);
     h.click(h.w().BtnSentaku);
-    QCOMPARE(h.form().library().CurrentFace, 1);
+    QCOMPARE(h.form().shownFace().CurrentFace, 1);
     QCOMPARE(h.w().Label2->caption(), QStringLiteral("顔1"));
     QVERIFY(!h.form().selection().FirstSelect);
     h.click(h.w().BtnSentaku);
-    QCOMPARE(h.form().library().CurrentFace, 2);
+    QCOMPARE(h.form().shownFace().CurrentFace, 2);
     QCOMPARE(h.w().Label2->caption(), QStringLiteral("顔2"));
 }
 
@@ -70,12 +70,12 @@ void FlowFaceSelection::selectWrapsFromTheLastFaceToTheFirst()
     m_folder->addFaces(3);
     FormHarness &h = openOn(2);
     h.click(h.w().BtnSentaku);
-    QCOMPARE(h.form().library().CurrentFace, 2);
+    QCOMPARE(h.form().shownFace().CurrentFace, 2);
     h.click(h.w().BtnSentaku);
-    QCOMPARE(h.form().library().CurrentFace, 0);
+    QCOMPARE(h.form().shownFace().CurrentFace, 0);
     QCOMPARE(h.w().Label2->caption(), QStringLiteral("顔0"));
     h.click(h.w().BtnSentaku);
-    QCOMPARE(h.form().library().CurrentFace, 1);
+    QCOMPARE(h.form().shownFace().CurrentFace, 1);
 }
 
 void FlowFaceSelection::selectionScreenShowsWhatItShould()
@@ -148,11 +148,11 @@ void FlowFaceSelection::dropDownPickShowsThatFace()
     h.click(h.w().BtnSentaku);
     h.w().ComboBox1->setCurrentIndex(2);
     Q_EMIT h.w().ComboBox1->activated(2);
-    QCOMPARE(h.form().library().CurrentFace, 2);
+    QCOMPARE(h.form().shownFace().CurrentFace, 2);
     QCOMPARE(h.w().Label2->caption(), QStringLiteral("顔2"));
     // The next press steps on from the picked face.
     h.click(h.w().BtnSentaku);
-    QCOMPARE(h.form().library().CurrentFace, 0);
+    QCOMPARE(h.form().shownFace().CurrentFace, 0);
     QCOMPARE(h.w().ComboBox1->currentIndex(), -1);
 }
 
@@ -189,7 +189,7 @@ void FlowFaceSelection::displaySizes()
     m_folder->addFaces(1);
     FormHarness &h = openOn(0);
     h.click(h.w().BtnSentaku);
-    QCOMPARE(QSize(h.form().selection().DisplayWidth, h.form().selection().DisplayHeight), display);
+    QCOMPARE(QSize(h.form().shownFace().DisplayWidth, h.form().shownFace().DisplayHeight), display);
 }
 
 void FlowFaceSelection::missingWholePictureKeepsThePreviousOne()
@@ -202,7 +202,7 @@ void FlowFaceSelection::missingWholePictureKeepsThePreviousOne()
     h.click(h.w().BtnSentaku);
     QCOMPARE(h.dialogs.errors.size(), 1);
     QVERIFY(h.dialogs.errors[0].contains(QStringLiteral("face1_0.jpg")));
-    QCOMPARE(h.form().library().CurrentFace, 1);
+    QCOMPARE(h.form().shownFace().CurrentFace, 1);
     QCOMPARE(h.w().Image1->picture(), before);
     QCOMPARE(h.w().Label2->caption(), QStringLiteral("顔0"));
     // The program goes on: the next press shows face 2.
@@ -222,7 +222,7 @@ void FlowFaceSelection::cancelOfFaceCreationReturnsToTheSameFace()
     h.w().Edit1->show();
     h.w().Edit1->setText(QStringLiteral("途中"));
     h.click(h.w().BtnStart);
-    QCOMPARE(h.form().library().CurrentFace, 2);
+    QCOMPARE(h.form().shownFace().CurrentFace, 2);
     QCOMPARE(h.w().BtnSentaku->text(), QStringLiteral("顔選択"));
     QVERIFY(h.w().BtnSentaku->isEnabled());
     QCOMPARE(h.w().BtnStart->text(), QStringLiteral("スタート"));

@@ -149,9 +149,9 @@ void FlowOpeningFace::choiceOpensAtTheNextStart()
     FormHarness next(m_folder->appDir());
     next.chance.draws << 2;
     next.open();
-    QCOMPARE(next.form().library().CurrentFace, 1);
+    QCOMPARE(next.form().shownFace().CurrentFace, 1);
     next.click(next.w().BtnSentaku);
-    QCOMPARE(next.form().library().CurrentFace, 1);
+    QCOMPARE(next.form().shownFace().CurrentFace, 1);
     QVERIFY(next.w().CheckBox1->isChecked());
 }
 

@@ -1,5 +1,5 @@
 #include "library/DisplaySize.h"
-#include "library/NameRules.h"
+#include "screen/NameRules.h"
 
 #include <QTest>
 

@@ -5,7 +5,7 @@
 #include "platform/CommandButton.h"
 #include "platform/MouseUpCheckBox.h"
 #include "platform/PictureBox.h"
-#include "platform/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 #include "support/FixedChance.h"
 #include "support/RecordingDesktop.h"
 

@@ -1,6 +1,6 @@
-#include "game/TrayLayout.h"
+#include "screen/TrayLayout.h"
 
-#include "app/Form1Widgets.h"
+#include "screen/Form1Widgets.h"
 #include "platform/PictureBox.h"
 
 void layOutTray(const Form1Widgets &w)

@@ -1,4 +1,4 @@
-#include "library/NameRules.h"
+#include "screen/NameRules.h"
 
 bool isAcceptableName(const QString &name)
 {

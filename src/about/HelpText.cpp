@@ -1,0 +1,10 @@
+#include "about/HelpText.h"
+
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+
+void openHelpText(Desktop &desktop, Dialogs &dialogs, const QString &appDir)
+{
+    if (!desktop.openFile(appDir + QStringLiteral("作品について.txt")))
+        dialogs.showMessage(QStringLiteral("ヘルプを開けませんでした。"));
+}
