@@ -27,6 +27,8 @@ private Q_SLOTS:
     void missingIndexStopsWithAMessage();
     void emptyLibraryNeverReadsAMissingFace();
     void missingOpeningPictureStopsWithAMessage();
+    void stoppedStartUpShowsNoFaceName_data();
+    void stoppedStartUpShowsNoFaceName();
     void closeWritesTheMusicSwitch();
 
 private:
@@ -271,6 +273,32 @@ void FlowStartUp::missingOpeningPictureStopsWithAMessage()
     QVERIFY(!harness.show());
     QCOMPARE(harness.dialogs.errors.size(), 1);
     QVERIFY(harness.dialogs.errors[0].contains(QStringLiteral("face1_3.jpg")));
+}
+
+void FlowStartUp::stoppedStartUpShowsNoFaceName_data()
+{
+    QTest::addColumn<int>("faces");
+    QTest::addColumn<QString>("missing");
+    QTest::newRow("empty library") << 0 << QString();
+    QTest::newRow("missing outline") << 2 << QStringLiteral("data/face0_5.jpg");
+    QTest::newRow("missing part") << 2 << QStringLiteral("data/face0_1.jpg");
+}
+
+void FlowStartUp::stoppedStartUpShowsNoFaceName()
+{
+    QFETCH(int, faces);
+    QFETCH(QString, missing);
+    m_folder->addFaces(faces);
+    ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), 0);
+    if (!missing.isEmpty())
+        m_folder->removeFile(missing);
+    FormHarness harness(m_folder->appDir());
+    QVERIFY(!harness.show());
+    QCOMPARE(harness.dialogs.errors.size(), 1);
+    // The name label stands over the window behind the error box: no face was loaded to name.
+    QVERIFY(harness.w().Label2->isVisible());
+    QCOMPARE(harness.w().Label2->caption(), QString());
+    QCOMPARE(harness.w().Label2->text(), QString());
 }
 
 void FlowStartUp::closeWritesTheMusicSwitch()
