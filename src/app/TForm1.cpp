@@ -106,8 +106,7 @@ void TForm1::startUp()
 
 void TForm1::loadLibrary()
 {
-    const double dpi = m_services.pixelsPerInch > 0 ? m_services.pixelsPerInch : logicalDpiX();
-    m_library.DpiScale = Dpi::scaleFor(dpi);
+    m_library.DpiScale = Dpi::LayoutScale;
     LibraryIndex index = loadLibraryIndex(m_library.AppDir, m_library.DpiScale);
     m_library.Faces = std::move(index.Faces);
     m_library.FaceCount = m_library.Faces.size();

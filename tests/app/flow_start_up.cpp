@@ -22,7 +22,6 @@ private Q_SLOTS:
     void configuredOpeningFaceOpens();
     void randomOpeningFaceWhenNoneIsSet();
     void openingRunsTickByTick();
-    void partsAreShownAtScreenSizeAt120Dpi();
     void missingCursorFileKeepsStartingUp();
     void missingIndexStopsWithAMessage();
     void emptyLibraryNeverReadsAMissingFace();
@@ -212,26 +211,6 @@ void FlowStartUp::openingRunsTickByTick()
     QCOMPARE(harness.form().openingStep(), 8);
     QCOMPARE(harness.chance.limits.size(), drawsBefore);
     QCOMPARE((QList<QPoint>{w.ImageRE->pos(), w.ImageLE->pos(), w.ImageHana->pos(), w.ImageKuti->pos()}), before);
-}
-
-void FlowStartUp::partsAreShownAtScreenSizeAt120Dpi()
-{
-    TestProgramFolder::Face face;
-    face.name = QStringLiteral("A");
-    face.partSizes = {QSize(40, 30), QSize(57, 41), QSize(55, 2), QSize(1, 1)};
-    face.places = {QPoint(101, 2), QPoint(0, 0), QPoint(0, 0), QPoint(0, 0)};
-    m_folder->addFace(face);
-    FormHarness harness(m_folder->appDir(), 120);
-    QVERIFY(harness.show());
-    const Form1Widgets &w = harness.w();
-    QCOMPARE(w.ImageRE->size(), QSize(50, 38));
-    QCOMPARE(w.ImageRE->picture().size(), QSize(50, 38));
-    QCOMPARE(w.ImageLE->size(), QSize(71, 51));
-    QCOMPARE(w.ImageHana->size(), QSize(69, 2));
-    QCOMPARE(w.ImageKuti->size(), QSize(1, 1));
-    QCOMPARE(harness.form().library().DpiScale, qint64(12500));
-    QCOMPARE(harness.form().library().Faces[0].X1, 126);
-    QCOMPARE(harness.form().library().Faces[0].Y1, 2);
 }
 
 void FlowStartUp::missingCursorFileKeepsStartingUp()
