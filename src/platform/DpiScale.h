@@ -7,15 +7,13 @@
 // to even.
 namespace Dpi {
 
-// The scale the window's layout is drawn at, in the coordinates its widgets are placed in.
-// The widgets keep their 96-dpi positions in Qt's device-independent pixels, and nothing
-// scales them there: with Qt's high-DPI scaling on, Qt maps those pixels onto the screen below
-// the widgets; with it off they are the screen's own pixels and the window is simply smaller.
-// Either way the face is shown 300 of them wide, so the parts and their right places, which
-// are pixels of the face picture, take the factor 1, and scores and works match 96 dpi. The
-// screen's logical pixels per inch cannot stand in for it: it reads 120 at 120 dpi with the
-// scaling off (parts would grow against a face that does not), and 72 at 144 dpi when Qt
-// rounds its factor up to 2.
+// The scale of the window's layout, × 10000, in the coordinates its widgets are placed in.
+// The widgets keep their 96-dpi positions in Qt's device-independent pixels: with Qt's
+// high-DPI scaling on, Qt maps them onto the screen; with it off they are screen pixels and
+// the window is smaller. Either way the face is shown 300 of them wide, so the parts and their
+// right places, pixels of the face picture, keep the factor 1 and score as at 96 dpi. The
+// screen's logical pixels per inch is no guide: 120 at 120 dpi with the scaling off (parts
+// would grow on a face that does not), 72 at 144 dpi where Qt rounds its factor to 2.
 inline constexpr qint64 LayoutScale = 10000;
 
 int roundHalfEven(double value);
