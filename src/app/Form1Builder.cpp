@@ -148,8 +148,9 @@ Form1Widgets buildForm1(QMainWindow *window)
     w.LabelRE = partTitle(client, "LabelRE", {352, 8, 49, 17}, QStringLiteral("右目"));
     w.LabelLE = partTitle(client, "LabelLE", {464, 8, 49, 17}, QStringLiteral("左目"));
     w.LabelKuti = partTitle(client, "LabelKuti", {344, 200, 49, 17}, QStringLiteral("口"));
-    w.Label2 = label(client, "Label2", {24, 5, 177, 22}, QStringLiteral("おかめ"), Fonts::gameFont(20, true), TitleYellow,
-                     Qt::black, Qt::AlignCenter);
+    // No design-time name: a start-up that stops before the opening face is loaded names no face.
+    w.Label2 = label(client, "Label2", {24, 5, 177, 22}, QString(), Fonts::gameFont(20, true), TitleYellow, Qt::black,
+                     Qt::AlignCenter);
     w.Label2->show();
     w.ImageRogo = pictureBox(client, "ImageRogo", Sizing::Stretch, {201, 413, 351, 52}, false);
     w.ImageRogo->setPicture(QImage(QStringLiteral(":/art/banner.png")));

@@ -15,6 +15,5 @@ struct Form1Services
     Chance *chance = nullptr;
     Desktop *desktop = nullptr;
     QString windowsFolder = QStringLiteral("/var/lib"); // holds the shared library PetaraData
-    double pixelsPerInch = 0;                        // 0: the window's own
     bool music = true;                               // false: no tune is ever opened
 };

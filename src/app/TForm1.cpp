@@ -98,16 +98,11 @@ void TForm1::startUp()
     m_transparentCursor = CursorFile::load(FacePaths::cursorFile(m_library.AppDir));
     m_dragging->setTransparentCursor(transparentCursor());
     m_modes = ModeFlags();
-    const LibraryIndex index = loadLibrary(m_library, *w.ComboBox1, Dpi::scaleFor(screenPixelsPerInch()));
+    const LibraryIndex index = loadLibrary(m_library, *w.ComboBox1, Dpi::LayoutScale);
     m_shownFace.CurrentFace = openingFace(m_library, *m_services.chance);
     m_musicController->takeSettings(index.BgmOn, index.MusicFileName);
     m_opening->prepare();
     w.Timer1->start();
-}
-
-double TForm1::screenPixelsPerInch() const
-{
-    return m_services.pixelsPerInch > 0 ? m_services.pixelsPerInch : logicalDpiX();
 }
 
 void TForm1::Timer1Timer()

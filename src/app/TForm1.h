@@ -79,7 +79,6 @@ private:
     // Runs a handler inside the error boundary; false when it failed.
     bool guarded(const std::function<void()> &handler);
     void startUp();
-    double screenPixelsPerInch() const;
 
     Form1Services m_services;
     Form1Widgets w;

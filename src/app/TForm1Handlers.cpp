@@ -67,6 +67,7 @@ void TForm1::connectDragTargets()
     }
     m_drag->addTarget(
         w.client, [&dragging](QPoint, QPoint global) { return dragging.FormDragOver(global); }, restore);
+    m_drag->setBackground(w.client);
     for (QWidget *widget : {static_cast<QWidget *>(w.Label1), static_cast<QWidget *>(w.Label2),
                             static_cast<QWidget *>(w.BtnSentaku), static_cast<QWidget *>(w.BtnStart),
                             static_cast<QWidget *>(w.BtnRenshu)})

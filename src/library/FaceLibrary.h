@@ -10,7 +10,7 @@
 struct FaceLibrary
 {
     QString AppDir;          // program folder, with a trailing "/"
-    qint64 DpiScale = 10000; // screen pixels per inch / 96 × 10000
+    qint64 DpiScale = 10000; // the layout's scale × 10000 (Dpi::LayoutScale)
     QVector<TFaceData> Faces;
     int FaceCount = 0;
     int TitleFaceIndex = -1;

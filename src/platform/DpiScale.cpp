@@ -17,11 +17,6 @@ int roundHalfEven(double value)
     return int(rounded);
 }
 
-qint64 scaleFor(double pixelsPerInch)
-{
-    return qint64(std::nearbyint(pixelsPerInch / 96.0 * 10000.0));
-}
-
 int fileToScreen(int value, qint64 scale)
 {
     return roundHalfEven(double(value) * double(scale) / 10000.0);

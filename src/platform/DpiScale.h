@@ -2,14 +2,21 @@
 
 #include <QtGlobal>
 
-// Positions are stored for 96 pixels per inch and shown in screen pixels. The scale is kept
-// as an integer, screen pixels per inch / 96 × 10000, and every conversion rounds half to even.
+// Positions are stored for 96 pixels per inch and used in the pixels the window is laid out in.
+// The scale between the two is kept as an integer, × 10000, and every conversion rounds half
+// to even.
 namespace Dpi {
 
-int roundHalfEven(double value);
+// The scale of the window's layout, × 10000, in the coordinates its widgets are placed in.
+// The widgets keep their 96-dpi positions in Qt's device-independent pixels: with Qt's
+// high-DPI scaling on, Qt maps them onto the screen; with it off they are screen pixels and
+// the window is smaller. Either way the face is shown 300 of them wide, so the parts and their
+// right places, pixels of the face picture, keep the factor 1 and score as at 96 dpi. The
+// screen's logical pixels per inch is no guide: 120 at 120 dpi with the scaling off (parts
+// would grow on a face that does not), 72 at 144 dpi where Qt rounds its factor to 2.
+inline constexpr qint64 LayoutScale = 10000;
 
-// round(pixelsPerInch / 96 × 10000): 10000 at 96, 12500 at 120, 15000 at 144.
-qint64 scaleFor(double pixelsPerInch);
+int roundHalfEven(double value);
 
 // round(value × scale / 10000)
 int fileToScreen(int value, qint64 scale);

@@ -2,7 +2,33 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMainWindow>
 #include <QMouseEvent>
+
+namespace {
+
+// The topmost visible, enabled widget at `pos` (in `parent`'s coordinates) among `parent`'s
+// descendants, else `parent`. A disabled widget is left out with all it holds, so the widget
+// that lies under it is found, not its parent.
+QWidget *enabledWidgetAt(QWidget *parent, QPoint pos)
+{
+    const QObjectList &children = parent->children(); // back to front
+    for (auto it = children.crbegin(); it != children.crend(); ++it) {
+        if (!(*it)->isWidgetType())
+            continue;
+        auto *child = static_cast<QWidget *>(*it);
+        if (child->isWindow() || !child->isVisible() || !child->isEnabled()
+            || child->testAttribute(Qt::WA_TransparentForMouseEvents) || !child->geometry().contains(pos))
+            continue;
+        const QPoint local = pos - child->pos();
+        if (!child->mask().isEmpty() && !child->mask().contains(local))
+            continue;
+        return enabledWidgetAt(child, local);
+    }
+    return parent;
+}
+
+} // namespace
 
 DragController::DragController(QWidget *window)
     : m_window(window)
@@ -23,6 +49,11 @@ void DragController::addTarget(QWidget *widget, DragOver dragOver, Drop drop)
     if (!m_targets.contains(widget))
         connect(widget, &QObject::destroyed, this, [this, widget] { m_targets.remove(widget); });
     m_targets.insert(widget, Target{std::move(dragOver), std::move(drop)});
+}
+
+void DragController::setBackground(QWidget *widget)
+{
+    m_background = widget;
 }
 
 void DragController::begin(QWidget *source, const QCursor &dragCursor)
@@ -96,19 +127,29 @@ Qt::CursorShape DragController::shownCursorShape() const
 
 QWidget *DragController::widgetAt(QPoint global) const
 {
-    if (!m_window || !m_window->isVisible())
+    // The frame and the menu bar are the window's as much as its client area is: leaving the
+    // window across them is leaving it across the background.
+    if (!m_window || !m_window->isVisible() || !m_window->frameGeometry().contains(global))
         return nullptr;
     const QPoint inWindow = m_window->mapFromGlobal(global);
-    if (!m_window->rect().contains(inWindow))
-        return nullptr;
-    // childAt skips hidden widgets, so a hidden widget is never a target.
-    QWidget *widget = m_window->childAt(inWindow);
-    if (!widget)
-        widget = m_window;
-    // A disabled widget lets the drop through to whatever lies under it.
-    while (widget && !widget->isEnabled())
-        widget = widget == m_window ? nullptr : widget->parentWidget();
+    QWidget *widget = m_window->rect().contains(inWindow) ? enabledWidgetAt(m_window, inWindow) : m_window.data();
+    if (widget == m_window || isInMenuBar(widget))
+        return background();
     return widget;
+}
+
+QWidget *DragController::background() const
+{
+    if (m_background && m_background->isVisible() && m_background->isEnabled())
+        return m_background;
+    return m_window;
+}
+
+bool DragController::isInMenuBar(const QWidget *widget) const
+{
+    const auto *mainWindow = qobject_cast<const QMainWindow *>(m_window.data());
+    const QWidget *bar = mainWindow ? mainWindow->menuWidget() : nullptr;
+    return bar && (widget == bar || bar->isAncestorOf(widget));
 }
 
 std::optional<bool> DragController::ask(QWidget *widget, QPoint global) const

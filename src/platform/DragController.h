@@ -30,6 +30,9 @@ public:
 
     // Makes `widget` a drop target; a widget that is not one refuses every drop.
     void addTarget(QWidget *widget, DragOver dragOver, Drop drop);
+    // Makes `widget`, a target, the window's bare background: it also stands for every point
+    // of the window's frame geometry that no child covers, the frame and the menu bar included.
+    void setBackground(QWidget *widget);
 
     // Starts a drag at once from `source`, the widget that got the press. `dragCursor` shows
     // over accepting widgets, Qt::ForbiddenCursor elsewhere; until the pointer first moves,
@@ -64,6 +67,8 @@ private:
     };
 
     QWidget *widgetAt(QPoint global) const;
+    QWidget *background() const;
+    bool isInMenuBar(const QWidget *widget) const;
     std::optional<bool> ask(QWidget *widget, QPoint global) const;
     bool track(QPoint global);
     void showCursor(bool accepted);
@@ -72,6 +77,7 @@ private:
 
     QPointer<QWidget> m_window;
     QHash<const QWidget *, Target> m_targets;
+    QPointer<QWidget> m_background;
     std::function<void()> m_endedWithoutDrop;
 
     bool m_dragging = false;

@@ -4,12 +4,34 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 
 QString shownText(QString text)
 {
     return text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+// Qt reads an entry's patterns from the brackets that end it, apart by spaces. A description
+// that already ends in a list of its patterns ("(*.jpg;*.jpeg)") gets that list in Qt's form
+// instead of a second list behind it, so the dialog names each pattern once.
+QString qtFilterEntry(const QString &description, const QStringList &patterns)
+{
+    const QString qtPatterns = patterns.join(QLatin1Char(' '));
+    static const QRegularExpression trailingList(QStringLiteral("\\(([^()]*)\\)\\s*$"));
+    static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
+    const QRegularExpressionMatch match = trailingList.match(description);
+    if (match.hasMatch()) {
+        const QStringList named = match.captured(1).split(separators, Qt::SkipEmptyParts);
+        const auto isPattern = [&patterns](const QString &name) { return patterns.contains(name, Qt::CaseInsensitive); };
+        const bool namesPatterns = !named.isEmpty() && std::all_of(named.cbegin(), named.cend(), isPattern);
+        if (namesPatterns)
+            return description.left(match.capturedStart()) + QLatin1Char('(') + qtPatterns + QLatin1Char(')');
+    }
+    return description + QStringLiteral(" (") + qtPatterns + QLatin1Char(')');
 }
 
 } // namespace
@@ -48,10 +70,7 @@ QString toQtFileFilter(const QString &filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList entries;
-    for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts.at(i + 1);
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        entries << parts.at(i) + QStringLiteral(" (") + patterns + QLatin1Char(')');
-    }
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        entries << qtFilterEntry(parts.at(i), parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts));
     return entries.join(QStringLiteral(";;"));
 }

@@ -20,5 +20,6 @@ private:
     QWidget *m_owner;
 };
 
-// "desc|pattern;pattern|desc|pattern" to Qt's "desc (pattern pattern);;desc (pattern)".
+// "desc|pattern;pattern|desc|pattern" to Qt's "desc (pattern pattern);;desc (pattern)"; a
+// description that ends in its own list of the patterns keeps it, in Qt's form, as the only one.
 QString toQtFileFilter(const QString &filter);

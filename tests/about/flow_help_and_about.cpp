@@ -53,7 +53,7 @@ void FlowHelpAndAbout::cleanup()
 FormHarness &FlowHelpAndAbout::start(bool musicOn)
 {
     ProfileFile(m_folder->indexPath()).writeBool(QStringLiteral("BGM"), QStringLiteral("Play"), musicOn);
-    m_harness = std::make_unique<FormHarness>(m_folder->appDir(), 96, true);
+    m_harness = std::make_unique<FormHarness>(m_folder->appDir(), true);
     m_harness->open();
     return *m_harness;
 }

@@ -22,11 +22,12 @@ private Q_SLOTS:
     void configuredOpeningFaceOpens();
     void randomOpeningFaceWhenNoneIsSet();
     void openingRunsTickByTick();
-    void partsAreShownAtScreenSizeAt120Dpi();
     void missingCursorFileKeepsStartingUp();
     void missingIndexStopsWithAMessage();
     void emptyLibraryNeverReadsAMissingFace();
     void missingOpeningPictureStopsWithAMessage();
+    void stoppedStartUpShowsNoFaceName_data();
+    void stoppedStartUpShowsNoFaceName();
     void closeWritesTheMusicSwitch();
 
 private:
@@ -212,26 +213,6 @@ void FlowStartUp::openingRunsTickByTick()
     QCOMPARE((QList<QPoint>{w.ImageRE->pos(), w.ImageLE->pos(), w.ImageHana->pos(), w.ImageKuti->pos()}), before);
 }
 
-void FlowStartUp::partsAreShownAtScreenSizeAt120Dpi()
-{
-    TestProgramFolder::Face face;
-    face.name = QStringLiteral("A");
-    face.partSizes = {QSize(40, 30), QSize(57, 41), QSize(55, 2), QSize(1, 1)};
-    face.places = {QPoint(101, 2), QPoint(0, 0), QPoint(0, 0), QPoint(0, 0)};
-    m_folder->addFace(face);
-    FormHarness harness(m_folder->appDir(), 120);
-    QVERIFY(harness.show());
-    const Form1Widgets &w = harness.w();
-    QCOMPARE(w.ImageRE->size(), QSize(50, 38));
-    QCOMPARE(w.ImageRE->picture().size(), QSize(50, 38));
-    QCOMPARE(w.ImageLE->size(), QSize(71, 51));
-    QCOMPARE(w.ImageHana->size(), QSize(69, 2));
-    QCOMPARE(w.ImageKuti->size(), QSize(1, 1));
-    QCOMPARE(harness.form().library().DpiScale, qint64(12500));
-    QCOMPARE(harness.form().library().Faces[0].X1, 126);
-    QCOMPARE(harness.form().library().Faces[0].Y1, 2);
-}
-
 void FlowStartUp::missingCursorFileKeepsStartingUp()
 {
     m_folder->addFaces(2);
@@ -271,6 +252,32 @@ void FlowStartUp::missingOpeningPictureStopsWithAMessage()
     QVERIFY(!harness.show());
     QCOMPARE(harness.dialogs.errors.size(), 1);
     QVERIFY(harness.dialogs.errors[0].contains(QStringLiteral("face1_3.jpg")));
+}
+
+void FlowStartUp::stoppedStartUpShowsNoFaceName_data()
+{
+    QTest::addColumn<int>("faces");
+    QTest::addColumn<QString>("missing");
+    QTest::newRow("empty library") << 0 << QString();
+    QTest::newRow("missing outline") << 2 << QStringLiteral("data/face0_5.jpg");
+    QTest::newRow("missing part") << 2 << QStringLiteral("data/face0_1.jpg");
+}
+
+void FlowStartUp::stoppedStartUpShowsNoFaceName()
+{
+    QFETCH(int, faces);
+    QFETCH(QString, missing);
+    m_folder->addFaces(faces);
+    ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), 0);
+    if (!missing.isEmpty())
+        m_folder->removeFile(missing);
+    FormHarness harness(m_folder->appDir());
+    QVERIFY(!harness.show());
+    QCOMPARE(harness.dialogs.errors.size(), 1);
+    // The name label stands over the window behind the error box: no face was loaded to name.
+    QVERIFY(harness.w().Label2->isVisible());
+    QCOMPARE(harness.w().Label2->caption(), QString());
+    QCOMPARE(harness.w().Label2->text(), QString());
 }
 
 void FlowStartUp::closeWritesTheMusicSwitch()

@@ -45,6 +45,9 @@ private Q_SLOTS:
     void modeButtonIsFixedAfterTheFirstDrop();
     void pointerStaysInvisibleUntilTheBackgroundIsCrossed();
     void leavingTheWindowAcrossTheBackgroundAbandons();
+    void leavingPixelByPixelAcrossFrameAndMenuBarAbandons_data();
+    void leavingPixelByPixelAcrossFrameAndMenuBarAbandons();
+    void dropOverADisabledButtonGoesToTheFaceUnderIt();
     void dragEndingWithNoDropRestores();
     void blindDragThroughTheWindowSystem();
     void hintsFollowThePointerInRed();
@@ -372,6 +375,73 @@ void FlowGame::leavingTheWindowAcrossTheBackgroundAbandons()
     QTest::mouseRelease(w.Image1, Qt::LeftButton, {}, QPoint(100, 100));
     QCOMPARE(w.ImageKuti->pos(), before);
     QVERIFY(w.BtnRenshu->isEnabled());
+}
+
+void FlowGame::leavingPixelByPixelAcrossFrameAndMenuBarAbandons_data()
+{
+    QTest::addColumn<QPoint>("from"); // client coordinates, bare background
+    QTest::addColumn<QPoint>("step");
+    QTest::newRow("out of the right edge") << QPoint(540, 300) << QPoint(1, 0);
+    QTest::newRow("out of the top over the menu bar") << QPoint(540, 20) << QPoint(0, -1);
+}
+
+void FlowGame::leavingPixelByPixelAcrossFrameAndMenuBarAbandons()
+{
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, step);
+    FormHarness &h = openGame(m_face);
+    const Form1Widgets &w = h.w();
+    h.click(w.BtnStart);
+    h.click(w.BtnRenshu);
+    QVERIFY(QTest::qWaitForWindowExposed(&h.form()));
+    QWindow *window = h.form().windowHandle();
+    const QRect frame = h.form().frameGeometry();
+    const auto strictlyInside = [&frame](QPoint p) {
+        return frame.left() < p.x() && p.x() < frame.left() + frame.width() && frame.top() < p.y()
+               && p.y() < frame.top() + frame.height();
+    };
+    const QPoint before = w.ImageKuti->pos();
+    QTest::mousePress(window, Qt::LeftButton, {}, window->mapFromGlobal(w.ImageKuti->mapToGlobal(QPoint(5, 5))));
+    QVERIFY(w.ImageKuti->isHidden());
+    // The pointer crosses the background, then the menu bar or the frame, one pixel at a time.
+    QPoint global = w.client->mapToGlobal(from);
+    for (; strictlyInside(global); global += step) {
+        QTest::mouseMove(window, window->mapFromGlobal(global));
+        QVERIFY2(h.form().game().Dragging, qPrintable(QStringLiteral("given up inside at %1, %2")
+                                                          .arg(global.x())
+                                                          .arg(global.y())));
+    }
+    QTest::mouseMove(window, window->mapFromGlobal(global));
+    QVERIFY(!h.form().game().Dragging);
+    QVERIFY(w.ImageKuti->isVisible());
+    QVERIFY(!GlobalCursor::isSet());
+    QCOMPARE(w.Label1->caption(), realText);
+    // Back on the face, the release places nothing.
+    const QPoint onFace = window->mapFromGlobal(w.Image1->mapToGlobal(QPoint(150, 150)));
+    QTest::mouseMove(window, onFace);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, onFace);
+    QCOMPARE(w.ImageKuti->pos(), before);
+    QVERIFY(w.BtnRenshu->isEnabled());
+    QCOMPARE(w.BtnStart->text(), QStringLiteral("スタート"));
+}
+
+void FlowGame::dropOverADisabledButtonGoesToTheFaceUnderIt()
+{
+    FormHarness &h = openGame(m_face);
+    const Form1Widgets &w = h.w();
+    h.click(w.BtnStart);
+    // No button of the layout lies over the face; the selection button, disabled during the
+    // game, is put there.
+    QVERIFY(!w.BtnSentaku->isEnabled());
+    w.BtnSentaku->move(w.Image1->pos() + QPoint(100, 100));
+    w.BtnSentaku->show();
+    const QPoint overButton = w.BtnSentaku->geometry().center();
+    QCOMPARE(w.client->childAt(overButton), w.BtnSentaku);
+    dragPartTo(1, QPoint(5, 5), overButton);
+    QCOMPARE(w.ImageRE->pos(), overButton - QPoint(5, 5)); // the grabbed point lands where released
+    QVERIFY(!h.form().game().Dragging);
+    QVERIFY(!w.BtnRenshu->isEnabled()); // placed: the mode is fixed
+    QCOMPARE(w.Label1->caption(), QStringLiteral("練習モードです。\r目・鼻・口をドラッグして顔の上に置いてください。"));
 }
 
 void FlowGame::dragEndingWithNoDropRestores()

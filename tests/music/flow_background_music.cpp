@@ -62,7 +62,7 @@ void FlowBackgroundMusic::cleanup()
 FormHarness &FlowBackgroundMusic::start(bool musicOn)
 {
     ProfileFile(m_folder->indexPath()).writeBool(QStringLiteral("BGM"), QStringLiteral("Play"), musicOn);
-    m_harness = std::make_unique<FormHarness>(m_folder->appDir(), 96, true);
+    m_harness = std::make_unique<FormHarness>(m_folder->appDir(), true);
     m_harness->show();
     return *m_harness;
 }

@@ -6,31 +6,11 @@ class TestDpiScale : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void scaleFollowsPixelsPerInch_data();
-    void scaleFollowsPixelsPerInch();
     void fileToScreenRoundsHalfToEven_data();
     void fileToScreenRoundsHalfToEven();
     void screenToFileRoundsHalfToEven_data();
     void screenToFileRoundsHalfToEven();
 };
-
-void TestDpiScale::scaleFollowsPixelsPerInch_data()
-{
-    QTest::addColumn<double>("dpi");
-    QTest::addColumn<qint64>("scale");
-    QTest::newRow("96") << 96.0 << qint64(10000);
-    QTest::newRow("120") << 120.0 << qint64(12500);
-    QTest::newRow("144") << 144.0 << qint64(15000);
-    QTest::newRow("72") << 72.0 << qint64(7500);
-    QTest::newRow("100") << 100.0 << qint64(10417);
-}
-
-void TestDpiScale::scaleFollowsPixelsPerInch()
-{
-    QFETCH(double, dpi);
-    QFETCH(qint64, scale);
-    QCOMPARE(Dpi::scaleFor(dpi), scale);
-}
 
 void TestDpiScale::fileToScreenRoundsHalfToEven_data()
 {

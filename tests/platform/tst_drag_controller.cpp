@@ -58,6 +58,7 @@ private Q_SLOTS:
     void endsWithoutDrop();
     void disabledWidgetPassesTheDropToWhatLiesUnder();
     void hiddenWidgetIsNeverATarget();
+    void windowFrameIsTheBackground();
     void onlyLeftAndRightReleasesEndTheDrag_data();
     void onlyLeftAndRightReleasesEndTheDrag();
     void cursorShowsWhetherTheDropWouldBeTaken();
@@ -270,6 +271,13 @@ void TestDragController::disabledWidgetPassesTheDropToWhatLiesUnder()
     QCOMPARE(trail(), QStringList({"over source", "over background", "over background", "drop background"}));
     QCOMPARE(m_calls.last().local, m_client->mapFromGlobal(global));
     QCOMPARE(m_calls.last().global, global);
+
+    // Over another target, the drop goes to that target, not to the button's parent.
+    m_calls.clear();
+    m_disabled->move(m_a->pos() + QPoint(10, 10));
+    press();
+    QTest::mouseRelease(m_disabled, Qt::LeftButton, {}, QPoint(8, 6));
+    QCOMPARE(trail(), QStringList({"over source", "over A", "drop A"}));
 }
 
 void TestDragController::hiddenWidgetIsNeverATarget()
@@ -280,6 +288,28 @@ void TestDragController::hiddenWidgetIsNeverATarget()
     m_drag->release(global, Qt::LeftButton);
     QCOMPARE(trail(), QStringList({"over source", "over background", "over background", "drop background"}));
     QCOMPARE(m_calls.last().local, m_client->mapFromGlobal(global));
+}
+
+void TestDragController::windowFrameIsTheBackground()
+{
+    const QRect frame = m_window->frameGeometry();
+    if (frame == m_window->geometry())
+        QSKIP("the window system draws no frame");
+    const QPoint onFrame(frame.right(), frame.center().y());
+    press();
+    QTest::mouseMove(m_client, QPoint(300, 250));
+    m_drag->move(onFrame);
+    m_drag->move(onFrame + QPoint(0, 1));
+    // Without a background the frame belongs to nobody: only the client, as it is left, hears of it.
+    QCOMPARE(trail(), QStringList({"over source", "over background", "over background"}));
+
+    m_drag->setBackground(m_client);
+    m_calls.clear();
+    m_drag->move(onFrame + QPoint(0, 2));
+    m_drag->move(onFrame + QPoint(1, 2)); // out of the window
+    m_drag->release(onFrame, Qt::LeftButton);
+    QCOMPARE(trail(), QStringList({"over background", "over background", "over background", "drop background"}));
+    QCOMPARE(m_calls[1].global, onFrame + QPoint(1, 2)); // told once more as the pointer leaves
 }
 
 void TestDragController::onlyLeftAndRightReleasesEndTheDrag_data()

@@ -5,7 +5,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 
-FormHarness::FormHarness(const QString &appDir, double pixelsPerInch, bool music)
+FormHarness::FormHarness(const QString &appDir, bool music)
 {
     // A broken signal connection must fail the test that made it.
     QTest::failOnWarning(QRegularExpression(QStringLiteral("QObject::connect")));
@@ -15,7 +15,6 @@ FormHarness::FormHarness(const QString &appDir, double pixelsPerInch, bool music
     services.dialogs = &dialogs;
     services.chance = &chance;
     services.desktop = &desktop;
-    services.pixelsPerInch = pixelsPerInch;
     services.music = music;
     m_form = std::make_unique<TForm1>(services);
 }

@@ -21,7 +21,7 @@ bool nearColour(const QColor &a, const QColor &b, int tolerance = 8);
 class FormHarness
 {
 public:
-    explicit FormHarness(const QString &appDir, double pixelsPerInch = 96, bool music = false);
+    explicit FormHarness(const QString &appDir, bool music = false);
     ~FormHarness();
 
     TForm1 &form() { return *m_form; }
