@@ -12,6 +12,7 @@
 #include "library/OpeningFaceChoice.h"
 #include "game/GameStart.h"
 #include "game/Unveiling.h"
+#include "montage/Montage.h"
 #include "music/MidiPlayer.h"
 #include "music/MusicController.h"
 #include "platform/MouseUpCheckBox.h"
@@ -44,6 +45,7 @@ TForm1::TForm1(const Form1Services &services, QWidget *parent)
     m_dragging = std::make_unique<PartDragging>(w, m_library, m_shownFace, m_modes, m_game, *m_drag,
                                                 *m_services.chance);
     m_unveiling = std::make_unique<Unveiling>(w, m_library, m_modes, m_game, m_shownFace, *m_services.chance);
+    m_montage = std::make_unique<Montage>(w, m_library, m_modes, m_game, m_shownFace);
     m_player = std::make_unique<MidiPlayer>();
     m_musicController = std::make_unique<MusicController>(w, m_music, m_library, *m_services.dialogs, *m_player);
     if (m_services.music)

@@ -19,6 +19,7 @@ class DragController;
 class FaceSelection;
 class GameStart;
 class MidiPlayer;
+class Montage;
 class MusicController;
 class OpeningFaceChoice;
 class OpeningSequence;
@@ -62,6 +63,14 @@ public:
     // A press on part picture k (1 .. 4), the pointer at `global` on the screen.
     void partMouseDown(int k, QPoint global);
     void FormMouseMove();
+    void N8Click();
+    void LabelRinkakuClick();
+    // A press on part title k (1 .. 4) with `button`.
+    void partTitleMouseDown(int k, Qt::MouseButton button);
+    // A click on a row of ListBox1: the montage, the deletion or the gallery, by the mode flags.
+    void ListBox1Click();
+    void BtnUpClick();
+    void BtnDownClick();
     void N2Click();
     void N3Click();
     void N5Click();
@@ -95,6 +104,7 @@ private:
     std::unique_ptr<GameStart> m_gameStart;
     std::unique_ptr<PartDragging> m_dragging;
     std::unique_ptr<Unveiling> m_unveiling;
+    std::unique_ptr<Montage> m_montage;
     std::unique_ptr<MidiPlayer> m_player;
     std::unique_ptr<MusicController> m_musicController;
     std::unique_ptr<TForm2> m_form2;

@@ -10,6 +10,7 @@
 #include "game/GameStart.h"
 #include "game/PartDragging.h"
 #include "game/Unveiling.h"
+#include "montage/Montage.h"
 #include "library/FaceSelection.h"
 #include "library/OpeningFaceChoice.h"
 #include "music/MusicController.h"
@@ -40,6 +41,15 @@ void TForm1::connectHandlers()
     connect(w.N5, &QAction::triggered, this, &TForm1::N5Click);
     connect(w.Help2, &QAction::triggered, this, &TForm1::Help2Click);
     connect(w.About1, &QAction::triggered, this, &TForm1::About1Click);
+    connect(w.N8, &QAction::triggered, this, &TForm1::N8Click);
+    connect(w.LabelRinkaku, &CaptionLabel::clicked, this, &TForm1::LabelRinkakuClick);
+    for (int k = 1; k <= 4; ++k) {
+        connect(w.partTitle(k), &CaptionLabel::mousePressed, this,
+                [this, k](Qt::MouseButton button) { partTitleMouseDown(k, button); });
+    }
+    connect(w.ListBox1, &QListWidget::itemClicked, this, &TForm1::ListBox1Click);
+    connect(w.BtnUp, &QPushButton::clicked, this, &TForm1::BtnUpClick);
+    connect(w.BtnDown, &QPushButton::clicked, this, &TForm1::BtnDownClick);
     for (int k = 1; k <= 4; ++k) {
         connect(w.partImage(k), &PictureBox::mousePressed, this,
                 [this, k](QMouseEvent *event) { partMouseDown(k, event->globalPosition().toPoint()); });
@@ -141,6 +151,39 @@ void TForm1::partMouseDown(int k, QPoint global)
 void TForm1::FormMouseMove()
 {
     m_dragging->FormMouseMove();
+}
+
+void TForm1::N8Click()
+{
+    guarded([this] { m_montage->N8Click(); });
+}
+
+void TForm1::LabelRinkakuClick()
+{
+    guarded([this] { m_montage->LabelRinkakuClick(); });
+}
+
+void TForm1::partTitleMouseDown(int k, Qt::MouseButton)
+{
+    if (m_modes.MontageMode)
+        guarded([this, k] { m_montage->partTitleMouseDown(k); });
+}
+
+void TForm1::ListBox1Click()
+{
+    const int row = w.ListBox1->currentRow();
+    if (m_modes.MontageMode)
+        guarded([this, row] { m_montage->ListBox1Click(row); });
+}
+
+void TForm1::BtnUpClick()
+{
+    guarded([this] { m_montage->BtnUpClick(); });
+}
+
+void TForm1::BtnDownClick()
+{
+    guarded([this] { m_montage->BtnDownClick(); });
 }
 
 // A checkable menu item toggles itself before its handler runs; the music handlers set the

@@ -36,6 +36,9 @@ void FaceSelection::selectCommand()
         w.Image1->show();
         w.LabelRinkaku->hide();
         w.LabelRinkaku->setBackgroundColor(GameColour::TitleYellow);
+        // The montage drew its pieces scaled into the boxes; the game draws them 1:1 again.
+        for (int k = 1; k <= 4; ++k)
+            w.partImage(k)->setSizing(PictureBox::Sizing::TopLeft);
         returnToFaceSelection();
     }
     m_modes.DeleteMode = false;

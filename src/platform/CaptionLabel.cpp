@@ -51,7 +51,8 @@ void CaptionLabel::mousePressEvent(QMouseEvent *event)
 
 void CaptionLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (rect().contains(event->position().toPoint()))
+    // A click is the left button's, pressed and released over the label.
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         Q_EMIT clicked();
     QLabel::mouseReleaseEvent(event);
 }

@@ -22,6 +22,7 @@ public:
 
 Q_SIGNALS:
     void mousePressed(Qt::MouseButton button);
+    // The left button released over the label.
     void clicked();
     void mouseMoved();
 

@@ -8,6 +8,12 @@ PictureBox::PictureBox(Sizing sizing, QWidget *parent)
 {
 }
 
+void PictureBox::setSizing(Sizing sizing)
+{
+    m_sizing = sizing;
+    update();
+}
+
 void PictureBox::setPicture(const QImage &picture)
 {
     m_picture = picture;

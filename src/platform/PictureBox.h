@@ -17,6 +17,10 @@ public:
 
     explicit PictureBox(Sizing sizing, QWidget *parent = nullptr);
 
+    // How the picture is drawn from now on; the box and its picture keep their sizes.
+    void setSizing(Sizing sizing);
+    Sizing sizing() const { return m_sizing; }
+
     void setPicture(const QImage &picture);
     const QImage &picture() const { return m_picture; }
     bool hasPicture() const { return !m_picture.isNull(); }

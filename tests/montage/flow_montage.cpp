@@ -1,0 +1,318 @@
+#include "platform/GlobalCursor.h"
+#include "platform/JpegCodec.h"
+#include "platform/ProfileFile.h"
+#include "support/FormHarness.h"
+#include "support/TestProgramFolder.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+
+const QString placeText = QStringLiteral(
+    "目・鼻・口をドラッグして顔の上に置いてください。\r各部分の大きさを変更したい場合は、それぞれのタイトルか各部分"
+    "をクリックしてから、「＋」ボタン（拡大）または「－」ボタン（縮小）を押してください。");
+const QString nameText = QStringLiteral("この顔を保存する場合は、この顔の名前を入力してから「保存」ボタンを押してください。\r"
+                                        "ゲームを再開する場合は「キャンセル」ボタンを押してください。");
+// Where a part is put on the outline, from the face's corner.
+const QPoint spots[] = {QPoint(40, 60), QPoint(130, 60), QPoint(80, 120), QPoint(70, 190)};
+
+} // namespace
+
+// The montage on the real main window: pieces of four faces, resized, placed, saved, undone.
+class FlowMontage : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup() { m_harness.reset(); GlobalCursor::reset(); }
+    void resizeSteps_data();
+    void resizeSteps();
+    void partsDragOnlyWithAllFivePiecesAndNoName();
+    void savedTwice();
+    void cancelUndoesTheMontage();
+    void refusedNames_data();
+    void refusedNames();
+    void unreadablePiece_data();
+    void unreadablePiece();
+
+private:
+    // Face selection showing face 0, whose right eye box is `rightEye`.
+    FormHarness &openSelection(QSize rightEye = QSize(60, 60));
+    FormHarness &enterMontage(QSize rightEye = QSize(60, 60));
+    // Chooses piece k (5: the outline) and clicks the name of face n.
+    void load(int k, int n);
+    void loadAll() { for (int k : {5, 1, 2, 3, 4}) load(k, k % 4); }
+    // Drags part k by the pointer's travel; the press is at its top-left corner.
+    void drag(int k, QPoint travel);
+    void placeAll();
+    QStringList works() const { return QDir(m_folder->path(QStringLiteral("Library"))).entryList(QDir::Files); }
+
+    std::unique_ptr<TestProgramFolder> m_folder;
+    std::unique_ptr<FormHarness> m_harness;
+};
+
+void FlowMontage::init()
+{
+    m_harness.reset();
+    m_folder = std::make_unique<TestProgramFolder>();
+}
+
+FormHarness &FlowMontage::openSelection(QSize rightEye)
+{
+    TestProgramFolder::Face face;
+    face.name = QStringLiteral("おかめ");
+    face.partSizes[0] = rightEye;
+    m_folder->addFace(face);
+    face.name = QStringLiteral("ひょっとこ");
+    face.wholeSize = QSize(200, 300);
+    face.colour = QColor(90, 160, 220);
+    face.partSizes[1] = QSize(114, 41); // twice as wide as the box it goes into
+    m_folder->addFace(face);
+    m_folder->addFaces(2);
+    ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), 0);
+    m_harness = std::make_unique<FormHarness>(m_folder->appDir());
+    m_harness->open();
+    m_harness->click(m_harness->w().BtnSentaku);
+    return *m_harness;
+}
+
+FormHarness &FlowMontage::enterMontage(QSize rightEye)
+{
+    openSelection(rightEye).w().N8->trigger();
+    return *m_harness;
+}
+
+void FlowMontage::load(int k, int n)
+{
+    const Form1Widgets &w = m_harness->w();
+    if (k == 5)
+        m_harness->click(w.LabelRinkaku);
+    else
+        QTest::mouseClick(w.partTitle(k), Qt::RightButton); // any button chooses a part
+    QTest::mouseClick(w.ListBox1->viewport(), Qt::LeftButton, {}, w.ListBox1->visualItemRect(w.ListBox1->item(n)).center());
+}
+
+void FlowMontage::drag(int k, QPoint travel)
+{
+    QWidget *client = m_harness->w().client;
+    PictureBox *part = m_harness->w().partImage(k);
+    const QPoint release = client->mapFromGlobal(part->mapToGlobal(QPoint(2, 2)) + travel);
+    QTest::mousePress(part, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseMove(client, release);
+    QTest::mouseRelease(client, Qt::LeftButton, {}, release);
+}
+
+void FlowMontage::placeAll()
+{
+    const Form1Widgets &w = m_harness->w();
+    for (int k = 1; k <= 4; ++k)
+        drag(k, w.Image1->pos() + spots[k - 1] - w.partImage(k)->pos());
+}
+
+void FlowMontage::resizeSteps_data()
+{
+    QTest::addColumn<QSize>("start");
+    QTest::addColumn<QString>("presses");
+    QTest::addColumn<QList<QSize>>("sizes");
+    QTest::newRow("60 grows to 66") << QSize(60, 60) << "+" << QList<QSize>{{66, 66}};
+    QTest::newRow("60 shrinks to 53") << QSize(60, 60) << "-" << QList<QSize>{{53, 53}};
+    QTest::newRow("137 grows to 150") << QSize(137, 60) << "+" << QList<QSize>{{150, 66}};
+    QTest::newRow("138 grows to 151, then 150") << QSize(138, 137) << "++" << QList<QSize>{{151, 150}, {150, 150}};
+    QTest::newRow("11 shrinks to 9") << QSize(11, 60) << "-" << QList<QSize>{{9, 53}};
+    QTest::newRow("10 stays 10") << QSize(10, 11) << "-" << QList<QSize>{{10, 9}};
+}
+
+void FlowMontage::resizeSteps()
+{
+    QFETCH(QSize, start);
+    QFETCH(QString, presses);
+    QFETCH(QList<QSize>, sizes);
+    FormHarness &h = enterMontage(start);
+    const Form1Widgets &w = h.w();
+    load(1, 0);
+    QCOMPARE(w.ImageRE->size(), start);
+    for (int i = 0; i < presses.size(); ++i) {
+        h.click(presses[i] == QLatin1Char('+') ? w.BtnUp : w.BtnDown);
+        QCOMPARE(w.ImageRE->geometry(), QRect(QPoint(352, 30), sizes[i]));
+    }
+    // With the outline chosen, or the chosen part not loaded, the buttons do nothing.
+    load(5, 0);
+    h.click(w.BtnUp);
+    QTest::mouseClick(w.LabelHana, Qt::MiddleButton);
+    h.click(w.BtnUp);
+    QCOMPARE(w.ImageRE->size(), sizes.last());
+    QCOMPARE(w.ImageHana->size(), QSize(57, 41));
+}
+
+void FlowMontage::partsDragOnlyWithAllFivePiecesAndNoName()
+{
+    FormHarness &h = enterMontage();
+    const Form1Widgets &w = h.w();
+    for (int k = 1; k <= 4; ++k)
+        load(k, k - 1);
+    drag(1, QPoint(-250, 40));
+    QCOMPARE(w.ImageRE->pos(), QPoint(352, 30));
+    load(5, 0);
+    drag(1, QPoint(-250, 40));
+    QCOMPARE(w.ImageRE->pos(), QPoint(102, 70));
+    QVERIFY(!w.BtnRenshu->isEnabled());
+    placeAll();
+    QCOMPARE(w.Label1->caption(), nameText);
+    QVERIFY(w.Edit1->isVisible());
+    w.Edit1->setText(QStringLiteral("ふくわらい"));
+    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("保存"));
+    drag(2, QPoint(10, 10));
+    QCOMPARE(w.ImageLE->pos(), w.Image1->pos() + spots[1]);
+    w.Edit1->clear();
+    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("練習"));
+    drag(2, QPoint(10, 10));
+    QCOMPARE(w.ImageLE->pos(), w.Image1->pos() + spots[1] + QPoint(10, 10));
+}
+
+void FlowMontage::savedTwice()
+{
+    FormHarness &h = enterMontage();
+    const Form1Widgets &w = h.w();
+    QCOMPARE(w.ListBox1->geometry(), QRect(411, 134, 145, 172));
+    QTest::mouseClick(w.ListBox1->viewport(), Qt::LeftButton, {}, w.ListBox1->visualItemRect(w.ListBox1->item(1)).center());
+    QVERIFY(w.Image1->isHidden() && h.dialogs.errors.isEmpty()); // no title chosen: nothing loads
+    loadAll(); // the outline and the right eye of face 1, the rest from faces 2, 3 and 0
+    QCOMPARE(w.LabelKuti->backgroundColor(), QColor(0xFF, 0, 0));
+    QCOMPARE(w.ImageKuti->pos(), QPoint(344, 222));
+    QCOMPARE(w.ImageLE->geometry(), QRect(464, 30, 57, 41)); // the box keeps its size
+    QCOMPARE(w.Label1->caption(), placeText);
+    placeAll();
+    w.Edit1->setText(QStringLiteral("おかめ"));
+    h.click(w.BtnRenshu);
+    QCOMPARE(works(), QStringList{QStringLiteral("おかめ_20080305140709_M.jpg")});
+    QVERIFY(w.Label1->caption().startsWith(QStringLiteral("「キャンセル」ボタンを押すとゲームを再開します。\rモンタージュを続ける")));
+    QVERIFY(w.Edit1->isHidden() && w.Edit1->text().isEmpty() && !w.BtnRenshu->isEnabled());
+    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("練習"));
+    const QImage work = JpegCodec::decodeFile(m_folder->path(QStringLiteral("Library/")) + works()[0]);
+    QCOMPARE(work.size(), QSize(200, 300)); // the portrait outline of face 1
+    QVERIFY(nearColour(work.pixelColor(spots[0] + QPoint(5, 5)),
+                       TestProgramFolder::markedPicture({1, 1}, QColor(90, 160, 220), 1).pixelColor(0, 0), 12));
+
+    // The montage goes on: face 1's wide left eye, kept in proportion, moved again, a second work.
+    const QString saved = w.Label1->caption();
+    load(2, 1);
+    QCOMPARE(w.ImageLE->shownRect(), QRect(0, 0, 57, 20));
+    QCOMPARE(w.Label1->caption(), saved); // a part on the face: the guidance stays
+    drag(2, w.Image1->pos() + spots[1] - w.ImageLE->pos());
+    QVERIFY(w.Edit1->isVisible());
+    h.chance.time = h.chance.time.addSecs(60);
+    w.Edit1->setText(QStringLiteral("二枚目"));
+    h.click(w.BtnRenshu);
+    QCOMPARE(works().size(), 2);
+    QVERIFY(works().contains(QStringLiteral("二枚目_20080305140809_M.jpg")));
+    QVERIFY(h.dialogs.errors.isEmpty());
+}
+
+void FlowMontage::cancelUndoesTheMontage()
+{
+    FormHarness &h = openSelection();
+    const Form1Widgets &w = h.w();
+    // Everything the player sees, before the montage and after its cancel.
+    auto screen = [&] {
+        QStringList seen;
+        for (QWidget *child : w.client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (child->isVisible())
+                seen << QStringLiteral("%1 %2 %3,%4 %5").arg(child->objectName()).arg(child->isEnabled())
+                            .arg(child->x()).arg(child->y()).arg(child->property("text").toString());
+        }
+        for (QAction *item : {w.N1, w.N7, w.N8, w.N10})
+            seen << QString::number(item->isEnabled());
+        seen << w.Label1->caption() << w.Label1->fontColor().name() << w.Label2->caption();
+        return seen;
+    };
+    const QStringList before = screen();
+    const QImage face = w.Image1->picture();
+    w.N8->trigger();
+    loadAll();
+    h.click(w.BtnUp);
+    placeAll();
+    w.Edit1->setText(QStringLiteral("途中"));
+    h.click(w.BtnSentaku);
+    QCOMPARE(screen(), before);
+    QCOMPARE(w.Image1->picture(), face);
+    QVERIFY(!h.form().modes().MontageMode && h.form().modes().CurrentPart == 0);
+    QCOMPARE(w.LabelRinkaku->backgroundColor(), QColor(0xFF, 0xFF, 0));
+    QCOMPARE(h.form().shownFace().DisplayWidth, 300);
+    // A game starts afterwards with face 0's own parts, drawn 1:1 again.
+    h.click(w.BtnStart);
+    QCOMPARE(w.ImageRE->geometry(), QRect(344, 32, 60, 60));
+    QCOMPARE(w.ImageLE->sizing(), PictureBox::Sizing::TopLeft);
+}
+
+void FlowMontage::refusedNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("slash") << "../escape";
+    QTest::newRow("dot") << ".";
+    QTest::newRow("dot dot") << "..";
+    QTest::newRow("nul") << QStringLiteral("a") + QChar(0) + QStringLiteral("b");
+    QTest::newRow("too long") << QString(80, QChar(0x304A));
+}
+
+void FlowMontage::refusedNames()
+{
+    QFETCH(QString, name);
+    FormHarness &h = enterMontage();
+    const Form1Widgets &w = h.w();
+    loadAll();
+    placeAll();
+    w.Edit1->setText(name);
+    h.click(w.BtnRenshu);
+    QCOMPARE(h.dialogs.errors.size(), 1);
+    QVERIFY(h.dialogs.errors[0].contains(QStringLiteral("作品を保存できません")));
+    QVERIFY(w.BtnRenshu->isEnabled() && w.Edit1->isVisible() && w.Edit1->text() == name);
+    QCOMPARE(w.Label1->caption(), nameText);
+    QVERIFY(works().isEmpty());
+    QVERIFY(!QFile::exists(m_folder->path(QStringLiteral("escape_20080305140709_M.jpg"))));
+}
+
+void FlowMontage::unreadablePiece_data()
+{
+    QTest::addColumn<int>("piece");
+    QTest::addColumn<bool>("loadedBefore");
+    QTest::addColumn<QByteArray>("bytes"); // empty: the file is missing
+    const QByteArray corrupt = QByteArray("\xFF\xD8\xFF\xE0 not a picture", 20);
+    QTest::newRow("missing part, none before") << 2 << false << QByteArray();
+    QTest::newRow("corrupt part over a loaded one") << 2 << true << corrupt;
+    QTest::newRow("missing outline over a loaded one") << 5 << true << QByteArray();
+    QTest::newRow("corrupt outline, none before") << 5 << false << corrupt;
+}
+
+void FlowMontage::unreadablePiece()
+{
+    QFETCH(int, piece);
+    QFETCH(bool, loadedBefore);
+    QFETCH(QByteArray, bytes);
+    FormHarness &h = enterMontage();
+    const Form1Widgets &w = h.w();
+    if (loadedBefore)
+        load(piece, 0);
+    PictureBox *box = piece == 5 ? w.Image1 : w.partImage(piece);
+    const QImage picture = box->picture();
+    const QRect geometry = box->geometry();
+    const QString guidance = w.Label1->caption();
+    const QString file = QStringLiteral("data/face1_%1.jpg").arg(piece); // the portrait face
+    m_folder->removeFile(file);
+    if (!bytes.isEmpty())
+        m_folder->writeFile(file, bytes);
+    load(piece, 1);
+    QCOMPARE(h.dialogs.errors.size(), 1);
+    QVERIFY(h.dialogs.errors[0].contains(QStringLiteral("face1_%1.jpg").arg(piece)));
+    QCOMPARE(box->picture(), picture);
+    QCOMPARE(box->geometry(), geometry);
+    QCOMPARE(box->isVisible(), loadedBefore);
+    QCOMPARE(w.Label1->caption(), guidance);
+    QCOMPARE(w.Label2->caption(), QStringLiteral("モンタージュ中．．．"));
+    QCOMPARE(h.form().shownFace().DisplayWidth, 300);
+}
+
+QTEST_MAIN(FlowMontage)
+#include "flow_montage.moc"
