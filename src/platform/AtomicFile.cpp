@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 #include "platform/FileSystemCalls.h"
+#include "platform/WriteErrors.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,45 +10,15 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 
 namespace {
 
-QString reasonFor(int error)
-{
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("ディスクの空き容量が足りません。");
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return QStringLiteral("書き込みが許可されていません。");
-    case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("書き込み先のフォルダがありません。");
-    case EISDIR:
-        return QStringLiteral("同じ名前のフォルダがあります。");
-    case ENAMETOOLONG:
-        return QStringLiteral("ファイル名が長すぎます。");
-    case EFBIG:
-        return QStringLiteral("ファイルが大きすぎます。");
-    case EIO:
-        return QStringLiteral("ディスクの読み書きに失敗しました。");
-    case EMFILE:
-    case ENFILE:
-        return QStringLiteral("開いているファイルが多すぎます。");
-    default:
-        return QStringLiteral("システムのエラーです（%1）。").arg(QString::fromLocal8Bit(std::strerror(error)));
-    }
-}
-
 [[noreturn]] void fail(const QString &path, int error)
 {
     throw AppError(QStringLiteral("ファイル「%1」に書き込めませんでした。\r%2")
-                           .arg(QDir::toNativeSeparators(path), reasonFor(error)));
+                           .arg(QDir::toNativeSeparators(path), reasonForWriteError(error)));
 }
 
 // A symbolic link keeps pointing at the file it names; the file behind it is replaced.
