@@ -102,6 +102,7 @@ void TForm1::startUp()
     chooseOpeningFace();
     m_opening->prepare();
     w.Timer1->start();
+    m_startedUp = true;
 }
 
 void TForm1::loadLibrary()
@@ -147,9 +148,13 @@ void TForm1::FormClose()
         return;
     m_closed = true;
     w.Timer1->stop();
-    guarded([this] {
-        ProfileFile(FacePaths::indexFile(m_library.AppDir))
-            .writeBool(QStringLiteral("BGM"), QStringLiteral("Play"), m_music.BgmOn);
-    });
+    // A missing or unreadable index stopped the start-up: a new one holding only the music
+    // switch would hide that from the next start.
+    if (m_startedUp) {
+        guarded([this] {
+            ProfileFile(FacePaths::indexFile(m_library.AppDir))
+                .writeBool(QStringLiteral("BGM"), QStringLiteral("Play"), m_music.BgmOn);
+        });
+    }
     m_musicController->close();
 }
