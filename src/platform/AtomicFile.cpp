@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -86,6 +87,12 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes, FileSyste
     const QByteArray targetName = QFile::encodeName(target);
     const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
 
+    // A file the player made read-only stays as it is, although the folder would allow the rename.
+    struct stat old;
+    const bool replacing = ::stat(targetName.constData(), &old) == 0 && S_ISREG(old.st_mode);
+    if (replacing && ::access(targetName.constData(), W_OK) != 0)
+        fail(path, errno);
+
     QByteArray temporary;
     const int fd = createTemporary(calls, folder, temporary);
     if (fd < 0)
@@ -93,8 +100,7 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes, FileSyste
 
     // The replacement keeps the old file's permissions; when they cannot be copied the umask's
     // defaults are no reason to refuse the write.
-    struct stat old;
-    if (::stat(targetName.constData(), &old) == 0 && S_ISREG(old.st_mode))
+    if (replacing)
         ::fchmod(fd, old.st_mode & 07777);
 
     int error = writeAll(calls, fd, bytes);

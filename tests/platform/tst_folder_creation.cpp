@@ -1,6 +1,5 @@
 #include "platform/AppError.h"
 #include "platform/FolderCreation.h"
-#include "support/SmallDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,7 +34,6 @@ private Q_SLOTS:
     void existingFolderIsFine();
     void fileInTheWayIsNamed_data();
     void fileInTheWayIsNamed();
-    void readOnlyDiskIsNamed();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -77,16 +75,6 @@ void TestFolderCreation::fileInTheWayIsNamed()
     const QString path = m_dir->filePath(relative);
     QCOMPARE(messageOf(path), u"フォルダ「%1」を作れませんでした。\r同じ名前のファイルがあります。"_s.arg(path));
     QVERIFY(QFileInfo(file.fileName()).isFile());
-}
-
-void TestFolderCreation::readOnlyDiskIsNamed()
-{
-    const SmallDisk disk(1);
-    if (!disk.problem().isEmpty())
-        QSKIP(qPrintable(disk.problem()));
-    QVERIFY(disk.makeReadOnly());
-    const QString path = disk.path() + u"/Library"_s;
-    QCOMPARE(messageOf(path), u"フォルダ「%1」を作れませんでした。\r書き込みが許可されていません。"_s.arg(path));
 }
 
 QTEST_APPLESS_MAIN(TestFolderCreation)
