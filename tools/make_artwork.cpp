@@ -2,6 +2,10 @@
 // "resources") and lists them in resources.qrc under the prefix /art.
 // Usage: QT_QPA_PLATFORM=offscreen make_artwork [resources folder]
 
+#include "platform/AppError.h"
+#include "platform/AtomicFile.h"
+
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
@@ -11,7 +15,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <QSaveFile>
 #include <QtMath>
 
 #include <cstdio>
@@ -206,18 +209,31 @@ QImage drawIcon()
     return image;
 }
 
-bool save(const QImage &image, const QString &path)
+bool writeFile(const QString &path, const QByteArray &bytes)
 {
-    if (!image.save(path, "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    try {
+        writeFileAtomically(path, bytes);
+    } catch (const AppError &error) {
+        std::fprintf(stderr, "%s\n", error.what());
         return false;
     }
     return true;
 }
 
+bool save(const QImage &image, const QString &path)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+        std::fprintf(stderr, "cannot encode %s\n", qPrintable(path));
+        return false;
+    }
+    return writeFile(path, png);
+}
+
 bool writeResourceList(const QString &path)
 {
-    QSaveFile file(path);
     const QByteArray text = "<RCC>\n"
                             "  <qresource prefix=\"/art\">\n"
                             "    <file>title.png</file>\n"
@@ -225,11 +241,7 @@ bool writeResourceList(const QString &path)
                             "    <file>icon.png</file>\n"
                             "  </qresource>\n"
                             "</RCC>\n";
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) < 0 || !file.commit()) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    return true;
+    return writeFile(path, text);
 }
 
 } // namespace

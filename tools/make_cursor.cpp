@@ -2,9 +2,11 @@
 // monochrome entry whose colour bits are all 0 and whose mask bits are all 1, so every
 // pixel leaves the screen as it is. Usage: make_cursor [data folder, default "data"]
 
+#include "platform/AppError.h"
+#include "platform/AtomicFile.h"
+
 #include <QByteArray>
 #include <QDir>
-#include <QSaveFile>
 #include <QString>
 
 #include <cstdio>
@@ -74,9 +76,10 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "cannot create %s\n", qPrintable(folder));
         return 1;
     }
-    QSaveFile file(QDir(folder).filePath(QStringLiteral("tomei.cur")));
-    if (!file.open(QIODevice::WriteOnly) || file.write(transparentCursor()) < 0 || !file.commit()) {
-        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(file.fileName()), qPrintable(file.errorString()));
+    try {
+        writeFileAtomically(QDir(folder).filePath(QStringLiteral("tomei.cur")), transparentCursor());
+    } catch (const AppError &error) {
+        std::fprintf(stderr, "%s\n", error.what());
         return 1;
     }
     return 0;

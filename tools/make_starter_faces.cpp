@@ -8,6 +8,7 @@
 #include "creation/PictureFit.h"
 #include "creation/SourcePicture.h"
 #include "platform/AppError.h"
+#include "platform/AtomicFile.h"
 #include "platform/JpegCodec.h"
 #include "platform/ProfileFile.h"
 
@@ -17,7 +18,6 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRect>
-#include <QSaveFile>
 #include <QtMath>
 
 #include <array>
@@ -429,9 +429,7 @@ void writeNotice(const QDir &data)
         "  300 pixels on the longer side and cut into parts by tools/make_starter_faces.cpp.\n"
         "  astronaut.png はまず頭の部分を切り抜きました。写真は長い辺を 300 ピクセルに\n"
         "  拡大・縮小し、tools/make_starter_faces.cpp で部品に切り分けました。\n";
-    QSaveFile file(data.filePath(QStringLiteral("NOTICE")));
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) < 0 || !file.commit())
-        throw AppError(QStringLiteral("cannot write %1").arg(file.fileName()));
+    writeFileAtomically(data.filePath(QStringLiteral("NOTICE")), text);
 }
 
 } // namespace

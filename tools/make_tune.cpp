@@ -4,8 +4,8 @@
 
 #include "music/MidiFileWriter.h"
 #include "platform/AppError.h"
+#include "platform/AtomicFile.h"
 
-#include <QSaveFile>
 #include <QString>
 
 #include <cstdio>
@@ -109,11 +109,7 @@ int main(int argc, char *argv[])
         file.addTrack(melody);
         file.addTrack(accompaniment);
 
-        QSaveFile out(path);
-        if (!out.open(QIODevice::WriteOnly) || out.write(file.bytes()) < 0 || !out.commit()) {
-            std::fprintf(stderr, "make_tune: cannot write %s\n", qPrintable(path));
-            return 1;
-        }
+        writeFileAtomically(path, file.bytes());
         std::printf("%s: %d ticks, %.1f seconds\n", qPrintable(path), end,
                     end / double(Quarter) * 60.0 / BeatsPerMinute);
     } catch (const AppError &error) {

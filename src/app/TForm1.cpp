@@ -102,8 +102,9 @@ void TForm1::startUp()
     m_modes = ModeFlags();
     const LibraryIndex index = loadLibrary(m_library, *w.ComboBox1, Dpi::LayoutScale);
     m_shownFace.CurrentFace = openingFace(m_library, *m_services.chance);
-    m_musicController->takeSettings(index.BgmOn, index.MusicFileName);
     m_opening->prepare();
+    // Taken only once the start-up has succeeded: after a failure, closing writes nothing.
+    m_musicController->takeSettings(index.BgmOn, index.MusicFileName);
     w.Timer1->start();
 }
 

@@ -110,4 +110,5 @@ private:
     std::unique_ptr<TForm2> m_form2;
     bool m_shown = false;
     bool m_closed = false;
+    // Set when the start-up sequence ran to its end; after a failed one the index is not written.
 };

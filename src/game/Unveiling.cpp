@@ -14,10 +14,10 @@
 #include "platform/CaptionLabel.h"
 #include "platform/Chance.h"
 #include "platform/CommandButton.h"
+#include "platform/FolderCreation.h"
 #include "platform/JpegCodec.h"
 #include "platform/PictureBox.h"
 
-#include <QDir>
 #include <QLineEdit>
 
 Unveiling::Unveiling(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, GameState &state,
@@ -70,8 +70,8 @@ void Unveiling::saveWork()
         throw AppError(problem);
 
     const QString folder = FacePaths::worksFolder(m_library.AppDir);
-    if (!QDir().mkpath(folder))
-        throw AppError(QStringLiteral("作品のフォルダ「%1」を作れませんでした。").arg(folder));
+    createFolder(folder);
+    // Throws before anything below runs, so "保存" stays enabled for another try.
     JpegCodec::encodeFile(work, folder + QLatin1Char('/') + fileName);
 
     if (m_modes.MontageMode) {

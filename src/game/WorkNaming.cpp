@@ -25,13 +25,15 @@ QString montageWork(const QString &typedName, const QDateTime &time)
 
 QString fileNameProblem(const QString &name, const QString &fileName)
 {
+    // The name itself is not shown: a message box would end it at the NUL.
     if (name.contains(QChar(0)))
-        return QStringLiteral("名前に使えない文字が含まれているため、作品を保存できません。\r別の名前にしてください。");
+        return QStringLiteral("名前に使えない文字（NUL）が含まれているため、作品を保存できません。");
     if (name.contains(QLatin1Char('/')))
         return QStringLiteral("「%1」という名前では作品を保存できません。\r「/」を含まない名前にしてください。")
             .arg(name);
     if (name == QStringLiteral(".") || name == QStringLiteral(".."))
-        return QStringLiteral("「%1」という名前では作品を保存できません。\r別の名前にしてください。").arg(name);
+        return QStringLiteral("「%1」という名前では作品を保存できません。\r「.」や「..」だけの名前は使えません。")
+            .arg(name);
     if (fileName.toUtf8().size() > longestFileName)
         return QStringLiteral("名前が長すぎるため、作品を保存できません。\r短い名前にしてください。");
     return {};

@@ -118,10 +118,11 @@ void MusicController::takeSettings(bool bgmOn, const QString &musicFileName)
 
 void MusicController::saveSwitch()
 {
-    // After a failed start-up the index was never read: writing would hide what went wrong.
+    // After a failed start-up an index holding only the switch would hide what went wrong.
     if (!m_settingsTaken)
         return;
-    ProfileFile(FacePaths::indexFile(m_library.AppDir)).writeBool(QStringLiteral("BGM"), QStringLiteral("Play"), m_settings.BgmOn);
+    ProfileFile(FacePaths::indexFile(m_library.AppDir))
+        .writeBool(QStringLiteral("BGM"), QStringLiteral("Play"), m_settings.BgmOn);
 }
 
 void MusicController::close()

@@ -99,7 +99,7 @@ void cmykRowToRgb(unsigned char *row, JDIMENSION width, bool inverted)
             y = 255 - y;
             k = 255 - k;
         }
-        out[x] = qRgb(c * k / 255, m * k / 255, y * k / 255);
+        out[x] = qRgb((c * k + 127) / 255, (m * k + 127) / 255, (y * k + 127) / 255);
     }
 }
 

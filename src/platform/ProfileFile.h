@@ -26,7 +26,8 @@ public:
     void writeInteger(const QString &section, const QString &key, int value);
     // Written as 1 or 0.
     void writeBool(const QString &section, const QString &key, bool value);
-    // Refuses, writing nothing, line breaks and text that CP932 cannot hold.
+    // Refuses, writing nothing, line breaks and text that the file's encoding cannot hold
+    // (CP932, or UTF-8 when the file starts with its byte-order mark).
     void writeString(const QString &section, const QString &key, const QString &value);
     // Removes the section's header and all its lines; no change when it is missing.
     void eraseSection(const QString &section);

@@ -10,6 +10,22 @@ namespace ProfileText {
 namespace {
 
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+const QByteArray Utf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
+
+// The file's text after its byte-order mark, and the mark to write back before it.
+struct Body
+{
+    explicit Body(const QByteArray &file)
+        : encoding(encodingOf(file)),
+          mark(encoding == Encoding::Utf8 ? Utf8Mark : QByteArray()),
+          bytes(mark.isEmpty() ? file : file.mid(mark.size()))
+    {
+    }
+
+    Encoding encoding;
+    QByteArray mark;
+    QByteArray bytes;
+};
 
 // One physical line: its text runs from start to textEnd, its line end (if any) to end.
 struct LineSpan
@@ -118,8 +134,14 @@ void checkValue(const QString &value)
     }
 }
 
-QByteArray encoded(const QString &text)
+QByteArray encoded(const QString &text, Encoding encoding)
 {
+    if (encoding == Encoding::Utf8) {
+        // A lone surrogate has no UTF-8 form.
+        if (!text.isValidUtf16())
+            throw AppError(QStringLiteral("「%1」には索引ファイルに保存できない文字が含まれています。").arg(text));
+        return text.toUtf8();
+    }
     std::optional<QByteArray> bytes = TextCodec::toCp932(text);
     if (!bytes)
         throw AppError(QStringLiteral("「%1」には索引ファイルに保存できない文字が含まれています。"
@@ -139,7 +161,8 @@ struct Placement
     qsizetype sectionEnd = 0; // where the next section starts, or the end of the file
 };
 
-Placement locate(const QByteArray &bytes, const QString &foldedSection, const QString &foldedKey)
+Placement locate(const QByteArray &bytes, Encoding encoding, const QString &foldedSection,
+                 const QString &foldedKey)
 {
     Placement place;
     place.sectionEnd = bytes.size();
@@ -149,7 +172,7 @@ Placement locate(const QByteArray &bytes, const QString &foldedSection, const QS
         const QByteArray text = textOf(bytes, line);
         if (!place.sectionFound && !mayBeSectionLine(text))
             continue;
-        const Entry entry = parseLine(text);
+        const Entry entry = parseLine(text, encoding);
         if (entry.kind == Entry::Section) {
             if (place.sectionFound) {
                 place.sectionEnd = line.start;
@@ -176,10 +199,15 @@ Placement locate(const QByteArray &bytes, const QString &foldedSection, const QS
 
 } // namespace
 
-Entry parseLine(const QByteArray &line)
+Encoding encodingOf(const QByteArray &bytes)
+{
+    return bytes.startsWith(Utf8Mark) ? Encoding::Utf8 : Encoding::Cp932;
+}
+
+Entry parseLine(const QByteArray &line, Encoding encoding)
 {
     Entry entry;
-    const QString decoded = TextCodec::fromCp932(line);
+    const QString decoded = encoding == Encoding::Utf8 ? QString::fromUtf8(line) : TextCodec::fromCp932(line);
     const QStringView text = trimmed(decoded);
     if (text.isEmpty() || text.front() == u';')
         return entry;
@@ -210,8 +238,10 @@ QString foldName(const QString &name)
     return trimmed(name).toString().toCaseFolded();
 }
 
-Values Values::parse(const QByteArray &bytes)
+Values Values::parse(const QByteArray &file)
 {
+    const Body body(file);
+    const QByteArray &bytes = body.bytes;
     Values values;
     int current = -1; // the section whose keys count; none before the first or in a duplicate
     qsizetype pos = 0;
@@ -220,7 +250,7 @@ Values Values::parse(const QByteArray &bytes)
         const QByteArray text = textOf(bytes, line);
         if (current < 0 && !mayBeSectionLine(text))
             continue;
-        const Entry entry = parseLine(text);
+        const Entry entry = parseLine(text, body.encoding);
         if (entry.kind == Entry::Section) {
             const QString name = foldName(entry.name);
             if (values.m_sectionIndex.contains(name)) {
@@ -252,44 +282,48 @@ std::optional<QString> Values::value(const QString &section, const QString &key)
     return value.value();
 }
 
-QByteArray withValue(const QByteArray &bytes, const QString &section, const QString &key,
+QByteArray withValue(const QByteArray &file, const QString &section, const QString &key,
                      const QString &value)
 {
     checkName(section, NameKind::Section);
     checkName(key, NameKind::Key);
     checkValue(value);
-    const QByteArray sectionBytes = encoded(section);
-    const QByteArray keyBytes = encoded(key);
-    const QByteArray valueBytes = encoded(value);
+    const Body body(file);
+    const QByteArray &bytes = body.bytes;
+    const QByteArray sectionBytes = encoded(section, body.encoding);
+    const QByteArray keyBytes = encoded(key, body.encoding);
+    const QByteArray valueBytes = encoded(value, body.encoding);
 
-    const Placement place = locate(bytes, foldName(section), foldName(key));
-    QByteArray result;
+    const Placement place = locate(bytes, body.encoding, foldName(section), foldName(key));
+    QByteArray result = body.mark;
     if (place.keyFound) {
-        // '=' is never the second byte of a CP932 character, so the first one ends the key.
+        // '=' is never a byte inside a CP932 or UTF-8 character, so the first one ends the key.
         const QByteArray text = textOf(bytes, place.keyLine);
         const QByteArray fileKey = trimmedBytes(text.left(text.indexOf('=')));
-        result = bytes.left(place.keyLine.start) + fileKey + '=' + valueBytes + LineEnd
+        result += bytes.left(place.keyLine.start) + fileKey + '=' + valueBytes + LineEnd
                 + bytes.mid(place.keyLine.end);
     } else if (place.sectionFound) {
         const LineSpan &after = place.lastFilledLine;
         const QByteArray newLine = keyBytes + '=' + valueBytes + LineEnd;
         const QByteArray lineEnd = after.textEnd == after.end ? LineEnd : QByteArray();
-        result = bytes.left(after.end) + lineEnd + newLine + bytes.mid(after.end);
+        result += bytes.left(after.end) + lineEnd + newLine + bytes.mid(after.end);
     } else {
-        result = bytes;
-        if (!result.isEmpty() && !result.endsWith('\n') && !result.endsWith('\r'))
+        result += bytes;
+        if (!bytes.isEmpty() && !result.endsWith('\n') && !result.endsWith('\r'))
             result += LineEnd;
         result += '[' + sectionBytes + ']' + LineEnd + keyBytes + '=' + valueBytes + LineEnd;
     }
     return result;
 }
 
-std::optional<QByteArray> withoutSection(const QByteArray &bytes, const QString &section)
+std::optional<QByteArray> withoutSection(const QByteArray &file, const QString &section)
 {
-    const Placement place = locate(bytes, foldName(section), QString());
+    const Body body(file);
+    const QByteArray &bytes = body.bytes;
+    const Placement place = locate(bytes, body.encoding, foldName(section), QString());
     if (!place.sectionFound)
         return std::nullopt;
-    return bytes.left(place.sectionStart) + bytes.mid(place.sectionEnd);
+    return body.mark + bytes.left(place.sectionStart) + bytes.mid(place.sectionEnd);
 }
 
 } // namespace ProfileText

@@ -8,7 +8,14 @@
 
 // The index file's text in the Windows profile (INI) layout: pure functions on its bytes.
 // Names match without regard to case; on duplicate sections or keys the first one counts.
+// The text is CP932, or UTF-8 when the file starts with UTF-8's byte-order mark (as text
+// editors save it); a write keeps the file's encoding and its mark.
 namespace ProfileText {
+
+enum class Encoding { Cp932, Utf8 };
+
+// How the file's bytes are encoded: UTF-8 when they start with its byte-order mark, else CP932.
+Encoding encodingOf(const QByteArray &bytes);
 
 // What one line of the file says.
 struct Entry
@@ -19,8 +26,8 @@ struct Entry
     QString value;  // key value, trimmed and without enclosing double quotes
 };
 
-// The meaning of one line (without its line end), decoded from CP932.
-Entry parseLine(const QByteArray &line);
+// The meaning of one line (without its line end or the file's byte-order mark).
+Entry parseLine(const QByteArray &line, Encoding encoding = Encoding::Cp932);
 
 // The form in which names are compared.
 QString foldName(const QString &name);

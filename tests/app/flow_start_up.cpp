@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QTimer>
 
 class FlowStartUp : public QObject
@@ -29,6 +30,8 @@ private Q_SLOTS:
     void stoppedStartUpShowsNoFaceName_data();
     void stoppedStartUpShowsNoFaceName();
     void closeWritesTheMusicSwitch();
+    void closeAfterAFailedStartUpWritesNothing_data();
+    void closeAfterAFailedStartUpWritesNothing();
 
 private:
     std::unique_ptr<TestProgramFolder> m_folder;
@@ -299,6 +302,31 @@ void FlowStartUp::closeWritesTheMusicSwitch()
         harness.form().close();
     }
     QCOMPARE(ProfileFile(m_folder->indexPath()).readInteger(QStringLiteral("BGM"), QStringLiteral("Play"), -1), 0);
+}
+
+void FlowStartUp::closeAfterAFailedStartUpWritesNothing_data()
+{
+    QTest::addColumn<QByteArray>("index");
+    QTest::addColumn<bool>("present");
+    QTest::newRow("no index") << QByteArray() << false;
+    QTest::newRow("no faces") << QByteArray("[faces]\r\ncount=0\r\n") << true;
+    QTest::newRow("UTF-16 index") << QByteArray("\xFF\xFE[\0f\0a\0c\0e\0s\0]\0", 16) << true;
+}
+
+void FlowStartUp::closeAfterAFailedStartUpWritesNothing()
+{
+    QFETCH(QByteArray, index);
+    QFETCH(bool, present);
+    if (present)
+        m_folder->writeFile(QStringLiteral("data/facedata.ini"), index);
+    {
+        FormHarness harness(m_folder->appDir());
+        QVERIFY(!harness.show());
+        harness.form().close();
+        QCOMPARE(harness.dialogs.errors.size(), 1);
+    }
+    QCOMPARE(QFile::exists(m_folder->indexPath()), present);
+    QCOMPARE(m_folder->readFile(QStringLiteral("data/facedata.ini")), index);
 }
 
 QTEST_MAIN(FlowStartUp)

@@ -109,19 +109,27 @@ void TestGameRules::workNames()
 void TestGameRules::unsafeNamesAreRefused_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("slash") << "../escape";
-    QTest::newRow("inner slash") << "a/b";
-    QTest::newRow("dot") << ".";
-    QTest::newRow("dot dot") << "..";
-    QTest::newRow("nul") << QStringLiteral("a") + QChar(0) + QStringLiteral("b");
-    QTest::newRow("too long in bytes") << QString(80, QChar(0x304A)); // 240 bytes + stamp
+    QTest::addColumn<QString>("message");
+    const QString slash = QStringLiteral("「%1」という名前では作品を保存できません。\r「/」を含まない名前にしてください。");
+    const QString dots = QStringLiteral("「%1」という名前では作品を保存できません。\r「.」や「..」だけの名前は使えません。");
+    QTest::newRow("slash") << "../escape" << slash.arg(QStringLiteral("../escape"));
+    QTest::newRow("inner slash") << "a/b" << slash.arg(QStringLiteral("a/b"));
+    QTest::newRow("dot") << "." << dots.arg(QStringLiteral("."));
+    QTest::newRow("dot dot") << ".." << dots.arg(QStringLiteral(".."));
+    QTest::newRow("nul") << QStringLiteral("a") + QChar(0) + QStringLiteral("b")
+                         << QStringLiteral("名前に使えない文字（NUL）が含まれているため、作品を保存できません。");
+    QTest::newRow("nul and slash") << QStringLiteral("a/") + QChar(0)
+                                   << QStringLiteral("名前に使えない文字（NUL）が含まれているため、作品を保存できません。");
+    QTest::newRow("too long in bytes") << QString(80, QChar(0x304A)) // 240 bytes + stamp
+                                       << QStringLiteral("名前が長すぎるため、作品を保存できません。\r短い名前にしてください。");
 }
 
 void TestGameRules::unsafeNamesAreRefused()
 {
     QFETCH(QString, name);
+    QFETCH(QString, message);
     const QString file = WorkNaming::gameWork(name, QDateTime(QDate(2008, 3, 5), QTime(14, 7, 9)), 300);
-    QVERIFY(!WorkNaming::fileNameProblem(name, file).isEmpty());
+    QCOMPARE(WorkNaming::fileNameProblem(name, file), message);
 }
 
 QTEST_APPLESS_MAIN(TestGameRules)

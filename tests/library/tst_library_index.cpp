@@ -17,6 +17,7 @@ private Q_SLOTS:
     void threeFacesLoadInOrder();
     void missingKeysTakeDefaults();
     void missingCountLoadsNoFace();
+    void editorsUtf8IndexLoads();
     void missingIndexGivesEmptyLibrary();
     void positionsAreConvertedAt120Dpi();
     void absurdCountsAreBounded_data();
@@ -74,6 +75,16 @@ void TestLibraryIndex::missingCountLoadsNoFace()
 {
     writeIndex("[0]\nName=A\n[1]\nName=B\n");
     QCOMPARE(loadLibraryIndex(appDir(), 10000).Faces.size(), 0);
+}
+
+void TestLibraryIndex::editorsUtf8IndexLoads()
+{
+    // Saved by a text editor as UTF-8 with a byte-order mark before "[faces]".
+    writeIndex("\xEF\xBB\xBF[faces]\ncount=2\n[0]\nName=" + QStringLiteral("おかめ").toUtf8() + "\n[1]\nName=B\n");
+    const LibraryIndex index = loadLibraryIndex(appDir(), 10000);
+    QCOMPARE(index.Faces.size(), 2);
+    QCOMPARE(index.Faces[0].Name, QStringLiteral("おかめ"));
+    QCOMPARE(index.Faces[1].Name, QStringLiteral("B"));
 }
 
 void TestLibraryIndex::missingIndexGivesEmptyLibrary()

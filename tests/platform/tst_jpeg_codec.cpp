@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <jpeglib.h>
@@ -69,6 +70,29 @@ QByteArray compressRaw(const QByteArray &samples, int width, int height, int com
     QByteArray bytes(reinterpret_cast<const char *>(buffer), qsizetype(size));
     std::free(buffer);
     return bytes;
+}
+
+// The picture's inks as C, M, Y, K bytes; Adobe's files hold them inverted (255 is no ink).
+QByteArray cmykSamples(const QImage &image, bool inverted)
+{
+    QByteArray samples;
+    samples.reserve(qsizetype(image.width()) * image.height() * 4);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            const int most = std::max({qRed(p), qGreen(p), qBlue(p)});
+            const int k = 255 - most;
+            int inks[4] = {0, 0, 0, k};
+            if (most > 0) {
+                inks[0] = (most - qRed(p)) * 255 / most;
+                inks[1] = (most - qGreen(p)) * 255 / most;
+                inks[2] = (most - qBlue(p)) * 255 / most;
+            }
+            for (int ink : inks)
+                samples += char(inverted ? 255 - ink : ink);
+        }
+    }
+    return samples;
 }
 
 // The quantisation tables that jpeg_set_quality(90, TRUE) gives, as a table-only stream.
@@ -165,6 +189,8 @@ private Q_SLOTS:
     void refusesEmptyPicture();
     void decodesOtherColourSpaces_data();
     void decodesOtherColourSpaces();
+    void cmykPictureKeepsItsColours_data();
+    void cmykPictureKeepsItsColours();
     void refusesBadData_data();
     void refusesBadData();
     void refusesOversizedPicture_data();
@@ -292,6 +318,33 @@ void TestJpegCodec::decodesOtherColourSpaces()
     QVERIFY2(std::abs(qRed(pixel) - qRed(expected)) <= 4 && std::abs(qGreen(pixel) - qGreen(expected)) <= 4
                      && std::abs(qBlue(pixel) - qBlue(expected)) <= 4,
              qPrintable(QString::number(pixel, 16)));
+}
+
+void TestJpegCodec::cmykPictureKeepsItsColours_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<bool>("adobe");
+    QTest::newRow("Adobe CMYK, inverted") << int(JCS_CMYK) << true;
+    QTest::newRow("Adobe YCCK, inverted") << int(JCS_YCCK) << true;
+    QTest::newRow("plain CMYK") << int(JCS_CMYK) << false;
+}
+
+void TestJpegCodec::cmykPictureKeepsItsColours()
+{
+    QFETCH(int, stored);
+    QFETCH(bool, adobe);
+    const QImage source = colourfulImage(64, 48);
+    const QByteArray jpeg = compressRaw(cmykSamples(source, adobe), source.width(), source.height(), 4, JCS_CMYK,
+                                        J_COLOR_SPACE(stored), adobe);
+    // What libjpeg's own RGB path loses at the same quality is the tolerance.
+    const QByteArray rgb = compressRaw(QByteArray(reinterpret_cast<const char *>(source.convertToFormat(QImage::Format_RGB888).constBits()),
+                                                  qsizetype(source.width()) * source.height() * 3),
+                                       source.width(), source.height(), 3, JCS_RGB, JCS_YCbCr, false);
+    const double tolerance = meanAbsError(source, JpegCodec::decode(rgb, u"x.jpg"_s)) + 1.5;
+    const QImage decoded = JpegCodec::decode(jpeg, u"x.jpg"_s);
+    QCOMPARE(decoded.size(), source.size());
+    const double error = meanAbsError(source, decoded);
+    QVERIFY2(error < tolerance, qPrintable(u"%1 against %2"_s.arg(error).arg(tolerance)));
 }
 
 void TestJpegCodec::refusesBadData_data()

@@ -19,6 +19,8 @@ QByteArray cp932(const QString &text)
     return TextCodec::toCp932(text).value();
 }
 
+const QByteArray utf8Mark = "\xEF\xBB\xBF";
+
 } // namespace
 
 class TestProfileFile : public QObject
@@ -45,6 +47,7 @@ private Q_SLOTS:
     void readBool();
     void readString_data();
     void readString();
+    void readsUtf8WithMark();
     void defaultsWhenMissing();
     void firstDuplicateWins();
     void sectionCount_data();
@@ -140,6 +143,26 @@ void TestProfileFile::writeLayout_data()
     QTest::newRow("Japanese value in place")
             << library << u"0"_s << u"name"_s << u"髙橋～①ｶﾀｶﾅ"_s
             << "[faces]\r\ncount=2\r\n\r\n[0]\r\nName=" + cp932(u"髙橋～①ｶﾀｶﾅ"_s) + "\r\n";
+
+    // An index saved by a text editor as UTF-8 with the byte-order mark stays UTF-8, mark and all.
+    const QByteArray utf8Library = utf8Mark + "[faces]\r\ncount=1\r\n[0]\r\nName=" + u"おかめ"_s.toUtf8() + "\r\n";
+    QTest::newRow("UTF-8, first section in place")
+            << utf8Library << u"faces"_s << u"count"_s << u"2"_s
+            << utf8Mark + "[faces]\r\ncount=2\r\n[0]\r\nName=" + u"おかめ"_s.toUtf8() + "\r\n";
+    QTest::newRow("UTF-8, value beyond CP932")
+            << utf8Library << u"0"_s << u"Name"_s << u"한국어😀"_s
+            << utf8Mark + "[faces]\r\ncount=1\r\n[0]\r\nName=" + u"한국어😀"_s.toUtf8() + "\r\n";
+    QTest::newRow("UTF-8, new section")
+            << utf8Library << u"BGM"_s << u"Play"_s << u"0"_s
+            << utf8Library + "[BGM]\r\nPlay=0\r\n";
+    QTest::newRow("UTF-8, Japanese section name")
+            << utf8Mark + "[" + u"顔"_s.toUtf8() + "]\r\nk=1\r\n" << u"顔"_s << u"k"_s << u"2"_s
+            << utf8Mark + "[" + u"顔"_s.toUtf8() + "]\r\nk=2\r\n";
+    QTest::newRow("UTF-8, mark only") << utf8Mark << u"BGM"_s << u"Play"_s << u"1"_s
+                                      << utf8Mark + "[BGM]\r\nPlay=1\r\n";
+    QTest::newRow("mark not at the start is CP932 text")
+            << "[a]\r\n" + utf8Mark + "k=1\r\n" << u"a"_s << u"k"_s << u"2"_s
+            << "[a]\r\n" + utf8Mark + "k=1\r\nk=2\r\n";
 }
 
 void TestProfileFile::writeLayout()
@@ -196,6 +219,8 @@ void TestProfileFile::eraseSection_data()
     QTest::newRow("last without line end") << QByteArray("[a]\r\n[b]\r\nk=1") << u"b"_s
                                            << QByteArray("[a]\r\n");
     QTest::newRow("missing section") << faces << u"7"_s << faces;
+    QTest::newRow("UTF-8, first section") << utf8Mark + "[a]\r\nk=1\r\n[b]\r\n" << u"a"_s
+                                          << utf8Mark + "[b]\r\n";
 }
 
 void TestProfileFile::eraseSection()
@@ -350,6 +375,16 @@ void TestProfileFile::readString_data()
     QTest::newRow("comment is no key") << QByteArray(";Name=x") << u"default"_s;
     QTest::newRow("line without equals") << QByteArray("Name") << u"default"_s;
     QTest::newRow("invalid byte") << QByteArray("Name=\x80" "ab") << u"\uFFFDab"_s;
+}
+
+void TestProfileFile::readsUtf8WithMark()
+{
+    store(utf8Mark + "[faces]\r\ncount=2\r\n[0]\r\nName=" + u"ひょっとこ"_s.toUtf8() + "\r\n[1]\r\nName=\xFF\r\n");
+    const ProfileFile profile(m_path);
+    QCOMPARE(profile.readInteger(u"faces"_s, u"count"_s, 0), 2);
+    QCOMPARE(profile.readString(u"0"_s, u"Name"_s, QString()), u"ひょっとこ"_s);
+    QCOMPARE(profile.readString(u"1"_s, u"Name"_s, QString()), u"\uFFFD"_s);
+    QCOMPARE(profile.sectionCount(), 3);
 }
 
 void TestProfileFile::readString()

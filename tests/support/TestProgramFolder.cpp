@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QPainter>
 
-TestProgramFolder::TestProgramFolder()
+TestProgramFolder::TestProgramFolder(const QString &parent)
+    : m_dir(parent.isEmpty() ? QDir::tempPath() + QStringLiteral("/petara-XXXXXX")
+                             : parent + QStringLiteral("/petara-XXXXXX"))
 {
     QDir(m_dir.path()).mkpath(QStringLiteral("data"));
 }

@@ -13,7 +13,8 @@
 class TestProgramFolder
 {
 public:
-    TestProgramFolder();
+    // A new folder inside parent, or in the system's temporary folder when parent is empty.
+    explicit TestProgramFolder(const QString &parent = QString());
 
     QString appDir() const { return m_dir.path() + QLatin1Char('/'); }
     QString path(const QString &relative) const { return appDir() + relative; }
