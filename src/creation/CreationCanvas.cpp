@@ -31,6 +31,12 @@ void CreationCanvas::DrawSourcePicture()
     drawSourcePicture(surface(), m_state.SourcePicture.pixels, QSize(m_shown.DisplayWidth, m_shown.DisplayHeight));
 }
 
+void CreationCanvas::drawCleanPicture()
+{
+    surface().fill(Qt::white);
+    DrawSourcePicture();
+}
+
 void CreationCanvas::FillPart(int i)
 {
     fillPart(surface(), m_state.PartPoints[i], m_state.PartColor[i]);

@@ -20,6 +20,9 @@ public:
     // The working picture scaled into (0, 0)-(DisplayWidth, DisplayHeight), nothing else
     // touched; draws nothing while no picture is loaded.
     void DrawSourcePicture();
+    // DrawSourcePicture on blank white, so that no dotted mark is left behind in the blank band
+    // beside a picture that is not square.
+    void drawCleanPicture();
     // Part i's polygon in its fill colour, over whatever the surface shows.
     void FillPart(int i);
     // FillPart for every outlined part, 1 to 4 in that order.

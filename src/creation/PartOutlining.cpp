@@ -67,7 +67,7 @@ void PartOutlining::RedrawCreation(int k)
     w.guide(CreationText::Outlining);
     w.Edit1->hide();
     w.BtnSentaku->setEnabled(false);
-    m_canvas.DrawSourcePicture();
+    m_canvas.drawCleanPicture();
     m_canvas.fillOutlinedParts();
     m_canvas.changed();
     m_modes.CurrentPart = k;
@@ -111,7 +111,7 @@ void PartOutlining::move(QPoint at)
     m_state.PartRight[k] = qMax(m_state.PartRight[k], at.x());
     m_state.PartTop[k] = qMin(m_state.PartTop[k], at.y());
     m_state.PartBottom[k] = qMax(m_state.PartBottom[k], at.y());
-    m_canvas.DrawSourcePicture();
+    m_canvas.drawCleanPicture();
     drawDottedPolyline(m_canvas.surface(), m_state.PartPoints[k]);
     m_canvas.changed();
 }
@@ -136,7 +136,7 @@ void PartOutlining::CapturePart()
 {
     const int k = m_modes.CurrentPart;
     // The clean picture first, so that a piece never shows another part's fill.
-    m_canvas.DrawSourcePicture();
+    m_canvas.drawCleanPicture();
     const QRect box(m_state.PartLeft[k], m_state.PartTop[k], m_state.PartRight[k] - m_state.PartLeft[k],
                     m_state.PartBottom[k] - m_state.PartTop[k]);
     PictureBox *piece = w.partImage(k);

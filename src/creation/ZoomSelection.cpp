@@ -52,7 +52,7 @@ void ZoomSelection::move(QPoint at)
         return;
     m_state.ZoomEnd = at;
     // The picture goes down first, so only the latest rectangle shows.
-    m_canvas.DrawSourcePicture();
+    m_canvas.drawCleanPicture();
     drawDottedRectangle(m_canvas.surface(), m_state.ZoomStart, m_state.ZoomEnd);
     m_canvas.changed();
 }

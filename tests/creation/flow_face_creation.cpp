@@ -199,7 +199,17 @@ void FlowFaceCreation::zoomCropsTheRectangleAndEnlargesIt()
     QTest::mousePress(image, Qt::RightButton, {}, QPoint(240, 120));
     QTest::mouseMove(image, QPoint(100, 90));
     QCOMPARE(surfaceAt(170, 90), 0x0000ffu);
+    QTest::mouseMove(image, QPoint(100, 260));
+    auto blueInRow260 = [this] {
+        int count = 0;
+        for (int x = 100; x <= 240; ++x)
+            count += surfaceAt(x, 260) == 0x0000ffu;
+        return count;
+    };
+    QVERIFY(blueInRow260() > 20);
     QTest::mouseMove(image, QPoint(40, 20));
+    // Nor does it linger in the blank band below the picture.
+    QCOMPARE(blueInRow260(), 0);
     // The picture is drawn again under every rectangle: the earlier one is gone.
     QCOMPARE(surfaceAt(170, 90), qRgb(363 % 256, 193, 16) & 0xffffff);
     QCOMPARE(surfaceAt(40, 20), 0x0000ffu);
