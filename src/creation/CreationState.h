@@ -1,24 +1,12 @@
 #pragma once
 
+#include "creation/WorkingPicture.h"
+
 #include <QColor>
-#include <QImage>
 #include <QPoint>
 #include <QVector>
 
 #include <array>
-
-// The working picture of a face creation at its full resolution, with the kind of file it
-// came from. Nothing may draw from it unless it is loaded.
-struct WorkingPicture
-{
-    enum Kind { None = 0, Bitmap = 1, Jpeg = 2 };
-
-    QImage pixels; // Format_RGB32
-    Kind kind = None;
-
-    bool isLoaded() const { return kind != None && !pixels.isNull(); }
-    void release() { *this = WorkingPicture(); }
-};
 
 // What a running face creation owns, under the names the game gives it. The arrays are
 // indexed by part number, 1 right eye .. 4 mouth; element 0 is unused.

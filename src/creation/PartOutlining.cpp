@@ -5,7 +5,6 @@
 #include "creation/CreationState.h"
 #include "creation/CreationTexts.h"
 #include "creation/PartCutout.h"
-#include "creation/SourcePicture.h"
 #include "platform/CaptionLabel.h"
 #include "platform/CommandButton.h"
 #include "platform/PictureBox.h"
