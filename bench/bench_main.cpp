@@ -2,6 +2,7 @@
 // start-up and decoding face pictures. Each is quoted as a ratio against a baseline measured
 // in the same run on the same machine, so the figures compare across machines.
 
+#include "creation_bench.h"
 #include "library/LibraryIndex.h"
 #include "platform/JpegCodec.h"
 #include "platform/ProfileFile.h"
@@ -84,6 +85,8 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--load-peak")
+        return reportLoadPeak(QString::fromLocal8Bit(argv[2]));
     QTemporaryDir dir;
     const QString appDir = dir.path() + QLatin1Char('/');
 
@@ -109,5 +112,7 @@ int main(int argc, char *argv[])
         picture.save(&buffer, "jpeg", 90);
     });
     report("encode a 300x300 work at quality 90", encode, "Qt's JPEG writer", qtEncode);
+
+    benchFaceCreation(appDir, QCoreApplication::applicationFilePath());
     return 0;
 }

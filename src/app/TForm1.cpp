@@ -4,8 +4,10 @@
 #include "app/ArtResources.h"
 #include "app/Form1Builder.h"
 #include "app/OpeningSequence.h"
+#include "creation/FaceCreation.h"
 #include "game/PartDragging.h"
 #include "library/FacePaths.h"
+#include "library/FaceRegistration.h"
 #include "library/FaceSelection.h"
 #include "library/LibraryLoading.h"
 #include "library/OpeningFace.h"
@@ -46,6 +48,10 @@ TForm1::TForm1(const Form1Services &services, QWidget *parent)
                                                 *m_services.chance);
     m_unveiling = std::make_unique<Unveiling>(w, m_library, m_modes, m_game, m_shownFace, *m_services.chance);
     m_montage = std::make_unique<Montage>(w, m_library, m_modes, m_game, m_shownFace);
+    m_registration = std::make_unique<FaceRegistration>(m_library, m_shownFace, *w.ComboBox1, *w.Edit1, *w.BtnSentaku,
+                                                        *m_services.dialogs, m_services.windowsFolder);
+    m_creation = std::make_unique<FaceCreation>(w, m_modes, m_shownFace, *m_services.dialogs, *m_selection,
+                                                *m_registration);
     m_player = std::make_unique<MidiPlayer>();
     m_musicController = std::make_unique<MusicController>(w, m_music, m_library, *m_services.dialogs, *m_player);
     if (m_services.music)

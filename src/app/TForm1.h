@@ -16,6 +16,8 @@
 #include <optional>
 
 class DragController;
+class FaceCreation;
+class FaceRegistration;
 class FaceSelection;
 class GameStart;
 class MidiPlayer;
@@ -46,6 +48,7 @@ public:
     const FaceSelection &selection() const { return *m_selection; }
     const ShownFace &shownFace() const { return m_shownFace; }
     const GameState &game() const { return m_game; }
+    const FaceCreation &creation() const { return *m_creation; }
     DragController &drag() { return *m_drag; }
     MidiPlayer &player() { return *m_player; }
     TForm2 &form2() { return *m_form2; }
@@ -65,12 +68,18 @@ public:
     void FormMouseMove();
     void N8Click();
     void LabelRinkakuClick();
-    // A press on part title k (1 .. 4) with `button`.
-    void partTitleMouseDown(int k, Qt::MouseButton button);
     // A click on a row of ListBox1: the montage, the deletion or the gallery, by the mode flags.
     void ListBox1Click();
     void BtnUpClick();
     void BtnDownClick();
+    void N9Click();
+    void BtnKiritoriClick();
+    // Pointer events on the face picture, at `at` in its pixels.
+    void Image1MouseDown(QPoint at);
+    void Image1MouseMove(QPoint at);
+    void Image1MouseUp(QPoint at);
+    // A press on the title of part k (1 .. 4): LabelREMouseDown .. LabelKutiMouseDown.
+    void partTitleMouseDown(int k, Qt::MouseButton button);
     void N2Click();
     void N3Click();
     void N5Click();
@@ -105,6 +114,8 @@ private:
     std::unique_ptr<PartDragging> m_dragging;
     std::unique_ptr<Unveiling> m_unveiling;
     std::unique_ptr<Montage> m_montage;
+    std::unique_ptr<FaceRegistration> m_registration;
+    std::unique_ptr<FaceCreation> m_creation;
     std::unique_ptr<MidiPlayer> m_player;
     std::unique_ptr<MusicController> m_musicController;
     std::unique_ptr<TForm2> m_form2;

@@ -7,6 +7,7 @@
 #include "about/TForm2.h"
 #include "screen/Captions.h"
 #include "screen/NameField.h"
+#include "creation/FaceCreation.h"
 #include "game/GameStart.h"
 #include "game/PartDragging.h"
 #include "game/Unveiling.h"
@@ -54,6 +55,16 @@ void TForm1::connectHandlers()
         connect(w.partImage(k), &PictureBox::mousePressed, this,
                 [this, k](QMouseEvent *event) { partMouseDown(k, event->globalPosition().toPoint()); });
     }
+    connect(w.N9, &QAction::triggered, this, &TForm1::N9Click);
+    connect(w.BtnKiritori, &QPushButton::clicked, this, &TForm1::BtnKiritoriClick);
+    // While a button is held, the press's own grab keeps the moves and the release coming
+    // here even when the pointer is outside the face picture.
+    connect(w.Image1, &PictureBox::mousePressed, this,
+            [this](QMouseEvent *event) { Image1MouseDown(event->position().toPoint()); });
+    connect(w.Image1, &PictureBox::mouseMoved, this,
+            [this](QMouseEvent *event) { Image1MouseMove(event->position().toPoint()); });
+    connect(w.Image1, &PictureBox::mouseReleased, this,
+            [this](QMouseEvent *event) { Image1MouseUp(event->position().toPoint()); });
     // The bare window background reports every pointer move, for the cursor reset.
     w.client->setMouseTracking(true);
     w.client->installEventFilter(this);
@@ -97,6 +108,8 @@ void TForm1::BtnSentakuClick()
     const QString caption = w.BtnSentaku->text();
     if (caption == Caption::Select || caption == Caption::Cancel)
         guarded([this] { m_selection->selectCommand(); });
+    else
+        guarded([this] { m_creation->registerFace(); });
 }
 
 void TForm1::BtnStartClick()
@@ -109,10 +122,7 @@ void TForm1::BtnStartClick()
         guarded([this] { m_unveiling->unveil(); });
     }
     if (w.BtnStart->text() == Caption::Cancel) {
-        guarded([this] {
-            m_selection->returnToFaceSelection();
-            w.BtnSentaku->setText(Caption::Select);
-        });
+        guarded([this] { m_creation->cancel(); });
     }
 }
 
@@ -163,12 +173,6 @@ void TForm1::LabelRinkakuClick()
     guarded([this] { m_montage->LabelRinkakuClick(); });
 }
 
-void TForm1::partTitleMouseDown(int k, Qt::MouseButton)
-{
-    if (m_modes.MontageMode)
-        guarded([this, k] { m_montage->partTitleMouseDown(k); });
-}
-
 void TForm1::ListBox1Click()
 {
     const int row = w.ListBox1->currentRow();
@@ -184,6 +188,40 @@ void TForm1::BtnUpClick()
 void TForm1::BtnDownClick()
 {
     guarded([this] { m_montage->BtnDownClick(); });
+}
+
+void TForm1::N9Click()
+{
+    guarded([this] { m_creation->N9Click(); });
+}
+
+void TForm1::BtnKiritoriClick()
+{
+    if (!m_modes.DeleteMode)
+        guarded([this] { m_creation->BtnKiritoriClick(); });
+}
+
+void TForm1::Image1MouseDown(QPoint at)
+{
+    guarded([this, at] { m_creation->Image1MouseDown(at); });
+}
+
+void TForm1::Image1MouseMove(QPoint at)
+{
+    guarded([this, at] { m_creation->Image1MouseMove(at); });
+}
+
+void TForm1::Image1MouseUp(QPoint at)
+{
+    guarded([this, at] { m_creation->Image1MouseUp(at); });
+}
+
+void TForm1::partTitleMouseDown(int k, Qt::MouseButton button)
+{
+    if (m_modes.MontageMode)
+        guarded([this, k] { m_montage->partTitleMouseDown(k); });
+    else if (m_modes.CreateMode)
+        guarded([this, k, button] { m_creation->partTitleMouseDown(k, button); });
 }
 
 // A checkable menu item toggles itself before its handler runs; the music handlers set the

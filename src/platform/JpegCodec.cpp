@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 #include "platform/AtomicFile.h"
+#include "platform/PictureMemory.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,8 +78,7 @@ constexpr J_COLOR_SPACE Rgb32Order = JCS_EXT_ARGB;
 
 bool allocateImage(Decoding *job)
 {
-    *job->image = QImage(int(job->cinfo.output_width), int(job->cinfo.output_height),
-                         QImage::Format_RGB32);
+    *job->image = allocatePicture(int(job->cinfo.output_width), int(job->cinfo.output_height));
     if (job->image->isNull())
         return false;
     job->pixels = job->image->bits();

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QTransform>
 #include <QtEndian>
 
 namespace PictureFile {
@@ -63,15 +64,56 @@ QImage loadBitmap(const QString &path)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
+// The turn and mirror that the file's EXIF orientation asks for. Qt's reader finds the tag
+// in the header alone; the pixels are left to libjpeg-turbo.
+QImageIOHandler::Transformations orientationOf(const QString &path)
+{
+    QImageReader reader(path, "jpeg");
+    return reader.canRead() ? reader.transformation() : QImageIOHandler::TransformationNone;
+}
+
+// Mirror and flip come before the quarter turn clockwise; together they make all eight orientations.
+QImage upright(QImage image, QImageIOHandler::Transformations orientation)
+{
+    if (orientation == QImageIOHandler::TransformationNone)
+        return image;
+    const bool mirror = orientation & QImageIOHandler::TransformationMirror;
+    const bool flip = orientation & QImageIOHandler::TransformationFlip;
+    if (mirror || flip)
+        image = std::move(image).mirrored(mirror, flip);
+    if (orientation & QImageIOHandler::TransformationRotate90)
+        image = image.transformed(QTransform().rotate(90));
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage loadJpeg(const QString &path)
+{
+    QImage image = JpegCodec::decodeFile(path);
+    return upright(std::move(image), orientationOf(path));
+}
+
 } // namespace
 
-QImage load(const QString &path)
+Kind kindOf(const QString &path)
 {
     const QString extension = QFileInfo(path).suffix().toLower();
     if (extension == u"jpg" || extension == u"jpeg")
-        return JpegCodec::decodeFile(path);
+        return Kind::Jpeg;
     if (extension == u"bmp")
+        return Kind::Bitmap;
+    return Kind::None;
+}
+
+QImage load(const QString &path)
+{
+    switch (kindOf(path)) {
+    case Kind::Jpeg:
+        return loadJpeg(path);
+    case Kind::Bitmap:
         return loadBitmap(path);
+    case Kind::None:
+        break;
+    }
     throw AppError(QStringLiteral("「%1」は読み込める画像の種類ではありません（JPEG と BMP だけです）。")
                            .arg(QFileInfo(path).fileName()));
 }

@@ -6,8 +6,15 @@
 // Pictures that the player may choose: JPEG and Windows bitmap files.
 namespace PictureFile {
 
+enum class Kind { None, Bitmap, Jpeg };
+
+// What the extension says the file holds: .bmp a bitmap, .jpg or .jpeg a JPEG, in any letter
+// case; None for every other name.
+Kind kindOf(const QString &path);
+
 // The picture at path as Format_RGB32, chosen by its extension (.jpg, .jpeg, .bmp, any case).
-// Throws AppError for other extensions, missing, unreadable, corrupt or oversized files.
+// A JPEG is turned upright by the orientation its EXIF data records, as cameras and phones
+// leave it. Throws AppError for other extensions, missing, unreadable, corrupt or oversized files.
 QImage load(const QString &path);
 
 } // namespace PictureFile

@@ -51,6 +51,52 @@ QByteArray bitmapHeader(qint32 width, qint32 height)
     return bytes + QByteArray(16, '\0');
 }
 
+// The upright picture: four flat quadrants of 32 x 16, red and green above, blue and yellow below.
+QImage uprightQuadrants()
+{
+    QImage image(64, 32, QImage::Format_RGB32);
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 64; ++x)
+            image.setPixel(x, y, y < 16 ? (x < 32 ? qRgb(230, 20, 20) : qRgb(20, 230, 20))
+                                        : (x < 32 ? qRgb(20, 20, 230) : qRgb(230, 230, 20)));
+    }
+    return image;
+}
+
+// The pixels a camera stores for `upright` when it records EXIF orientation o: stored (x, y)
+// is shown at (u, v), from where the tag puts the stored 0th row and 0th column.
+QImage storedFor(const QImage &upright, int o)
+{
+    const int W = upright.width();
+    const int H = upright.height();
+    const bool turned = o >= 5;
+    QImage stored(turned ? H : W, turned ? W : H, QImage::Format_RGB32);
+    for (int y = 0; y < stored.height(); ++y) {
+        for (int x = 0; x < stored.width(); ++x) {
+            const QPoint shown[] = {{x, y}, {W - 1 - x, y}, {W - 1 - x, H - 1 - y}, {x, H - 1 - y},
+                                    {y, x}, {W - 1 - y, x}, {W - 1 - y, H - 1 - x}, {y, H - 1 - x}};
+            stored.setPixel(x, y, upright.pixel(shown[o - 1]));
+        }
+    }
+    return stored;
+}
+
+// A JPEG of `stored` with an EXIF block, right after the JFIF block, that holds only the orientation.
+QByteArray withOrientation(const QImage &stored, int o)
+{
+    QByteArray jpeg = JpegCodec::encode(stored);
+    QByteArray tiff("II*\0\x08\0\0\0" "\x01\0" "\x12\x01\x03\0\x01\0\0\0", 18);
+    tiff += char(o);
+    tiff += QByteArray(7, '\0');
+    const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
+    QByteArray segment("\xFF\xE1", 2);
+    segment += char((exif.size() + 2) >> 8);
+    segment += char((exif.size() + 2) & 0xFF);
+    segment += exif;
+    const int app0End = 4 + qFromBigEndian<quint16>(jpeg.constData() + 4);
+    return jpeg.insert(app0End, segment);
+}
+
 QString messageOf(const QString &path)
 {
     try {
@@ -75,6 +121,10 @@ private Q_SLOTS:
     void refusesBadFiles();
     void reportsMissingFile_data();
     void reportsMissingFile();
+    void turnsPhotosUpright_data();
+    void turnsPhotosUpright();
+    void kindFollowsTheExtension_data();
+    void kindFollowsTheExtension();
 
 private:
     QString store(const QString &name, const QByteArray &bytes) const;
@@ -177,5 +227,54 @@ void TestPictureFile::reportsMissingFile()
     QCOMPARE(messageOf(path), u"ファイル「%1」が見つからないか、読み込めません。"_s.arg(QDir::toNativeSeparators(path)));
 }
 
-QTEST_APPLESS_MAIN(TestPictureFile)
+void TestPictureFile::turnsPhotosUpright_data()
+{
+    QTest::addColumn<int>("orientation");
+    const char *names[] = {"as stored", "mirrored", "turned half", "flipped", "transposed",
+                           "turned right", "transversed", "turned left"};
+    for (int o = 1; o <= 8; ++o)
+        QTest::newRow(names[o - 1]) << o;
+}
+
+void TestPictureFile::turnsPhotosUpright()
+{
+    QFETCH(int, orientation);
+    const QImage upright = uprightQuadrants();
+    const QImage image = PictureFile::load(store(u"phone.JPG"_s, withOrientation(storedFor(upright, orientation), orientation)));
+    QCOMPARE(image.format(), QImage::Format_RGB32);
+    QCOMPARE(image.size(), upright.size());
+    for (const QPoint point : {QPoint(8, 4), QPoint(56, 4), QPoint(8, 28), QPoint(56, 28)}) {
+        const QRgb got = image.pixel(point);
+        const QRgb want = upright.pixel(point);
+        QVERIFY2(std::abs(qRed(got) - qRed(want)) <= 24 && std::abs(qGreen(got) - qGreen(want)) <= 24
+                     && std::abs(qBlue(got) - qBlue(want)) <= 24,
+                 qPrintable(QStringLiteral("(%1, %2): %3").arg(point.x()).arg(point.y()).arg(got, 0, 16)));
+    }
+}
+
+void TestPictureFile::kindFollowsTheExtension_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("kind");
+    const int none = int(PictureFile::Kind::None);
+    const int bitmap = int(PictureFile::Kind::Bitmap);
+    const int jpeg = int(PictureFile::Kind::Jpeg);
+    QTest::newRow("jpg") << u"/p/a.jpg"_s << jpeg;
+    QTest::newRow("JPG") << u"/p/IMG_0001.JPG"_s << jpeg;
+    QTest::newRow("Jpeg") << u"/p/a.Jpeg"_s << jpeg;
+    QTest::newRow("BMP") << u"/p/a.BMP"_s << bitmap;
+    QTest::newRow("last dot counts") << u"/p/a.bmp.png"_s << none;
+    QTest::newRow("dot in folder") << u"/p.jpg/readme"_s << none;
+    QTest::newRow("jpe") << u"/p/a.jpe"_s << none;
+    QTest::newRow("trailing dot") << u"/p/a.jpg."_s << none;
+}
+
+void TestPictureFile::kindFollowsTheExtension()
+{
+    QFETCH(QString, path);
+    QFETCH(int, kind);
+    QCOMPARE(int(PictureFile::kindOf(path)), kind);
+}
+
+QTEST_GUILESS_MAIN(TestPictureFile)
 #include "tst_picture_file.moc"

@@ -12,6 +12,8 @@ FormHarness::FormHarness(const QString &appDir, bool music)
     Fonts::installSubstitution();
     Form1Services services;
     services.appDir = appDir;
+    // Never the system's shared library: tests that want one make it inside their own folder.
+    services.windowsFolder = appDir + QStringLiteral("windows");
     services.dialogs = &dialogs;
     services.chance = &chance;
     services.desktop = &desktop;

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "creation/WorkingPicture.h"
+
+#include <QColor>
+#include <QPoint>
+#include <QVector>
+
+#include <array>
+
+// What a running face creation owns, under the names the game gives it. The arrays are
+// indexed by part number, 1 right eye .. 4 mouth; element 0 is unused.
+struct CreationState
+{
+    WorkingPicture SourcePicture;
+    bool ZoomDragging = false;
+    QPoint ZoomStart;
+    QPoint ZoomEnd;
+    std::array<QVector<QPoint>, 5> PartPoints;
+    std::array<int, 5> PartLeft{};
+    std::array<int, 5> PartRight{};
+    std::array<int, 5> PartTop{};
+    std::array<int, 5> PartBottom{};
+    std::array<bool, 5> PartOutlined{};
+    std::array<QColor, 5> PartColor;
+    bool ColorPickMode = false;
+
+    bool allOutlined() const { return PartOutlined[1] && PartOutlined[2] && PartOutlined[3] && PartOutlined[4]; }
+};

@@ -1,0 +1,122 @@
+#include "creation/FaceCreation.h"
+
+#include "creation/CreationTexts.h"
+#include "creation/PartOutlining.h"
+#include "creation/PictureLoading.h"
+#include "creation/SourcePicture.h"
+#include "creation/ZoomSelection.h"
+#include "library/FaceRegistration.h"
+#include "library/FaceSelection.h"
+#include "library/NewFace.h"
+#include "platform/CommandButton.h"
+#include "platform/Dialogs.h"
+#include "platform/PictureBox.h"
+#include "screen/Captions.h"
+#include "screen/Form1Widgets.h"
+#include "screen/ModeFlags.h"
+#include "screen/ShownFace.h"
+
+#include <QLineEdit>
+
+FaceCreation::FaceCreation(const Form1Widgets &widgets, ModeFlags &modes, ShownFace &shown, Dialogs &dialogs,
+                           FaceSelection &selection, FaceRegistration &registration)
+    : w(widgets), m_modes(modes), m_shown(shown), m_dialogs(dialogs), m_selection(selection),
+      m_registration(registration), m_canvas(*widgets.Image1, m_state, shown),
+      m_loading(std::make_unique<PictureLoading>(widgets, modes, m_state, shown, m_canvas, dialogs)),
+      m_zoom(std::make_unique<ZoomSelection>(widgets, modes, m_state, shown, m_canvas)),
+      m_outlining(std::make_unique<PartOutlining>(widgets, modes, m_state, m_canvas))
+{
+}
+
+FaceCreation::~FaceCreation() = default;
+
+void FaceCreation::N9Click()
+{
+    m_loading->N9Click();
+}
+
+void FaceCreation::BtnKiritoriClick()
+{
+    if (m_modes.CreateMode)
+        m_zoom->BtnKiritoriClick();
+}
+
+void FaceCreation::Image1MouseDown(QPoint at)
+{
+    if (!m_modes.CreateMode)
+        return;
+    if (m_modes.ZoomMode)
+        m_zoom->press(at);
+    else
+        m_outlining->press(at);
+}
+
+void FaceCreation::Image1MouseMove(QPoint at)
+{
+    if (!m_modes.CreateMode)
+        return;
+    if (m_modes.ZoomMode)
+        m_zoom->move(at);
+    else
+        m_outlining->move(at);
+}
+
+void FaceCreation::Image1MouseUp(QPoint at)
+{
+    if (!m_modes.CreateMode)
+        return;
+    if (m_modes.ZoomMode)
+        m_zoom->release(at);
+    else
+        m_outlining->release();
+}
+
+void FaceCreation::partTitleMouseDown(int k, Qt::MouseButton button)
+{
+    if (m_modes.CreateMode)
+        m_outlining->partTitleMouseDown(k, button);
+}
+
+void FaceCreation::cancel()
+{
+    finish();
+}
+
+void FaceCreation::registerFace()
+{
+    if (!m_state.SourcePicture.isLoaded()) {
+        m_dialogs.showMessage(CreationText::RegisterWithoutPicture);
+        return;
+    }
+    if (!m_state.allOutlined()) {
+        m_dialogs.showMessage(CreationText::RegisterUnfinished);
+        return;
+    }
+    if (m_registration.registerFace(finishedFace(w.Edit1->text())))
+        finish();
+}
+
+NewFace FaceCreation::finishedFace(const QString &name)
+{
+    NewFace face;
+    face.Name = name;
+    const QRect shown(0, 0, m_shown.DisplayWidth, m_shown.DisplayHeight);
+    // The surface as it stands holds every hole filled: the blank face.
+    face.pictures[5] = m_canvas.surface().copy(shown);
+    QImage whole = face.pictures[5];
+    drawSourcePicture(whole, m_state.SourcePicture.pixels, shown.size());
+    face.pictures[0] = whole;
+    for (int k = 1; k <= 4; ++k) {
+        face.pictures[k] = w.partImage(k)->picture();
+        face.places[k] = QPoint(m_state.PartLeft[k], m_state.PartTop[k]);
+    }
+    return face;
+}
+
+void FaceCreation::finish()
+{
+    m_state = CreationState();
+    m_zoom->end();
+    m_selection.returnToFaceSelection();
+    w.BtnSentaku->setText(Caption::Select);
+}

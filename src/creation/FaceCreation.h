@@ -1,0 +1,67 @@
+#pragma once
+
+#include "creation/CreationCanvas.h"
+#include "creation/CreationState.h"
+
+#include <QPoint>
+#include <Qt>
+
+#include <memory>
+
+class Dialogs;
+class FaceRegistration;
+class FaceSelection;
+class PartOutlining;
+class PictureLoading;
+class ZoomSelection;
+struct Form1Widgets;
+struct ModeFlags;
+struct NewFace;
+struct ShownFace;
+
+// A face creation from start to end: it owns the working picture and the outlines, sends the
+// pointer on the face box to the zoom or to the outlining, and ends by the cancel or by handing
+// the finished face to registration.
+class FaceCreation
+{
+public:
+    FaceCreation(const Form1Widgets &widgets, ModeFlags &modes, ShownFace &shown, Dialogs &dialogs,
+                 FaceSelection &selection, FaceRegistration &registration);
+    ~FaceCreation();
+
+    const CreationState &state() const { return m_state; }
+
+    // Menu "顔の作成(&C)".
+    void N9Click();
+    // BtnKiritori while the deletion is off: the zoom.
+    void BtnKiritoriClick();
+    // Pointer events on Image1, in its pixels; they do nothing outside face creation.
+    void Image1MouseDown(QPoint at);
+    void Image1MouseMove(QPoint at);
+    void Image1MouseUp(QPoint at);
+    // A press on the title of part k (1 .. 4).
+    void partTitleMouseDown(int k, Qt::MouseButton button);
+    // "キャンセル" on BtnStart: releases everything and returns to face selection.
+    void cancel();
+    // "登録" on BtnSentaku: hands the face to registration, then returns to face selection
+    // showing it. A face without a picture or with a part not outlined is refused with a message.
+    void registerFace();
+
+    // The six pictures and the pieces' places as registration takes them, named `name`.
+    NewFace finishedFace(const QString &name);
+
+private:
+    void finish();
+
+    const Form1Widgets &w;
+    ModeFlags &m_modes;
+    ShownFace &m_shown;
+    Dialogs &m_dialogs;
+    FaceSelection &m_selection;
+    FaceRegistration &m_registration;
+    CreationState m_state;
+    CreationCanvas m_canvas;
+    std::unique_ptr<PictureLoading> m_loading;
+    std::unique_ptr<ZoomSelection> m_zoom;
+    std::unique_ptr<PartOutlining> m_outlining;
+};

@@ -1,0 +1,162 @@
+#include "creation/PartOutlining.h"
+
+#include "creation/CreationCanvas.h"
+#include "creation/CreationDrawing.h"
+#include "creation/CreationState.h"
+#include "creation/CreationTexts.h"
+#include "creation/PartCutout.h"
+#include "platform/CaptionLabel.h"
+#include "platform/CommandButton.h"
+#include "platform/PictureBox.h"
+#include "screen/Captions.h"
+#include "screen/Form1Widgets.h"
+#include "screen/GameColours.h"
+#include "screen/ModeFlags.h"
+
+#include <QLineEdit>
+
+namespace {
+
+const QColor ColourPickGreen(0x00, 0x80, 0x00);
+
+bool isPart(int k)
+{
+    return k >= 1 && k <= 4;
+}
+
+} // namespace
+
+PartOutlining::PartOutlining(const Form1Widgets &widgets, ModeFlags &modes, CreationState &state,
+                             CreationCanvas &canvas)
+    : w(widgets), m_modes(modes), m_state(state), m_canvas(canvas)
+{
+}
+
+void PartOutlining::partTitleMouseDown(int k, Qt::MouseButton button)
+{
+    m_modes.CurrentPart = k;
+    for (int i = 1; i <= 4; ++i) {
+        if (i != k)
+            w.partTitle(i)->setBackgroundColor(GameColour::TitleYellow);
+    }
+    w.LabelRinkaku->setBackgroundColor(GameColour::TitleYellow);
+    if (button == Qt::LeftButton) {
+        BeginPartOutline(k);
+    } else if (button == Qt::RightButton && m_state.PartOutlined[k]) {
+        w.partTitle(k)->setBackgroundColor(ColourPickGreen);
+        m_state.ColorPickMode = true;
+    }
+}
+
+void PartOutlining::BeginPartOutline(int k)
+{
+    // Once outlining has begun, the zoom is no longer offered in this face creation.
+    m_modes.ZoomMode = false;
+    w.BtnKiritori->hide();
+    w.guide(CreationText::Outlining);
+    w.partTitle(k)->setBackgroundColor(GameColour::HintRed);
+    w.partImage(k)->clearPicture();
+    m_state.PartOutlined[k] = false;
+    RedrawCreation(k);
+    m_state.ColorPickMode = false;
+}
+
+void PartOutlining::RedrawCreation(int k)
+{
+    w.guide(CreationText::Outlining);
+    w.Edit1->hide();
+    w.BtnSentaku->setEnabled(false);
+    m_canvas.drawCleanPicture();
+    m_canvas.fillOutlinedParts();
+    m_canvas.changed();
+    m_modes.CurrentPart = k;
+}
+
+void PartOutlining::press(QPoint at)
+{
+    const int k = m_modes.CurrentPart;
+    if (!isPart(k))
+        return;
+    if (m_state.ColorPickMode)
+        pickColour(k, at);
+    else
+        startCurve(k, at);
+}
+
+void PartOutlining::startCurve(int k, QPoint at)
+{
+    m_state.PartLeft[k] = m_state.PartRight[k] = at.x();
+    m_state.PartTop[k] = m_state.PartBottom[k] = at.y();
+    // By default the hole takes the colour where the curve began, typically the skin beside the part.
+    m_state.PartColor[k] = colourAt(m_canvas.surface(), at);
+    m_modes.OutlineDragging = true;
+    m_state.PartPoints[k] = {at};
+}
+
+void PartOutlining::pickColour(int k, QPoint at)
+{
+    m_state.PartColor[k] = colourAt(m_canvas.surface(), at);
+    m_canvas.FillPart(k);
+    m_canvas.changed();
+}
+
+void PartOutlining::move(QPoint at)
+{
+    const int k = m_modes.CurrentPart;
+    if (!m_modes.OutlineDragging || !isPart(k))
+        return;
+    m_state.PartPoints[k].append(at);
+    m_state.PartLeft[k] = qMin(m_state.PartLeft[k], at.x());
+    m_state.PartRight[k] = qMax(m_state.PartRight[k], at.x());
+    m_state.PartTop[k] = qMin(m_state.PartTop[k], at.y());
+    m_state.PartBottom[k] = qMax(m_state.PartBottom[k], at.y());
+    m_canvas.drawCleanPicture();
+    drawDottedPolyline(m_canvas.surface(), m_state.PartPoints[k]);
+    m_canvas.changed();
+}
+
+void PartOutlining::release()
+{
+    const int k = m_modes.CurrentPart;
+    if (!m_modes.OutlineDragging || m_state.ColorPickMode || !isPart(k))
+        return;
+    const bool degenerate = m_state.PartLeft[k] == m_state.PartRight[k] || m_state.PartTop[k] == m_state.PartBottom[k];
+    if (!degenerate) {
+        CapturePart();
+        m_modes.CurrentPart = 0;
+        for (int i = 1; i <= 4; ++i)
+            w.partTitle(i)->setBackgroundColor(GameColour::TitleYellow);
+    }
+    m_modes.OutlineDragging = false;
+    checkCompletion();
+}
+
+void PartOutlining::CapturePart()
+{
+    const int k = m_modes.CurrentPart;
+    // The clean picture first, so that a piece never shows another part's fill.
+    m_canvas.drawCleanPicture();
+    const QRect box(m_state.PartLeft[k], m_state.PartTop[k], m_state.PartRight[k] - m_state.PartLeft[k],
+                    m_state.PartBottom[k] - m_state.PartTop[k]);
+    PictureBox *piece = w.partImage(k);
+    piece->clearPicture();
+    piece->resize(box.size());
+    piece->setPicture(cutOutPart(m_canvas.surface(), box));
+    const CaptionLabel *title = w.partTitle(k);
+    piece->move(title->x(), title->y() + title->height() + 5);
+    piece->show();
+    m_state.PartOutlined[k] = true;
+    m_canvas.fillOutlinedParts();
+    m_canvas.changed();
+}
+
+void PartOutlining::checkCompletion()
+{
+    if (!m_state.allOutlined())
+        return;
+    w.BtnSentaku->setText(Caption::Register);
+    w.BtnSentaku->setEnabled(false);
+    w.guide(CreationText::Naming);
+    w.Edit1->show();
+    w.Edit1->setFocus();
+}

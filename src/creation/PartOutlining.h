@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QPoint>
+#include <Qt>
+
+class CreationCanvas;
+struct CreationState;
+struct Form1Widgets;
+struct ModeFlags;
+
+// Outlining the four parts on the face box: a title chooses the part, a free-hand curve
+// drawn with a button held marks it, and its box is cut out as the piece while the curve's
+// polygon fills the hole. A right press on an outlined part's title lets the player pick
+// the fill colour from the face, as often as wanted.
+class PartOutlining
+{
+public:
+    PartOutlining(const Form1Widgets &widgets, ModeFlags &modes, CreationState &state, CreationCanvas &canvas);
+
+    // A press on the title of part k (1 .. 4) with `button`.
+    void partTitleMouseDown(int k, Qt::MouseButton button);
+    // Pointer events on Image1 while no zoom is armed, in face-box pixels (any button).
+    void press(QPoint at);
+    void move(QPoint at);
+    void release();
+
+    // Prepares part k for a new outline, discarding its piece and fill.
+    void BeginPartOutline(int k);
+    // Restores the outlining instructions, redraws the picture with every outlined part
+    // filled, and makes k the current part.
+    void RedrawCreation(int k);
+    // Cuts out the piece of the current part from the clean picture and fills every hole.
+    void CapturePart();
+
+private:
+    void startCurve(int k, QPoint at);
+    void pickColour(int k, QPoint at);
+    void checkCompletion();
+
+    const Form1Widgets &w;
+    ModeFlags &m_modes;
+    CreationState &m_state;
+    CreationCanvas &m_canvas;
+};

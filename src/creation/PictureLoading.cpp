@@ -1,0 +1,85 @@
+#include "creation/PictureLoading.h"
+
+#include "creation/CreationCanvas.h"
+#include "creation/CreationState.h"
+#include "creation/CreationTexts.h"
+#include "creation/PictureFit.h"
+#include "platform/CaptionLabel.h"
+#include "platform/CommandButton.h"
+#include "platform/Dialogs.h"
+#include "platform/MouseUpCheckBox.h"
+#include "platform/PictureFile.h"
+#include "screen/Captions.h"
+#include "screen/Form1Widgets.h"
+#include "screen/GameColours.h"
+#include "screen/ModeFlags.h"
+#include "screen/ShownFace.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileInfo>
+
+PictureLoading::PictureLoading(const Form1Widgets &widgets, ModeFlags &modes, CreationState &state, ShownFace &shown,
+                               CreationCanvas &canvas, Dialogs &dialogs)
+    : w(widgets), m_modes(modes), m_state(state), m_shown(shown), m_canvas(canvas), m_dialogs(dialogs)
+{
+}
+
+void PictureLoading::N9Click()
+{
+    const QString path = m_dialogs.openFile(CreationText::DialogTitle, CreationText::DialogFilter);
+    if (path.isEmpty())
+        return;
+    m_state = CreationState();
+    switchToCreationScreen();
+    const bool known = PictureFile::kindOf(path) != PictureFile::Kind::None;
+    if (known)
+        load(path);
+    offerOutlining();
+    if (!known)
+        m_dialogs.showMessage(CreationText::UnknownKind.arg(QFileInfo(path).fileName()));
+}
+
+void PictureLoading::switchToCreationScreen()
+{
+    w.BtnKiritori->setEnabled(true);
+    w.BtnKiritori->show();
+    w.BtnKiritori->setText(Caption::Zoom);
+    w.N7->setEnabled(false);
+    w.N8->setEnabled(false);
+    w.ComboBox1->hide();
+    w.BtnSentaku->setEnabled(false);
+    w.BtnStart->setEnabled(true);
+    w.BtnStart->setText(Caption::Cancel);
+    w.Label2->resize(177, w.Label2->height());
+    QFont font = w.Label2->font();
+    font.setPointSize(14);
+    w.Label2->setFont(font);
+    w.Label2->setCaption(CreationText::Creating);
+    w.CheckBox1->hide();
+    m_modes.CreateMode = true;
+    w.N1->setEnabled(false);
+    m_canvas.clear();
+}
+
+void PictureLoading::load(const QString &path)
+{
+    const PictureFile::Kind kind = PictureFile::kindOf(path);
+    QImage picture = PictureFile::load(path);
+    m_state.SourcePicture.pixels = std::move(picture);
+    m_state.SourcePicture.kind = kind == PictureFile::Kind::Bitmap ? WorkingPicture::Bitmap : WorkingPicture::Jpeg;
+    const QSize display = fitIntoFaceBox(m_state.SourcePicture.pixels.size());
+    m_shown.DisplayWidth = display.width();
+    m_shown.DisplayHeight = display.height();
+    m_canvas.DrawSourcePicture();
+    m_canvas.changed();
+}
+
+void PictureLoading::offerOutlining()
+{
+    for (int k = 1; k <= 4; ++k) {
+        w.partTitle(k)->setBackgroundColor(GameColour::TitleYellow);
+        w.partTitle(k)->show();
+    }
+    w.guide(CreationText::Start);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class CreationCanvas;
+class Dialogs;
+struct CreationState;
+struct Form1Widgets;
+struct ModeFlags;
+struct ShownFace;
+
+// The start of a face creation: the player picks a JPEG or bitmap picture, the screen turns
+// into the creation screen, and the picture is shown fitted into the face box.
+class PictureLoading
+{
+public:
+    PictureLoading(const Form1Widgets &widgets, ModeFlags &modes, CreationState &state, ShownFace &shown,
+                   CreationCanvas &canvas, Dialogs &dialogs);
+
+    // Menu "顔の作成(&C)". Nothing happens when the dialog is closed without a choice. A file
+    // that is not a JPEG or a bitmap by its extension leaves the box blank, with a message;
+    // a file that cannot be decoded throws AppError once the screen has switched.
+    void N9Click();
+
+private:
+    void switchToCreationScreen();
+    void load(const QString &path);
+    void offerOutlining();
+
+    const Form1Widgets &w;
+    ModeFlags &m_modes;
+    CreationState &m_state;
+    ShownFace &m_shown;
+    CreationCanvas &m_canvas;
+    Dialogs &m_dialogs;
+};

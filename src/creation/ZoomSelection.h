@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPoint>
+
+#include <QString>
+
+class CreationCanvas;
+struct CreationState;
+struct Form1Widgets;
+struct ModeFlags;
+struct ShownFace;
+
+// The one zoom a face creation offers: "ズーム" arms it, a rectangle dragged on the face box
+// chooses the region, and "ズーム" again makes that region the working picture, enlarged.
+class ZoomSelection
+{
+public:
+    ZoomSelection(const Form1Widgets &widgets, ModeFlags &modes, CreationState &state, ShownFace &shown,
+                  CreationCanvas &canvas);
+
+    // BtnKiritori while the deletion is off: arms the zoom, or applies the chosen rectangle.
+    void BtnKiritoriClick();
+    // Pointer events on Image1 while the zoom is armed, in face-box pixels (any button).
+    void press(QPoint at);
+    void move(QPoint at);
+    void release(QPoint at);
+    // Ends the selection, armed or not, and makes the part titles usable again.
+    void end();
+
+private:
+    void arm();
+    void apply();
+    // Refuses the chosen rectangle with a word in the guidance line; the zoom stays armed.
+    void refuse(const QString &why);
+    void setTitlesEnabled(bool enabled);
+
+    const Form1Widgets &w;
+    ModeFlags &m_modes;
+    CreationState &m_state;
+    ShownFace &m_shown;
+    CreationCanvas &m_canvas;
+};
