@@ -4,6 +4,7 @@
 #include "platform/CaptionLabel.h"
 #include "platform/CommandButton.h"
 #include "platform/Fonts.h"
+#include "platform/ListBox.h"
 #include "platform/MouseUpCheckBox.h"
 #include "platform/PictureBox.h"
 
@@ -168,11 +169,10 @@ Form1Widgets buildForm1(QMainWindow *window)
     w.CheckBox1 = place(new MouseUpCheckBox(QStringLiteral("オープニングの顔に使う"), client), "CheckBox1", 208, 8, 145, 17,
                         false);
     w.MediaPlayer1 = place(new QWidget(client), "MediaPlayer1", 336, 160, 253, 25, false);
-    w.ListBox1 = place(new QListWidget(client), "ListBox1", 408, 136, 145, 136, false);
+    w.ListBox1 = place(new ListBox(12, 300, client), "ListBox1", 408, 136, 145, 136, false);
     QPalette listPalette = w.ListBox1->palette();
     listPalette.setColor(QPalette::Base, TitleYellow);
     w.ListBox1->setPalette(listPalette);
-    w.ListBox1->setUniformItemSizes(true);
     w.BtnKiritori = commandButton(client, "BtnKiritori", {232, 4, 57, 25}, QStringLiteral("ズーム"), 13, HintRed);
     w.BtnUp = commandButton(client, "BtnUp", {504, 104, 33, 25}, QStringLiteral("+"), 33, GuidanceBlue);
     w.BtnDown = commandButton(client, "BtnDown", {411, 104, 33, 25}, QStringLiteral("-"), 33, GuidanceBlue);

@@ -1,0 +1,49 @@
+#include "platform/ListBox.h"
+
+#include <QKeyEvent>
+#include <QScrollBar>
+
+ListBox::ListBox(int rowHeight, int scrollWidth, QWidget *parent)
+    : QListWidget(parent), m_rowHeight(rowHeight), m_scrollWidth(scrollWidth)
+{
+    // Every row is one grid cell as wide as the scroll width, so the rows scroll sideways over it.
+    setUniformItemSizes(true);
+    setGridSize(QSize(scrollWidth, rowHeight));
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The strip below the last whole row shows the list's own background.
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
+    connect(this, &QListWidget::itemClicked, this, &ListBox::picked);
+    fitWholeRows();
+}
+
+int ListBox::rowAreaHeight() const
+{
+    return viewport()->height();
+}
+
+void ListBox::resizeEvent(QResizeEvent *event)
+{
+    fitWholeRows();
+    QListWidget::resizeEvent(event);
+}
+
+void ListBox::keyPressEvent(QKeyEvent *event)
+{
+    const int before = currentRow();
+    QListWidget::keyPressEvent(event);
+    if (currentRow() >= 0 && currentRow() != before)
+        Q_EMIT picked();
+}
+
+void ListBox::fitWholeRows()
+{
+    const int frame = 2 * frameWidth();
+    const bool sideways = width() - frame < m_scrollWidth;
+    setHorizontalScrollBarPolicy(sideways ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    const int scrollBar = sideways ? horizontalScrollBar()->sizeHint().height() : 0;
+    const int rows = height() - frame - scrollBar;
+    setViewportMargins(0, 0, 0, rows > 0 ? rows % m_rowHeight : 0);
+}
