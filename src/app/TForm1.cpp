@@ -4,7 +4,9 @@
 #include "app/ArtResources.h"
 #include "app/Form1Builder.h"
 #include "app/OpeningSequence.h"
+#include "gallery/Gallery.h"
 #include "game/PartDragging.h"
+#include "library/FaceDeletion.h"
 #include "library/FacePaths.h"
 #include "library/FaceSelection.h"
 #include "library/LibraryLoading.h"
@@ -44,6 +46,8 @@ TForm1::TForm1(const Form1Services &services, QWidget *parent)
     m_dragging = std::make_unique<PartDragging>(w, m_library, m_shownFace, m_modes, m_game, *m_drag,
                                                 *m_services.chance);
     m_unveiling = std::make_unique<Unveiling>(w, m_library, m_modes, m_game, m_shownFace, *m_services.chance);
+    m_deletion = std::make_unique<FaceDeletion>(w, m_library, m_modes, m_shownFace, *m_services.dialogs);
+    m_gallery = std::make_unique<Gallery>(w, m_library);
     m_player = std::make_unique<MidiPlayer>();
     m_musicController = std::make_unique<MusicController>(w, m_music, m_library, *m_services.dialogs, *m_player);
     if (m_services.music)

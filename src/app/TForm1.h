@@ -16,7 +16,9 @@
 #include <optional>
 
 class DragController;
+class FaceDeletion;
 class FaceSelection;
+class Gallery;
 class GameStart;
 class MidiPlayer;
 class MusicController;
@@ -46,6 +48,7 @@ public:
     const ShownFace &shownFace() const { return m_shownFace; }
     const GameState &game() const { return m_game; }
     DragController &drag() { return *m_drag; }
+    FaceDeletion &deletion() { return *m_deletion; }
     MidiPlayer &player() { return *m_player; }
     TForm2 &form2() { return *m_form2; }
 
@@ -62,6 +65,11 @@ public:
     // A press on part picture k (1 .. 4), the pointer at `global` on the screen.
     void partMouseDown(int k, QPoint global);
     void FormMouseMove();
+    void N10Click();
+    void N7Click();
+    // A row of ListBox1 was clicked, or chosen with a key.
+    void ListBox1Click();
+    void BtnKiritoriClick();
     void N2Click();
     void N3Click();
     void N5Click();
@@ -96,6 +104,8 @@ private:
     std::unique_ptr<GameStart> m_gameStart;
     std::unique_ptr<PartDragging> m_dragging;
     std::unique_ptr<Unveiling> m_unveiling;
+    std::unique_ptr<FaceDeletion> m_deletion;
+    std::unique_ptr<Gallery> m_gallery;
     std::unique_ptr<MidiPlayer> m_player;
     std::unique_ptr<MusicController> m_musicController;
     std::unique_ptr<TForm2> m_form2;

@@ -10,12 +10,15 @@
 #include "game/GameStart.h"
 #include "game/PartDragging.h"
 #include "game/Unveiling.h"
+#include "gallery/Gallery.h"
+#include "library/FaceDeletion.h"
 #include "library/FaceSelection.h"
 #include "library/OpeningFaceChoice.h"
 #include "music/MusicController.h"
 #include "platform/CaptionLabel.h"
 #include "platform/CommandButton.h"
 #include "platform/DragController.h"
+#include "platform/ListBox.h"
 #include "platform/MouseUpCheckBox.h"
 #include "platform/PictureBox.h"
 
@@ -35,6 +38,10 @@ void TForm1::connectHandlers()
     connect(w.Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
     connect(w.ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
     connect(w.CheckBox1, &MouseUpCheckBox::mouseUp, this, &TForm1::CheckBox1MouseUp);
+    connect(w.N10, &QAction::triggered, this, &TForm1::N10Click);
+    connect(w.N7, &QAction::triggered, this, &TForm1::N7Click);
+    connect(static_cast<ListBox *>(w.ListBox1), &ListBox::picked, this, &TForm1::ListBox1Click);
+    connect(w.BtnKiritori, &QPushButton::clicked, this, &TForm1::BtnKiritoriClick);
     connect(w.N2, &QAction::triggered, this, &TForm1::N2Click);
     connect(w.N3, &QAction::triggered, this, &TForm1::N3Click);
     connect(w.N5, &QAction::triggered, this, &TForm1::N5Click);
@@ -140,6 +147,40 @@ void TForm1::partMouseDown(int k, QPoint global)
 void TForm1::FormMouseMove()
 {
     m_dragging->FormMouseMove();
+}
+
+void TForm1::N10Click()
+{
+    guarded([this] { m_deletion->N10Click(); });
+}
+
+void TForm1::N7Click()
+{
+    guarded([this] { m_gallery->N7Click(); });
+}
+
+void TForm1::ListBox1Click()
+{
+    const int row = w.ListBox1->currentRow();
+    if (row < 0)
+        return;
+    if (m_modes.MontageMode) {
+        // The montage loads the clicked face's part here.
+    } else if (m_modes.DeleteMode) {
+        guarded([this, row] { m_deletion->ListBox1Click(row); });
+    } else {
+        const QString fileName = w.ListBox1->item(row)->text();
+        guarded([this, fileName] { m_gallery->ListBox1Click(fileName); });
+    }
+}
+
+void TForm1::BtnKiritoriClick()
+{
+    if (m_modes.DeleteMode) {
+        guarded([this] { m_deletion->BtnKiritoriClick(); });
+        return;
+    }
+    // Otherwise the button is face creation's "ズーム".
 }
 
 // A checkable menu item toggles itself before its handler runs; the music handlers set the
