@@ -1,9 +1,16 @@
 // Benchmarks of the file work the game does while the player waits: reading the index at
-// start-up and decoding face pictures. Each is quoted as a ratio against a baseline measured
+// start-up, decoding face pictures, deleting a face and opening the gallery. Each is quoted as a ratio against a baseline measured
 // in the same run on the same machine, so the figures compare across machines.
 
 #include "creation_bench.h"
+#include "app/TForm1.h"
+#include "library/DeletionFiles.h"
+#include "library/DeletionPlan.h"
+#include "library/FacePaths.h"
 #include "library/LibraryIndex.h"
+#include "platform/Chance.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
 #include "platform/JpegCodec.h"
 #include "platform/ProfileFile.h"
 
@@ -11,11 +18,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 
 #include <cstdio>
 #include <functional>
@@ -79,12 +87,155 @@ void benchIndex(const QString &appDir, int faces)
     report(label.constData(), load, "reading its lines", lines);
 }
 
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+}
+
+// A library of `faces` faces, each with six pictures of the given bytes, in a fresh folder.
+void makeLibrary(const QString &appDir, int faces, const QByteArray &picture)
+{
+    QDir(appDir).removeRecursively();
+    QDir().mkpath(appDir + QStringLiteral("data"));
+    QByteArray text = "[faces]\r\ncount=" + QByteArray::number(faces) + "\r\n";
+    for (int n = 0; n < faces; ++n) {
+        text += "[" + QByteArray::number(n) + "]\r\nName=face" + QByteArray::number(n) + "\r\n";
+        for (const char *key : {"X1", "X2", "X3", "X4", "Y1", "Y2", "Y3", "Y4"})
+            text += QByteArray(key) + "=" + QByteArray::number(n % 300) + "\r\n";
+        for (int k = 0; k < 6; ++k)
+            writeBytes(FacePaths::facePicture(appDir, n, k), picture);
+    }
+    writeBytes(FacePaths::indexFile(appDir), text + "[TitleFace]\r\nNO=-1\r\n[BGM]\r\nPlay=1\r\n");
+}
+
+// The best of several runs of work, each on a fresh library made by prepare (not timed).
+double bestMicrosecondsPrepared(int runs, const std::function<void()> &prepare, const std::function<void()> &work)
+{
+    double best = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        prepare();
+        best = std::min(best, bestMicroseconds(1, work));
+    }
+    return best;
+}
+
+void benchDeletion(const QString &appDir, const QByteArray &picture)
+{
+    constexpr int faces = 1000;
+    const QString libraryDir = appDir + QStringLiteral("deletion/");
+    auto prepare = [&] { makeLibrary(libraryDir, faces, picture); };
+    prepare();
+    // The face table is in memory when the player deletes, so it is read before the clock starts.
+    const QVector<TFaceData> before = loadLibraryIndex(libraryDir, 10000).Faces;
+    // What "削除" does with face 0: the whole new index, then the journalled moves.
+    const double deletion = bestMicrosecondsPrepared(3, prepare, [&] {
+        QFile index(FacePaths::indexFile(libraryDir));
+        index.open(QIODevice::ReadOnly);
+        DeletionJournal journal;
+        journal.faceCount = faces;
+        journal.deleted = 0;
+        journal.newIndex = ProfileText::withEdits(
+            index.readAll(), DeletionPlan::indexEdits(DeletionPlan::facesAfter(before, 0), 0, -1, -1, 10000));
+        DeletionFiles(libraryDir).run(journal);
+    });
+    // Baseline: the same deletion with every later face's pictures copied down one by one (run
+    // once: it takes seconds).
+    const double naive = bestMicrosecondsPrepared(1, prepare, [&] {
+        QFile index(FacePaths::indexFile(libraryDir));
+        index.open(QIODevice::ReadOnly);
+        const QByteArray text = ProfileText::withEdits(
+            index.readAll(), DeletionPlan::indexEdits(DeletionPlan::facesAfter(before, 0), 0, -1, -1, 10000));
+        index.close();
+        for (int j = 0; j < faces - 1; ++j) {
+            for (int k = 0; k < 6; ++k) {
+                QFile::remove(FacePaths::facePicture(libraryDir, j, k));
+                QFile::copy(FacePaths::facePicture(libraryDir, j + 1, k), FacePaths::facePicture(libraryDir, j, k));
+            }
+        }
+        for (int k = 0; k < 6; ++k)
+            QFile::remove(FacePaths::facePicture(libraryDir, faces - 1, k));
+        writeBytes(FacePaths::indexFile(libraryDir), text);
+    });
+    report("delete face 0 of 1000 faces", deletion, "copying the pictures down", naive);
+}
+
+// Dialogs that never block: the benchmark has nobody to answer them.
+class SilentDialogs : public Dialogs
+{
+public:
+    void showMessage(const QString &) override {}
+    void showError(const QString &text) override { std::printf("error: %s\n", qPrintable(text)); }
+    bool askYesNo(const QString &) override { return false; }
+    QString openFile(const QString &, const QString &) override { return {}; }
+};
+
+class FixedChanceForBench : public Chance
+{
+public:
+    void reseed() override {}
+    int below(int) override { return 0; }
+    QDateTime now() const override { return QDateTime(QDate(2025, 1, 2), QTime(3, 4, 5)); }
+};
+
+class NoDesktop : public Desktop
+{
+public:
+    bool openFile(const QString &) override { return true; }
+    bool openAddress(const QString &) override { return true; }
+};
+
+void benchGallery(const QString &appDir, const QByteArray &picture)
+{
+    constexpr int works = 10000;
+    const QString programDir = appDir + QStringLiteral("gallery/");
+    makeLibrary(programDir, 2, picture);
+    const QString folder = FacePaths::worksFolder(programDir);
+    QDir().mkpath(folder);
+    // Listing decodes nothing, so the works may be empty files.
+    for (int i = 0; i < works; ++i)
+        writeBytes(folder + QStringLiteral("/face%1_2025%2_%3.jpg").arg(i % 7).arg(i, 10, 10, QLatin1Char('0')).arg(i % 301),
+                   QByteArray());
+
+    SilentDialogs dialogs;
+    FixedChanceForBench chance;
+    NoDesktop desktop;
+    Form1Services services;
+    services.appDir = programDir;
+    services.dialogs = &dialogs;
+    services.chance = &chance;
+    services.desktop = &desktop;
+    services.music = false;
+    TForm1 form(services);
+    form.show();
+    form.widgets().Timer1->stop();
+    for (int i = 0; i < 8; ++i)
+        form.Timer1Timer();
+    form.BtnSentakuClick();
+    QCoreApplication::processEvents();
+
+    double best = 1e300;
+    for (int i = 0; i < 5; ++i) {
+        best = std::min(best, bestMicroseconds(1, [&] {
+            form.N7Click();
+            QCoreApplication::processEvents();
+        }));
+        form.BtnSentakuClick();
+        QCoreApplication::processEvents();
+    }
+    // Baseline: the names of the folder's entries, the least any listing must read.
+    const double names = bestMicroseconds(5, [&] { QDir(folder).entryList(QDir::NoFilter, QDir::Unsorted); });
+    report("open the gallery on 10000 works", best, "reading the folder's names", names);
+    form.hide();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    QApplication application(argc, argv);
     if (argc == 3 && QByteArray(argv[1]) == "--load-peak")
         return reportLoadPeak(QString::fromLocal8Bit(argv[2]));
     QTemporaryDir dir;
@@ -114,5 +265,7 @@ int main(int argc, char *argv[])
     report("encode a 300x300 work at quality 90", encode, "Qt's JPEG writer", qtEncode);
 
     benchFaceCreation(appDir, QCoreApplication::applicationFilePath());
+    benchDeletion(appDir, jpeg);
+    benchGallery(appDir, jpeg);
     return 0;
 }

@@ -18,7 +18,9 @@
 class DragController;
 class FaceCreation;
 class FaceRegistration;
+class FaceDeletion;
 class FaceSelection;
+class Gallery;
 class GameStart;
 class MidiPlayer;
 class Montage;
@@ -50,6 +52,7 @@ public:
     const GameState &game() const { return m_game; }
     const FaceCreation &creation() const { return *m_creation; }
     DragController &drag() { return *m_drag; }
+    FaceDeletion &deletion() { return *m_deletion; }
     MidiPlayer &player() { return *m_player; }
     TForm2 &form2() { return *m_form2; }
 
@@ -68,18 +71,20 @@ public:
     void FormMouseMove();
     void N8Click();
     void LabelRinkakuClick();
-    // A click on a row of ListBox1: the montage, the deletion or the gallery, by the mode flags.
-    void ListBox1Click();
     void BtnUpClick();
     void BtnDownClick();
     void N9Click();
-    void BtnKiritoriClick();
     // Pointer events on the face picture, at `at` in its pixels.
     void Image1MouseDown(QPoint at);
     void Image1MouseMove(QPoint at);
     void Image1MouseUp(QPoint at);
     // A press on the title of part k (1 .. 4): LabelREMouseDown .. LabelKutiMouseDown.
     void partTitleMouseDown(int k, Qt::MouseButton button);
+    void N10Click();
+    void N7Click();
+    // A row of ListBox1 was clicked, or chosen with a key.
+    void ListBox1Click();
+    void BtnKiritoriClick();
     void N2Click();
     void N3Click();
     void N5Click();
@@ -116,6 +121,8 @@ private:
     std::unique_ptr<Montage> m_montage;
     std::unique_ptr<FaceRegistration> m_registration;
     std::unique_ptr<FaceCreation> m_creation;
+    std::unique_ptr<FaceDeletion> m_deletion;
+    std::unique_ptr<Gallery> m_gallery;
     std::unique_ptr<MidiPlayer> m_player;
     std::unique_ptr<MusicController> m_musicController;
     std::unique_ptr<TForm2> m_form2;

@@ -12,12 +12,15 @@
 #include "game/PartDragging.h"
 #include "game/Unveiling.h"
 #include "montage/Montage.h"
+#include "gallery/Gallery.h"
+#include "library/FaceDeletion.h"
 #include "library/FaceSelection.h"
 #include "library/OpeningFaceChoice.h"
 #include "music/MusicController.h"
 #include "platform/CaptionLabel.h"
 #include "platform/CommandButton.h"
 #include "platform/DragController.h"
+#include "platform/ListBox.h"
 #include "platform/MouseUpCheckBox.h"
 #include "platform/PictureBox.h"
 
@@ -37,6 +40,10 @@ void TForm1::connectHandlers()
     connect(w.Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
     connect(w.ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
     connect(w.CheckBox1, &MouseUpCheckBox::mouseUp, this, &TForm1::CheckBox1MouseUp);
+    connect(w.N10, &QAction::triggered, this, &TForm1::N10Click);
+    connect(w.N7, &QAction::triggered, this, &TForm1::N7Click);
+    connect(w.ListBox1, &ListBox::picked, this, &TForm1::ListBox1Click);
+    connect(w.BtnKiritori, &QPushButton::clicked, this, &TForm1::BtnKiritoriClick);
     connect(w.N2, &QAction::triggered, this, &TForm1::N2Click);
     connect(w.N3, &QAction::triggered, this, &TForm1::N3Click);
     connect(w.N5, &QAction::triggered, this, &TForm1::N5Click);
@@ -48,7 +55,6 @@ void TForm1::connectHandlers()
         connect(w.partTitle(k), &CaptionLabel::mousePressed, this,
                 [this, k](Qt::MouseButton button) { partTitleMouseDown(k, button); });
     }
-    connect(w.ListBox1, &QListWidget::itemClicked, this, &TForm1::ListBox1Click);
     connect(w.BtnUp, &QPushButton::clicked, this, &TForm1::BtnUpClick);
     connect(w.BtnDown, &QPushButton::clicked, this, &TForm1::BtnDownClick);
     for (int k = 1; k <= 4; ++k) {
@@ -56,7 +62,6 @@ void TForm1::connectHandlers()
                 [this, k](QMouseEvent *event) { partMouseDown(k, event->globalPosition().toPoint()); });
     }
     connect(w.N9, &QAction::triggered, this, &TForm1::N9Click);
-    connect(w.BtnKiritori, &QPushButton::clicked, this, &TForm1::BtnKiritoriClick);
     // While a button is held, the press's own grab keeps the moves and the release coming
     // here even when the pointer is outside the face picture.
     connect(w.Image1, &PictureBox::mousePressed, this,
@@ -173,11 +178,29 @@ void TForm1::LabelRinkakuClick()
     guarded([this] { m_montage->LabelRinkakuClick(); });
 }
 
+void TForm1::N10Click()
+{
+    guarded([this] { m_deletion->N10Click(); });
+}
+
+void TForm1::N7Click()
+{
+    guarded([this] { m_gallery->N7Click(); });
+}
+
 void TForm1::ListBox1Click()
 {
     const int row = w.ListBox1->currentRow();
-    if (m_modes.MontageMode)
+    if (row < 0)
+        return;
+    if (m_modes.MontageMode) {
         guarded([this, row] { m_montage->ListBox1Click(row); });
+    } else if (m_modes.DeleteMode) {
+        guarded([this, row] { m_deletion->ListBox1Click(row); });
+    } else {
+        const QString fileName = w.ListBox1->item(row)->text();
+        guarded([this, fileName] { m_gallery->ListBox1Click(fileName); });
+    }
 }
 
 void TForm1::BtnUpClick()
@@ -197,8 +220,11 @@ void TForm1::N9Click()
 
 void TForm1::BtnKiritoriClick()
 {
-    if (!m_modes.DeleteMode)
-        guarded([this] { m_creation->BtnKiritoriClick(); });
+    if (m_modes.DeleteMode) {
+        guarded([this] { m_deletion->BtnKiritoriClick(); });
+        return;
+    }
+    guarded([this] { m_creation->BtnKiritoriClick(); });
 }
 
 void TForm1::Image1MouseDown(QPoint at)

@@ -16,6 +16,7 @@
 #include "platform/MouseUpCheckBox.h"
 #include "platform/DpiScale.h"
 #include "platform/PictureBox.h"
+#include "platform/ListBox.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,11 +1,13 @@
 #include "library/LibraryLoading.h"
 
+#include "library/DeletionFiles.h"
 #include "library/FaceLibrary.h"
 
 #include <QComboBox>
 
 LibraryIndex loadLibrary(FaceLibrary &library, QComboBox &faceList, qint64 dpiScale)
 {
+    finishInterruptedDeletion(library.AppDir);
     library.DpiScale = dpiScale;
     LibraryIndex index = loadLibraryIndex(library.AppDir, dpiScale);
     library.Faces = std::move(index.Faces);

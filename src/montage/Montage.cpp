@@ -17,6 +17,7 @@
 #include "screen/GameColours.h"
 #include "screen/ModeFlags.h"
 #include "screen/ShownFace.h"
+#include "platform/ListBox.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,10 +1,12 @@
 #include "platform/ListBox.h"
 
+#include <QKeyEvent>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 namespace {
 
-// Every row is rowHeight high and scrollWidth wide, which sets the sideways scroll range.
+// Every row is exactly rowHeight high and scrollWidth wide, which sets the sideways scroll range.
 class FixedRowDelegate : public QStyledItemDelegate
 {
 public:
@@ -28,17 +30,39 @@ ListBox::ListBox(int rowHeight, int scrollWidth, QWidget *parent)
     setUniformItemSizes(true);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    // The strip under the last whole row is painted in the list's own colour.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The strip below the last whole row shows the list's own background.
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
+    connect(this, &QListWidget::itemClicked, this, &ListBox::picked);
+    fitWholeRows();
 }
 
-void ListBox::updateGeometries()
+int ListBox::rowAreaHeight() const
 {
-    QListWidget::updateGeometries();
-    // Cut the viewport to whole rows; it is measured with the margin given last time.
-    const int available = viewport()->height() + viewportMargins().bottom();
-    const int partial = available > 0 ? available % m_rowHeight : 0;
-    if (partial != viewportMargins().bottom())
-        setViewportMargins(0, 0, 0, partial);
+    return viewport()->height();
+}
+
+void ListBox::resizeEvent(QResizeEvent *event)
+{
+    fitWholeRows();
+    QListWidget::resizeEvent(event);
+}
+
+void ListBox::keyPressEvent(QKeyEvent *event)
+{
+    const int before = currentRow();
+    QListWidget::keyPressEvent(event);
+    if (currentRow() >= 0 && currentRow() != before)
+        Q_EMIT picked();
+}
+
+void ListBox::fitWholeRows()
+{
+    const int frame = 2 * frameWidth();
+    const bool sideways = width() - frame < m_scrollWidth;
+    setHorizontalScrollBarPolicy(sideways ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    const int scrollBar = sideways ? horizontalScrollBar()->sizeHint().height() : 0;
+    const int rows = height() - frame - scrollBar;
+    setViewportMargins(0, 0, 0, rows > 0 ? rows % m_rowHeight : 0);
 }

@@ -326,4 +326,95 @@ std::optional<QByteArray> withoutSection(const QByteArray &file, const QString &
     return body.mark + bytes.left(place.sectionStart) + bytes.mid(place.sectionEnd);
 }
 
+Edit Edit::set(const QString &section, const QString &key, const QString &value)
+{
+    return Edit{section, key, value};
+}
+
+Edit Edit::eraseSection(const QString &section)
+{
+    return Edit{section, QString(), QString()};
+}
+
+namespace {
+
+// A section header with every line up to the next header; the first block holds the lines
+// before any header. A write or an erasure touches one block only, so each is applied to the
+// bytes of its block alone.
+struct Block
+{
+    QByteArray bytes;
+    QString foldedName; // null for the lines before the first header
+    bool erased = false;
+};
+
+std::vector<Block> splitIntoBlocks(const QByteArray &bytes)
+{
+    std::vector<Block> blocks(1);
+    qsizetype blockStart = 0;
+    qsizetype pos = 0;
+    LineSpan line;
+    while (nextLine(bytes, pos, line)) {
+        const QByteArray text = textOf(bytes, line);
+        if (!mayBeSectionLine(text))
+            continue;
+        blocks.back().bytes = bytes.mid(blockStart, line.start - blockStart);
+        blockStart = line.start;
+        blocks.push_back(Block{QByteArray(), foldName(parseLine(text).name)});
+    }
+    blocks.back().bytes = bytes.mid(blockStart);
+    return blocks;
+}
+
+} // namespace
+
+QByteArray withEdits(const QByteArray &bytes, const std::vector<Edit> &edits)
+{
+    std::vector<Block> blocks = splitIntoBlocks(bytes);
+    QHash<QString, std::vector<size_t>> blocksByName;
+    for (size_t i = 1; i < blocks.size(); ++i)
+        blocksByName[blocks[i].foldedName].push_back(i);
+    // The first section of a name is the one that counts, as for every single write.
+    auto firstBlock = [&](const QString &folded) -> Block * {
+        const auto found = blocksByName.constFind(folded);
+        if (found == blocksByName.constEnd())
+            return nullptr;
+        for (size_t i : found.value()) {
+            if (!blocks[i].erased)
+                return &blocks[i];
+        }
+        return nullptr;
+    };
+
+    for (const Edit &edit : edits) {
+        const QString folded = foldName(edit.section);
+        Block *block = firstBlock(folded);
+        if (edit.key.isNull()) {
+            if (block)
+                block->erased = true;
+        } else if (block) {
+            block->bytes = withValue(block->bytes, edit.section, edit.key, edit.value);
+        } else {
+            Block added{withValue(QByteArray(), edit.section, edit.key, edit.value), folded};
+            for (auto last = blocks.rbegin(); last != blocks.rend(); ++last) {
+                if (last->erased || last->bytes.isEmpty())
+                    continue;
+                if (!last->bytes.endsWith('\n') && !last->bytes.endsWith('\r'))
+                    last->bytes += LineEnd;
+                break;
+            }
+            blocksByName[folded].push_back(blocks.size());
+            blocks.push_back(std::move(added));
+        }
+    }
+
+    QByteArray result;
+    result.reserve(bytes.size() + bytes.size() / 8 + 64);
+    for (const Block &block : blocks) {
+        if (!block.erased)
+            result += block.bytes;
+    }
+    return result;
+}
+
 } // namespace ProfileText

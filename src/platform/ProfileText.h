@@ -57,4 +57,20 @@ QByteArray withValue(const QByteArray &bytes, const QString &section, const QStr
 // The file without the section's header and lines, or nullopt when it has no such section.
 std::optional<QByteArray> withoutSection(const QByteArray &bytes, const QString &section);
 
+// One change of a file: a key's new value, or the removal of a whole section.
+struct Edit
+{
+    QString section;
+    QString key; // null for the removal of the section
+    QString value;
+
+    static Edit set(const QString &section, const QString &key, const QString &value);
+    static Edit eraseSection(const QString &section);
+};
+
+// The file after the edits, in order: byte for byte what withValue and withoutSection would
+// leave applied one after another, but in one pass over the file. Throws AppError, changing
+// nothing, when any edit cannot be written.
+QByteArray withEdits(const QByteArray &bytes, const std::vector<Edit> &edits);
+
 } // namespace ProfileText

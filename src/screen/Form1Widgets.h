@@ -2,12 +2,12 @@
 
 class CaptionLabel;
 class CommandButton;
+class ListBox;
 class PictureBox;
 class QAction;
 class MouseUpCheckBox;
 class QComboBox;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 class QTimer;
 class QWidget;
@@ -41,7 +41,7 @@ struct Form1Widgets
     QComboBox *ComboBox1 = nullptr;
     MouseUpCheckBox *CheckBox1 = nullptr;
     QWidget *MediaPlayer1 = nullptr;
-    QListWidget *ListBox1 = nullptr;
+    ListBox *ListBox1 = nullptr;
     CommandButton *BtnKiritori = nullptr;
     CommandButton *BtnUp = nullptr;
     CommandButton *BtnDown = nullptr;

@@ -252,3 +252,4 @@ void FlowFaceSelection::nameFieldEnablesTheButtons()
 
 QTEST_MAIN(FlowFaceSelection)
 #include "flow_face_selection.moc"
+#include "platform/ListBox.h"

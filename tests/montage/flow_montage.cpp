@@ -316,3 +316,4 @@ void FlowMontage::unreadablePiece()
 
 QTEST_MAIN(FlowMontage)
 #include "flow_montage.moc"
+#include "platform/ListBox.h"

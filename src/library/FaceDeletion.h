@@ -1,0 +1,49 @@
+#pragma once
+
+#include "library/DeletionFiles.h"
+
+#include <QStringList>
+
+class Dialogs;
+struct FaceLibrary;
+struct Form1Widgets;
+struct ModeFlags;
+struct ShownFace;
+
+// The face deletion screen: a list of the library's faces, a click to see one, "削除" to remove
+// it and move every later face down by one number. The library never goes below two faces.
+class FaceDeletion
+{
+public:
+    FaceDeletion(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, ShownFace &shown, Dialogs &dialogs);
+
+    // Menu "顔の削除": enters the deletion screen.
+    void N10Click();
+    // The player picked row `row` of the list: shows that face and arms "削除" (with more than
+    // two faces only). Throws AppError when its picture cannot be read; "削除" then stays off.
+    void ListBox1Click(int row);
+    // "削除": deletes the picked face, asking first when it is the opening face. Throws AppError,
+    // leaving the library as it was, when the deletion cannot begin. A deletion that fails after
+    // its commit is completed at once, or else at the next start: this run then says so and ends.
+    void BtnKiritoriClick();
+
+    // Runs before every file operation of a deletion (tests cut deletions short with it).
+    void setFileStep(DeletionFiles::Step step) { m_fileStep = std::move(step); }
+
+private:
+    // The files' part of the deletion: true when done, false when it stands but is left to the
+    // next start. Throws AppError when nothing has changed.
+    bool deleteFiles(int deleted, int titleAfter);
+    // The table, the current and opening faces and both lists after the deletion.
+    void applyToTable(int deleted, int titleAfter);
+    void refillLists();
+    QStringList faceNames() const;
+
+    Form1Widgets &w;
+    FaceLibrary &m_library;
+    ModeFlags &m_modes;
+    ShownFace &m_shown;
+    Dialogs &m_dialogs;
+    DeletionFiles::Step m_fileStep;
+    int m_picked = -1;
+};
