@@ -10,4 +10,8 @@ namespace PictureFile {
 // Throws AppError for other extensions, missing, unreadable, corrupt or oversized files.
 QImage load(const QString &path);
 
+// The Windows bitmap in bytes as Format_RGB32. Throws AppError, naming fileNameForMessages,
+// for corrupt, truncated, empty and oversized data.
+QImage decodeBitmap(const QByteArray &bytes, const QString &fileNameForMessages);
+
 } // namespace PictureFile
