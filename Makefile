@@ -1,19 +1,33 @@
-# make run   installs what is missing, builds, starts the game
-# make test  installs what is missing, builds, runs every test
-# make bench installs what is missing, builds, runs the benchmarks
+# make run      installs what is missing, builds, starts the game
+# make test     installs what is missing, builds, runs every test
+# make bench    installs what is missing, builds, runs the benchmarks
+# make sanitize builds a second tree with ASan, UBSan and LSan and runs every test there
+# make fuzz     builds the fuzz targets with clang and runs each for FUZZ_SECONDS (default 60)
 
 PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
             libjpeg62-turbo-dev libfluidsynth-dev timgm6mb-soundfont fonts-ipafont-gothic
+FUZZ_PACKAGES := clang libclang-rt-14-dev
 BUILD_DIR := build
+ASAN_DIR := build-asan
+FUZZ_DIR := build-fuzz
+FUZZ_SECONDS := 60
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure compile run test bench clean
+# Sanitizer settings for every test run in the sanitizer tree. Known leaks of the libraries we
+# use are suppressed in tests/sanitizers/lsan.supp, each with its reason.
+SANITIZER_ENV := QT_QPA_PLATFORM=offscreen \
+  ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0
+
+.PHONY: all deps fuzz-deps configure compile run test bench sanitize fuzz clean
 
 all: compile
 
-deps:
+# Installs those of the packages given that dpkg does not know as installed.
+define install_missing
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -22,6 +36,13 @@ deps:
 	  $$sudo apt-get update && \
 	  $$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+fuzz-deps:
+	$(call install_missing,$(PACKAGES) $(FUZZ_PACKAGES))
 
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -36,8 +57,17 @@ test: compile
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 bench: compile
-	cmake --build $(BUILD_DIR) --target benchmarks -j$(JOBS)
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ./bench/benchmarks
 
+sanitize: deps
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DPETARA_SANITIZE=ON
+	cmake --build $(ASAN_DIR) -j$(JOBS)
+	cd $(ASAN_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j$(JOBS)
+
+fuzz: fuzz-deps
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DPETARA_FUZZ=ON
+	cmake --build $(FUZZ_DIR) --target fuzzers -j$(JOBS)
+	FUZZ_SECONDS=$(FUZZ_SECONDS) JOBS=$(JOBS) fuzz/run-all $(FUZZ_DIR)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -4,9 +4,9 @@
 //                           [photograph folder, default the scikit-image data folder]
 //                           [check folder: writes each fitted picture with its outlines]
 
-#include "creation/FacePictures.h"
 #include "creation/PictureFit.h"
 #include "creation/SourcePicture.h"
+#include "lib/FacePictures.h"
 #include "platform/AppError.h"
 #include "platform/AtomicFile.h"
 #include "platform/JpegCodec.h"

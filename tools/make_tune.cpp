@@ -2,7 +2,7 @@
 // koto with a shakuhachi drone and a low koto pulse; one pass at 56 beats a minute, a minute long.
 // Usage: make_tune [output path]   (default: data/tema84.mid)
 
-#include "music/MidiFileWriter.h"
+#include "lib/MidiFileWriter.h"
 #include "platform/AppError.h"
 #include "platform/AtomicFile.h"
 

@@ -16,7 +16,7 @@ QByteArray stateName(DeletionJournal::State state)
 
 QByteArray valueOf(const QByteArray &line, const QByteArray &name)
 {
-    return line.startsWith(name + '=') ? line.mid(name.size() + 1) : QByteArray();
+    return line.startsWith(QByteArray(name + '=')) ? line.mid(name.size() + 1) : QByteArray();
 }
 
 std::optional<int> number(const QByteArray &line, const QByteArray &name)

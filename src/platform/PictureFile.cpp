@@ -45,11 +45,12 @@ qint64 claimedPixels(const QByteArray &bytes)
     return qAbs(width) * qAbs(height);
 }
 
-QImage loadBitmap(const QString &path)
+} // namespace
+
+QImage decodeBitmap(const QByteArray &bytes, const QString &fileNameForMessages)
 {
-    QByteArray bytes = readFile(path);
-    const QString name = QFileInfo(path).fileName();
-    QBuffer buffer(&bytes);
+    QBuffer buffer;
+    buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "BMP");
     // The header alone tells the size, so a huge picture is refused before any pixel is allocated.
@@ -57,12 +58,14 @@ QImage loadBitmap(const QString &path)
     const qint64 pixels = qMax(claimedPixels(bytes), size.isValid() ? qint64(size.width()) * size.height() : 0);
     if (pixels > JpegCodec::MaxPixels)
         throw AppError(QStringLiteral("「%1」は画像が大きすぎるため読み込めません（1億画素まで）。")
-                               .arg(name));
+                               .arg(fileNameForMessages));
     const QImage image = size.isValid() && !size.isEmpty() ? reader.read() : QImage();
     if (image.isNull())
-        throw AppError(QStringLiteral("「%1」はビットマップ画像として読み込めません。").arg(name));
+        throw AppError(QStringLiteral("「%1」はビットマップ画像として読み込めません。").arg(fileNameForMessages));
     return image.convertToFormat(QImage::Format_RGB32);
 }
+
+namespace {
 
 // The turn and mirror that the file's EXIF orientation asks for. Qt's reader finds the tag
 // in the header alone; the pixels are left to libjpeg-turbo.
@@ -110,7 +113,7 @@ QImage load(const QString &path)
     case Kind::Jpeg:
         return loadJpeg(path);
     case Kind::Bitmap:
-        return loadBitmap(path);
+        return decodeBitmap(readFile(path), QFileInfo(path).fileName());
     case Kind::None:
         break;
     }

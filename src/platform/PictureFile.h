@@ -17,4 +17,8 @@ Kind kindOf(const QString &path);
 // leave it. Throws AppError for other extensions, missing, unreadable, corrupt or oversized files.
 QImage load(const QString &path);
 
+// The Windows bitmap in bytes as Format_RGB32. Throws AppError, naming fileNameForMessages,
+// for corrupt, truncated, empty and oversized data.
+QImage decodeBitmap(const QByteArray &bytes, const QString &fileNameForMessages);
+
 } // namespace PictureFile

@@ -1,5 +1,5 @@
 #include "about/TForm2.h"
-#include "music/MidiFileWriter.h"
+#include "lib/MidiFileWriter.h"
 #include "music/MidiPlayer.h"
 #include "platform/CaptionLabel.h"
 #include "platform/PictureBox.h"

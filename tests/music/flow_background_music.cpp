@@ -1,4 +1,4 @@
-#include "music/MidiFileWriter.h"
+#include "lib/MidiFileWriter.h"
 #include "music/MidiPlayer.h"
 #include "platform/ProfileFile.h"
 #include "support/FormHarness.h"

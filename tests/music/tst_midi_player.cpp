@@ -1,4 +1,4 @@
-#include "music/MidiFileWriter.h"
+#include "lib/MidiFileWriter.h"
 #include "music/MidiPlayer.h"
 #include "platform/AppError.h"
 
@@ -8,6 +8,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 // The tunes here run at 120 beats a minute, 480 ticks a beat: 0.96 ticks a millisecond.
 static constexpr double TicksPerMs = 0.96;
@@ -103,7 +105,7 @@ void TestMidiPlayer::nothingOpenIsHarmless()
     QVERIFY(!player.isOpen());
 
     // The same after a tune has come and gone.
-    player.open(writeTune("a.mid", 2));
+    player.open(writeTune(u"a.mid"_s, 2));
     player.play();
     player.close();
     QVERIFY(!player.isOpen());
@@ -115,7 +117,7 @@ void TestMidiPlayer::nothingOpenIsHarmless()
 
 void TestMidiPlayer::openReportsLengthAndWaitsAtStart()
 {
-    m_player->open(writeTune("two.mid", 2));
+    m_player->open(writeTune(u"two.mid"_s, 2));
     QVERIFY(m_player->isOpen());
     QCOMPARE(m_player->length(), 960);
     QCOMPARE(m_player->position(), 0);
@@ -130,7 +132,7 @@ void TestMidiPlayer::openReportsLengthAndWaitsAtStart()
 
 void TestMidiPlayer::playAdvancesInRealTime()
 {
-    m_player->open(writeTune("four.mid", 4));
+    m_player->open(writeTune(u"four.mid"_s, 4));
     QElapsedTimer clock;
     clock.start();
     m_player->play();
@@ -146,7 +148,7 @@ void TestMidiPlayer::playAdvancesInRealTime()
 
 void TestMidiPlayer::reachesTheEndAfterItsDuration()
 {
-    m_player->open(writeTune("one second.mid", 2));
+    m_player->open(writeTune(u"one second.mid"_s, 2));
     QElapsedTimer clock;
     clock.start();
     m_player->play();
@@ -161,7 +163,7 @@ void TestMidiPlayer::reachesTheEndAfterItsDuration()
 
 void TestMidiPlayer::stopKeepsThePosition()
 {
-    m_player->open(writeTune("four.mid", 4));
+    m_player->open(writeTune(u"four.mid"_s, 4));
     m_player->play();
     QTRY_VERIFY(m_player->position() >= 300);
     m_player->stop();
@@ -173,7 +175,7 @@ void TestMidiPlayer::stopKeepsThePosition()
 
 void TestMidiPlayer::rewindThenPlayStartsAgain()
 {
-    m_player->open(writeTune("four.mid", 4));
+    m_player->open(writeTune(u"four.mid"_s, 4));
     m_player->play();
     QTRY_VERIFY(m_player->position() >= 600);
     m_player->stop();
@@ -191,7 +193,7 @@ void TestMidiPlayer::rewindThenPlayStartsAgain()
 
 void TestMidiPlayer::rewindWhilePlayingGoesOnFromTheStart()
 {
-    m_player->open(writeTune("four.mid", 4));
+    m_player->open(writeTune(u"four.mid"_s, 4));
     m_player->play();
     QTRY_VERIFY(m_player->position() >= 600);
     m_player->rewind();
@@ -211,7 +213,7 @@ void TestMidiPlayer::loopCheckRestartsAnEndedTune_data()
 void TestMidiPlayer::loopCheckRestartsAnEndedTune()
 {
     QFETCH(int, waitAfterEndMs);
-    m_player->open(writeTune("one second.mid", 2));
+    m_player->open(writeTune(u"one second.mid"_s, 2));
     m_player->play();
     QTRY_VERIFY_WITH_TIMEOUT(m_player->position() >= m_player->length(), 5000);
     if (waitAfterEndMs > 0) {
@@ -229,11 +231,11 @@ void TestMidiPlayer::loopCheckRestartsAnEndedTune()
 
 void TestMidiPlayer::openingAnotherTuneClosesTheFirst()
 {
-    m_player->open(writeTune("first.mid", 2));
+    m_player->open(writeTune(u"first.mid"_s, 2));
     m_player->play();
     QTRY_VERIFY(m_player->position() > 100);
 
-    m_player->open(writeTune("second.mid", 4));
+    m_player->open(writeTune(u"second.mid"_s, 4));
     QVERIFY(m_player->isOpen());
     QCOMPARE(m_player->length(), 1920);
     QCOMPARE(m_player->position(), 0);
@@ -296,19 +298,19 @@ void TestMidiPlayer::unusableFilesAreRefused()
 
     const QString path = m_dir->filePath(name);
     const QString row = QString::fromUtf8(QTest::currentDataTag());
-    if (row == "folder") {
+    if (row == u"folder") {
         QVERIFY(QDir(m_dir->path()).mkdir(name));
-    } else if (row == "huge") {
+    } else if (row == u"huge") {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("MThd");
         QVERIFY(file.resize(17 * 1024 * 1024));
-    } else if (row != "missing") {
+    } else if (row != u"missing") {
         writeFile(name, bytes);
     }
 
     // A tune that was open before is closed by the failed attempt.
-    m_player->open(writeTune("before.mid", 2));
+    m_player->open(writeTune(u"before.mid"_s, 2));
     m_player->play();
 
     const QString message = openError(*m_player, path);
@@ -322,7 +324,7 @@ void TestMidiPlayer::unusableFilesAreRefused()
     m_player->rewind();
     m_player->stop();
 
-    m_player->open(writeTune("after.mid", 2));
+    m_player->open(writeTune(u"after.mid"_s, 2));
     QVERIFY(m_player->isOpen());
     QCOMPARE(m_player->length(), 960);
     m_player->play();
@@ -338,7 +340,7 @@ void TestMidiPlayer::playersComeAndGoCheaply()
     QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
 
     // Destroyed while playing, and while stopped.
-    const QString path = writeTune("short.mid", 2);
+    const QString path = writeTune(u"short.mid"_s, 2);
     for (int i = 0; i < 3; ++i) {
         MidiPlayer player;
         player.open(path);

@@ -10,6 +10,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A part picture: starts a drag from its press, as the game's parts do, and counts the mouse
@@ -173,7 +175,7 @@ void TestDragController::dropDeliversPositionsAfterTheDragIsOver()
     QTest::mouseRelease(m_source, Qt::LeftButton, {}, m_source->mapFromGlobal(global));
 
     // The source, which the pointer leaves first, is a target too.
-    QCOMPARE(trail(), QStringList({"over source", "over A", "over A", "drop A"}));
+    QCOMPARE(trail(), QStringList({u"over source"_s, u"over A"_s, u"over A"_s, u"drop A"_s}));
     QCOMPARE(m_calls[1].local, QPoint(30, 20));
     QCOMPARE(m_calls[1].global, m_a->mapToGlobal(QPoint(30, 20)));
     QVERIFY(m_calls[1].dragging);
@@ -193,7 +195,8 @@ void TestDragController::leavingWidgetIsAskedOnceMoreAtTheNewPosition()
     const QPoint overA = m_a->mapToGlobal(QPoint(10, 10));
     m_drag->move(overA);
     QCOMPARE(trail(),
-             QStringList({"over source", "over background", "over background", "over background", "over A"}));
+             QStringList({u"over source"_s, u"over background"_s, u"over background"_s, u"over background"_s,
+                          u"over A"_s}));
     const Call &leaving = m_calls[3];
     QCOMPARE(leaving.global, overA);
     QCOMPARE(leaving.local, m_client->mapFromGlobal(overA));
@@ -201,7 +204,7 @@ void TestDragController::leavingWidgetIsAskedOnceMoreAtTheNewPosition()
     // Leaving the window straight from A tells A, and nobody else is asked.
     m_calls.clear();
     QTest::mouseMove(m_client, m_client->mapFromGlobal(outside()));
-    QCOMPARE(trail(), QStringList({"over A"}));
+    QCOMPARE(trail(), QStringList({u"over A"_s}));
     QCOMPARE(m_calls[0].global, outside());
     QCOMPARE(m_calls[0].local, m_a->mapFromGlobal(outside()));
     QVERIFY(m_drag->isDragging());
@@ -227,35 +230,35 @@ void TestDragController::endsWithoutDrop()
     QFETCH(QString, gesture);
     QFETCH(bool, ends);
     press();
-    if (gesture == "refusing") {
+    if (gesture == u"refusing") {
         QTest::mouseMove(m_refusing, QPoint(5, 5));
         QTest::mouseRelease(m_refusing, Qt::LeftButton, {}, QPoint(5, 5));
-    } else if (gesture == "A refuses") {
+    } else if (gesture == u"A refuses") {
         m_accepts.insert(QStringLiteral("A"), false);
         QTest::mouseRelease(m_a, Qt::LeftButton, {}, QPoint(5, 5));
-    } else if (gesture == "outside") {
+    } else if (gesture == u"outside") {
         QTest::mouseRelease(m_client, Qt::LeftButton, {}, m_client->mapFromGlobal(outside()));
-    } else if (gesture == "escape") {
+    } else if (gesture == u"escape") {
         QTest::keyClick(m_window.get(), Qt::Key_Escape);
-    } else if (gesture == "window") {
+    } else if (gesture == u"window") {
         QEvent deactivate(QEvent::WindowDeactivate);
         QCoreApplication::sendEvent(m_window.get(), &deactivate);
-    } else if (gesture == "application") {
+    } else if (gesture == u"application") {
         QEvent deactivate(QEvent::ApplicationDeactivate);
         QCoreApplication::sendEvent(qApp, &deactivate);
-    } else if (gesture == "state") {
+    } else if (gesture == u"state") {
         QApplicationStateChangeEvent inactive(Qt::ApplicationInactive);
         QCoreApplication::sendEvent(qApp, &inactive);
-    } else if (gesture == "other window") {
+    } else if (gesture == u"other window") {
         QWidget other;
         QEvent deactivate(QEvent::WindowDeactivate);
         QCoreApplication::sendEvent(&other, &deactivate);
-    } else if (gesture == "key") {
+    } else if (gesture == u"key") {
         QTest::keyClick(m_window.get(), Qt::Key_A);
     }
     QCOMPARE(m_drag->isDragging(), !ends);
     QCOMPARE(m_endedWithoutDrop, ends ? 1 : 0);
-    QVERIFY(!trail().join(',').contains(QStringLiteral("drop")));
+    QVERIFY(!trail().join(u',').contains(QStringLiteral("drop")));
     // Nothing more happens on a later release or cancel once the drag is over.
     QTest::mouseRelease(m_client, Qt::LeftButton, {}, m_client->mapFromGlobal(outside()));
     m_drag->cancel();
@@ -268,7 +271,8 @@ void TestDragController::disabledWidgetPassesTheDropToWhatLiesUnder()
     const QPoint global = m_disabled->mapToGlobal(QPoint(8, 6));
     QTest::mouseMove(m_disabled, QPoint(8, 6));
     QTest::mouseRelease(m_disabled, Qt::LeftButton, {}, QPoint(8, 6));
-    QCOMPARE(trail(), QStringList({"over source", "over background", "over background", "drop background"}));
+    QCOMPARE(trail(),
+             QStringList({u"over source"_s, u"over background"_s, u"over background"_s, u"drop background"_s}));
     QCOMPARE(m_calls.last().local, m_client->mapFromGlobal(global));
     QCOMPARE(m_calls.last().global, global);
 
@@ -286,7 +290,8 @@ void TestDragController::hiddenWidgetIsNeverATarget()
     const QPoint global = m_hidden->mapToGlobal(QPoint(10, 10));
     m_drag->move(global);
     m_drag->release(global, Qt::LeftButton);
-    QCOMPARE(trail(), QStringList({"over source", "over background", "over background", "drop background"}));
+    QCOMPARE(trail(),
+             QStringList({u"over source"_s, u"over background"_s, u"over background"_s, u"drop background"_s}));
     QCOMPARE(m_calls.last().local, m_client->mapFromGlobal(global));
 }
 
@@ -396,7 +401,7 @@ void TestDragController::pointerThroughTheWindowDropsOnceAndFreesTheGrab()
     QVERIFY(m_drag->isDragging());
     QTest::mouseMove(window, onA);
     QTest::mouseRelease(window, Qt::LeftButton, {}, onA);
-    QCOMPARE(trail(), QStringList({"over source", "over A", "over A", "drop A"}));
+    QCOMPARE(trail(), QStringList({u"over source"_s, u"over A"_s, u"over A"_s, u"drop A"_s}));
     QCOMPARE(m_calls.last().local, QPoint(12, 9));
     QCOMPARE(m_source->releases, 0);
     // With the grab gone, a move over A is no longer sent to the source.
@@ -434,7 +439,7 @@ void TestDragController::deletedTargetIsForgotten()
     m_calls.clear();
     m_drag->move(global + QPoint(1, 1));
     m_drag->release(global, Qt::LeftButton);
-    QCOMPARE(trail(), QStringList({"over background", "over background", "drop background"}));
+    QCOMPARE(trail(), QStringList({u"over background"_s, u"over background"_s, u"drop background"_s}));
 }
 
 void TestDragController::globalCursorReplacesAndResets()

@@ -1,4 +1,4 @@
-#include "music/MidiFileWriter.h"
+#include "lib/MidiFileWriter.h"
 #include "platform/AppError.h"
 
 #include <QtTest>

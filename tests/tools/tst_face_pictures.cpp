@@ -1,4 +1,4 @@
-#include "creation/FacePictures.h"
+#include "lib/FacePictures.h"
 
 #include <QtTest>
 

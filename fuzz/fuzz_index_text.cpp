@@ -1,0 +1,53 @@
+// The index file's text: line parsing, CP932 decoding, the values read at start-up, and the
+// writes that keep the file's layout. Whatever the bytes, a write must read back as written.
+
+#include "FuzzInput.h"
+
+#include "platform/AppError.h"
+#include "platform/ProfileFile.h"
+#include "platform/ProfileText.h"
+#include "platform/TextCodec.h"
+
+#include <QString>
+
+#include <cstdlib>
+
+namespace {
+
+void require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes = fuzzBytes(data, size);
+
+    const QString text = TextCodec::fromCp932(bytes);
+    (void)TextCodec::toCp932(text);
+    (void)ProfileFile::parseInteger(text);
+
+    const ProfileText::Values values = ProfileText::Values::parse(bytes);
+    for (const char *section : {"faces", "TitleFace", "BGM", "0", "1"}) {
+        for (const char *key : {"count", "Name", "X1", "Y4", "NO", "Play", "FileName"}) {
+            const std::optional<QString> value = values.value(QString::fromLatin1(section), QString::fromLatin1(key));
+            if (value)
+                (void)ProfileFile::parseInteger(*value);
+        }
+    }
+
+    // Writing a key and reading it back; the name of a section is taken from the input too.
+    const QString section = values.sectionCount() > 0 && !text.isEmpty() ? text.left(8).trimmed()
+                                                                          : QStringLiteral("faces");
+    try {
+        const QByteArray written = ProfileText::withValue(bytes, section, QStringLiteral("count"), QStringLiteral("7"));
+        require(ProfileText::Values::parse(written).value(section, QStringLiteral("count")) == QStringLiteral("7"));
+    } catch (const AppError &) {
+        // Names the file cannot hold are refused; that is a clean answer.
+    }
+    (void)ProfileText::withoutSection(bytes, QStringLiteral("1"));
+    return 0;
+}

@@ -1,0 +1,147 @@
+// Writes the starting corpus of each fuzz target: a few small, well-formed files of every
+// kind its reader knows, so the fuzzer begins inside the formats rather than at random bytes.
+// Usage: make_fuzz_seeds <corpus folder>   (writes <folder>/<target>/seed-*)
+
+#include "platform/JpegCodec.h"
+#include "platform/TextCodec.h"
+
+#include <QBuffer>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QCoreApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <cstdio>
+
+namespace {
+
+bool writeSeed(const QDir &folder, const QString &name, const QByteArray &bytes)
+{
+    QFile file(folder.filePath(QStringLiteral("seed-") + name));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A small picture with some structure for the coders to work on.
+QImage picture(int width, int height, QImage::Format format)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.fillRect(0, 0, width / 2, height, QColor(200, 40, 30));
+    p.fillRect(width / 2, height / 2, width - width / 2, height - height / 2, QColor(20, 90, 220, 128));
+    p.end();
+    return image.convertToFormat(format);
+}
+
+QByteArray encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// A cursor entry in the BMP layout: header, palette, colour rows, then the 1-bit mask rows.
+QByteArray cursorBitmap(int side, int bitCount)
+{
+    QByteArray out;
+    QDataStream s(&out, QIODevice::WriteOnly);
+    s.setByteOrder(QDataStream::LittleEndian);
+    const int paletteSize = bitCount <= 8 ? 1 << bitCount : 0;
+    const int colourStride = (side * bitCount + 31) / 32 * 4;
+    const int maskStride = (side + 31) / 32 * 4;
+    s << quint32(40) << qint32(side) << qint32(2 * side) << quint16(1) << quint16(bitCount) << quint32(0)
+      << quint32((colourStride + maskStride) * side) << quint32(0) << quint32(0) << quint32(0) << quint32(0);
+    for (int i = 0; i < paletteSize; ++i)
+        s << quint8(i * 37) << quint8(i * 91) << quint8(255 - i) << quint8(0);
+    for (int i = 0; i < colourStride * side; ++i)
+        s << quint8(i * 13 % 251);
+    for (int i = 0; i < maskStride * side; ++i)
+        s << quint8(i % 3 == 0 ? 0xf0 : 0x0f);
+    return out;
+}
+
+QByteArray cursorFile(int side, const QByteArray &entry)
+{
+    QByteArray out;
+    QDataStream s(&out, QIODevice::WriteOnly);
+    s.setByteOrder(QDataStream::LittleEndian);
+    s << quint16(0) << quint16(2) << quint16(1) << quint8(side) << quint8(side) << quint8(0) << quint8(0)
+      << quint16(side / 2) << quint16(side / 3) << quint32(entry.size()) << quint32(22);
+    out.append(entry);
+    return out;
+}
+
+QByteArray cp932(const QString &text)
+{
+    return TextCodec::toCp932(text).value_or(QByteArray());
+}
+
+bool writeIndexSeeds(const QDir &folder)
+{
+    const QByteArray library = QByteArrayLiteral("[faces]\r\ncount=2\r\n\r\n[0]\r\nName=") + cp932(QStringLiteral("おかめ"))
+                               + QByteArrayLiteral("\r\nX1=100\r\nY1=150\r\nX2=180\r\nY2=150\r\nX3=140\r\nY3=190\r\n"
+                                                   "X4=140\r\nY4=230\r\n\r\n[1]\r\nName=\"")
+                               + cp932(QStringLiteral("髙橋～①ｶﾀｶﾅ"))
+                               + QByteArrayLiteral("\"\r\nX1=-5\r\n\r\n[TitleFace]\r\nNO=1\r\n\r\n[BGM]\r\nPlay=1\r\n"
+                                                   "FileName=data/tema84.mid\r\n");
+    const QByteArray odd = QByteArrayLiteral("; comment\n  [ Faces ]  \rCOUNT = 1 \n[faces]\ncount=9\n[0]\nname=a=b\n"
+                                             "=x\n[unclosed\nk=\x81\n");
+    return writeSeed(folder, QStringLiteral("library.ini"), library) && writeSeed(folder, QStringLiteral("odd.ini"), odd);
+}
+
+bool writeJpegSeeds(const QDir &folder)
+{
+    QImage grey = picture(16, 8, QImage::Format_Grayscale8);
+    return writeSeed(folder, QStringLiteral("colour.jpg"), JpegCodec::encode(picture(16, 16, QImage::Format_RGB32)))
+        && writeSeed(folder, QStringLiteral("odd-size.jpg"), JpegCodec::encode(picture(9, 5, QImage::Format_RGB32)))
+        && writeSeed(folder, QStringLiteral("grey.jpg"), encoded(grey, "JPG"));
+}
+
+bool writeCursorSeeds(const QDir &folder)
+{
+    bool ok = true;
+    for (const int bitCount : {1, 4, 8, 24, 32})
+        ok = ok && writeSeed(folder, QStringLiteral("%1-bit.cur").arg(bitCount), cursorFile(8, cursorBitmap(8, bitCount)));
+    return ok
+        && writeSeed(folder, QStringLiteral("png.cur"), cursorFile(8, encoded(picture(8, 8, QImage::Format_ARGB32), "PNG")));
+}
+
+bool writeBitmapSeeds(const QDir &folder)
+{
+    bool ok = true;
+    const QList<QPair<QString, QImage::Format>> formats = {{QStringLiteral("mono"), QImage::Format_Mono},
+                                                           {QStringLiteral("indexed"), QImage::Format_Indexed8},
+                                                           {QStringLiteral("rgb"), QImage::Format_RGB32},
+                                                           {QStringLiteral("argb"), QImage::Format_ARGB32}};
+    for (const auto &[name, format] : formats)
+        ok = ok && writeSeed(folder, name + QStringLiteral(".bmp"), encoded(picture(7, 5, format), "BMP"));
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Qt finds its image format plugins through the application.
+    QCoreApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_fuzz_seeds <corpus folder>\n");
+        return 2;
+    }
+    const QDir root(QString::fromLocal8Bit(argv[1]));
+    const QList<QPair<QString, bool (*)(const QDir &)>> targets = {{QStringLiteral("fuzz_index_text"), writeIndexSeeds},
+                                                                  {QStringLiteral("fuzz_jpeg"), writeJpegSeeds},
+                                                                  {QStringLiteral("fuzz_cursor"), writeCursorSeeds},
+                                                                  {QStringLiteral("fuzz_bitmap"), writeBitmapSeeds}};
+    for (const auto &[name, write] : targets) {
+        if (!root.mkpath(name) || !write(QDir(root.filePath(name)))) {
+            std::fprintf(stderr, "cannot write the seeds of %s\n", qPrintable(name));
+            return 1;
+        }
+    }
+    return 0;
+}
