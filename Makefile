@@ -3,7 +3,8 @@
 # make bench installs what is missing, builds, runs the benchmarks
 
 PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
-            libjpeg62-turbo-dev libfluidsynth-dev timgm6mb-soundfont fonts-ipafont-gothic
+            libjpeg62-turbo-dev libfluidsynth-dev timgm6mb-soundfont fonts-ipafont-gothic \
+            libdlib-dev libdlib-data
 BUILD_DIR := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 

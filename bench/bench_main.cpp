@@ -2,6 +2,7 @@
 // start-up and decoding face pictures. Each is quoted as a ratio against a baseline measured
 // in the same run on the same machine, so the figures compare across machines.
 
+#include "bench_landmarks.h"
 #include "creation_bench.h"
 #include "library/LibraryIndex.h"
 #include "platform/JpegCodec.h"
@@ -114,5 +115,6 @@ int main(int argc, char *argv[])
     report("encode a 300x300 work at quality 90", encode, "Qt's JPEG writer", qtEncode);
 
     benchFaceCreation(appDir, QCoreApplication::applicationFilePath());
+    benchLandmarks(QStringLiteral(PETARA_DATA_DIR));
     return 0;
 }
