@@ -5,7 +5,8 @@
 # make fuzz     builds the fuzz targets with clang and runs each for FUZZ_SECONDS (default 60)
 
 PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
-            libjpeg62-turbo-dev libfluidsynth-dev timgm6mb-soundfont fonts-ipafont-gothic
+            libjpeg62-turbo-dev libfluidsynth-dev timgm6mb-soundfont fonts-ipafont-gothic \
+            libdlib-dev libdlib-data
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 BUILD_DIR := build
 ASAN_DIR := build-asan

@@ -2,6 +2,7 @@
 // start-up, decoding face pictures, deleting a face and opening the gallery. Each is quoted as a ratio against a baseline measured
 // in the same run on the same machine, so the figures compare across machines.
 
+#include "bench_landmarks.h"
 #include "creation_bench.h"
 #include "app/TForm1.h"
 #include "library/DeletionFiles.h"
@@ -267,5 +268,6 @@ int main(int argc, char *argv[])
     benchFaceCreation(appDir, QCoreApplication::applicationFilePath());
     benchDeletion(appDir, jpeg);
     benchGallery(appDir, jpeg);
+    benchLandmarks(QStringLiteral(PETARA_DATA_DIR));
     return 0;
 }

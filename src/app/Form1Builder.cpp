@@ -177,6 +177,8 @@ Form1Widgets buildForm1(QMainWindow *window)
     w.BtnKiritori = commandButton(client, "BtnKiritori", {232, 4, 57, 25}, QStringLiteral("ズーム"), 13, HintRed);
     w.BtnUp = commandButton(client, "BtnUp", {504, 104, 33, 25}, QStringLiteral("+"), 33, GuidanceBlue);
     w.BtnDown = commandButton(client, "BtnDown", {411, 104, 33, 25}, QStringLiteral("-"), 33, GuidanceBlue);
+    // Between the two eye titles: above the pieces, and the menu is disabled during face creation.
+    w.BtnJidou = commandButton(client, "BtnJidou", {404, 4, 57, 25}, QStringLiteral("自動"), 13, HintRed);
 
     QWidget::setTabOrder(w.BtnSentaku, w.BtnStart);
     QWidget::setTabOrder(w.BtnStart, w.BtnRenshu);
@@ -187,6 +189,7 @@ Form1Widgets buildForm1(QMainWindow *window)
     QWidget::setTabOrder(w.ListBox1, w.BtnKiritori);
     QWidget::setTabOrder(w.BtnKiritori, w.BtnUp);
     QWidget::setTabOrder(w.BtnUp, w.BtnDown);
+    QWidget::setTabOrder(w.BtnDown, w.BtnJidou);
 
     w.Timer1 = new QTimer(window);
     w.Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -74,6 +74,8 @@ public:
     void BtnUpClick();
     void BtnDownClick();
     void N9Click();
+    // "自動" during face creation: the four outlines from facial landmarks.
+    void BtnJidouClick();
     // Pointer events on the face picture, at `at` in its pixels.
     void Image1MouseDown(QPoint at);
     void Image1MouseMove(QPoint at);

@@ -62,6 +62,7 @@ void TForm1::connectHandlers()
                 [this, k](QMouseEvent *event) { partMouseDown(k, event->globalPosition().toPoint()); });
     }
     connect(w.N9, &QAction::triggered, this, &TForm1::N9Click);
+    connect(w.BtnJidou, &QPushButton::clicked, this, &TForm1::BtnJidouClick);
     // While a button is held, the press's own grab keeps the moves and the release coming
     // here even when the pointer is outside the face picture.
     connect(w.Image1, &PictureBox::mousePressed, this,
@@ -225,6 +226,11 @@ void TForm1::BtnKiritoriClick()
         return;
     }
     guarded([this] { m_creation->BtnKiritoriClick(); });
+}
+
+void TForm1::BtnJidouClick()
+{
+    guarded([this] { m_creation->BtnJidouClick(); });
 }
 
 void TForm1::Image1MouseDown(QPoint at)

@@ -10,6 +10,9 @@ inline const QString DialogFilter = QStringLiteral(
     "グラフィックファイル (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|JPEG イメージファイル (*.jpg)|*.jpg|"
     "JPEG イメージファイル (*.jpeg)|*.jpeg|ビットマップ (*.bmp)|*.bmp");
 inline const QString Creating = QStringLiteral("顔作成中．．．");
+// The automatic outlines' button, and its caption while the landmark model loads.
+inline const QString Automatic = QStringLiteral("自動");
+inline const QString AutomaticLoading = QStringLiteral("準備中");
 
 inline const QString Start = QStringLiteral(
     "画像の一部を拡大したい場合は、「ズーム」ボタンを押してから、マウスボタンを押しながら拡大したい部分を矩形で囲んでください。\r"
@@ -36,6 +39,9 @@ inline const QString ZoomTooLarge = QStringLiteral(
     "選択した部分が大きすぎて拡大できません。\rマウスボタンを押しながら、もっと小さな矩形で囲んでください。");
 inline const QString RegisterWithoutPicture = QStringLiteral(
     "画像が読み込まれていないため、この顔は登録できません。\r「キャンセル」ボタンを押して、画像を読み込み直してください。");
+inline const QString NoFaceFound = QStringLiteral(
+    "この画像からは顔が見つかりませんでした。\r"
+    "作成したい部分のタイトルを左クリックしてから、顔のその部分を、マウスボタンを押しながら曲線で囲んでください。");
 inline const QString RegisterUnfinished = QStringLiteral(
     "右目・左目・鼻・口をすべて囲んでから、「登録」ボタンを押してください。");
 

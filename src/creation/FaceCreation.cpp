@@ -1,5 +1,6 @@
 #include "creation/FaceCreation.h"
 
+#include "creation/AutomaticOutlining.h"
 #include "creation/CreationTexts.h"
 #include "creation/PartOutlining.h"
 #include "creation/PictureLoading.h"
@@ -24,7 +25,8 @@ FaceCreation::FaceCreation(const Form1Widgets &widgets, ModeFlags &modes, ShownF
       m_registration(registration), m_canvas(*widgets.Image1, m_state, shown),
       m_loading(std::make_unique<PictureLoading>(widgets, modes, m_state, shown, m_canvas, dialogs)),
       m_zoom(std::make_unique<ZoomSelection>(widgets, modes, m_state, shown, m_canvas)),
-      m_outlining(std::make_unique<PartOutlining>(widgets, modes, m_state, m_canvas))
+      m_outlining(std::make_unique<PartOutlining>(widgets, modes, m_state, m_canvas)),
+      m_automatic(std::make_unique<AutomaticOutlining>(widgets, m_state, shown))
 {
 }
 
@@ -32,7 +34,21 @@ FaceCreation::~FaceCreation() = default;
 
 void FaceCreation::N9Click()
 {
+    m_automatic->prepare();
     m_loading->N9Click();
+    if (m_modes.CreateMode)
+        m_automatic->offer();
+}
+
+void FaceCreation::BtnJidouClick()
+{
+    if (!m_modes.CreateMode)
+        return;
+    const std::optional<FoundParts> found = m_automatic->findParts();
+    if (!found)
+        return;
+    m_zoom->end();
+    m_outlining->outlineAutomatically(*found);
 }
 
 void FaceCreation::BtnKiritoriClick()
@@ -117,6 +133,7 @@ void FaceCreation::finish()
 {
     m_state = CreationState();
     m_zoom->end();
+    m_automatic->end();
     m_selection.returnToFaceSelection();
     w.BtnSentaku->setText(Caption::Select);
 }

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class AutomaticOutlining;
 class Dialogs;
 class FaceRegistration;
 class FaceSelection;
@@ -35,6 +36,9 @@ public:
     void N9Click();
     // BtnKiritori while the deletion is off: the zoom.
     void BtnKiritoriClick();
+    // "自動": outlines every part not yet outlined from the face found on the picture, as if
+    // drawn by hand; with no face found only Label1 changes.
+    void BtnJidouClick();
     // Pointer events on Image1, in its pixels; they do nothing outside face creation.
     void Image1MouseDown(QPoint at);
     void Image1MouseMove(QPoint at);
@@ -64,4 +68,5 @@ private:
     std::unique_ptr<PictureLoading> m_loading;
     std::unique_ptr<ZoomSelection> m_zoom;
     std::unique_ptr<PartOutlining> m_outlining;
+    std::unique_ptr<AutomaticOutlining> m_automatic;
 };

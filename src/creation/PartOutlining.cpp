@@ -4,6 +4,7 @@
 #include "creation/CreationDrawing.h"
 #include "creation/CreationState.h"
 #include "creation/CreationTexts.h"
+#include "creation/LandmarkOutlines.h"
 #include "creation/PartCutout.h"
 #include "platform/CaptionLabel.h"
 #include "platform/CommandButton.h"
@@ -148,6 +149,36 @@ void PartOutlining::CapturePart()
     m_state.PartOutlined[k] = true;
     m_canvas.fillOutlinedParts();
     m_canvas.changed();
+}
+
+void PartOutlining::outlineAutomatically(const FoundParts &found)
+{
+    m_modes.ZoomMode = false;
+    w.BtnKiritori->hide();
+    m_modes.OutlineDragging = false;
+    m_state.ColorPickMode = false;
+    for (int k = 1; k <= 4; ++k) {
+        const QVector<QPoint> &points = found.outlines[k];
+        if (m_state.PartOutlined[k] || points.isEmpty())
+            continue;
+        m_state.PartPoints[k] = points;
+        m_state.PartLeft[k] = m_state.PartRight[k] = points.first().x();
+        m_state.PartTop[k] = m_state.PartBottom[k] = points.first().y();
+        for (const QPoint &p : points) {
+            m_state.PartLeft[k] = qMin(m_state.PartLeft[k], p.x());
+            m_state.PartRight[k] = qMax(m_state.PartRight[k], p.x());
+            m_state.PartTop[k] = qMin(m_state.PartTop[k], p.y());
+            m_state.PartBottom[k] = qMax(m_state.PartBottom[k], p.y());
+        }
+        m_state.PartColor[k] = found.colours[k];
+        m_modes.CurrentPart = k;
+        CapturePart();
+    }
+    m_modes.CurrentPart = 0;
+    for (int i = 1; i <= 4; ++i)
+        w.partTitle(i)->setBackgroundColor(GameColour::TitleYellow);
+    w.guide(CreationText::Outlining);
+    checkCompletion();
 }
 
 void PartOutlining::checkCompletion()

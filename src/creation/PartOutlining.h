@@ -4,6 +4,7 @@
 #include <Qt>
 
 class CreationCanvas;
+struct FoundParts;
 struct CreationState;
 struct Form1Widgets;
 struct ModeFlags;
@@ -31,6 +32,10 @@ public:
     void RedrawCreation(int k);
     // Cuts out the piece of the current part from the clean picture and fills every hole.
     void CapturePart();
+    // Takes each found outline of a part not yet outlined as an accepted curve filled in its
+    // found colour, exactly as if drawn by hand; parts outlined by hand stay as they are.
+    // Ends any zoom and colour pick, then runs the completion test.
+    void outlineAutomatically(const FoundParts &found);
 
 private:
     void startCurve(int k, QPoint at);

@@ -45,6 +45,7 @@ struct Form1Widgets
     CommandButton *BtnKiritori = nullptr;
     CommandButton *BtnUp = nullptr;
     CommandButton *BtnDown = nullptr;
+    CommandButton *BtnJidou = nullptr; // "自動": outlines the four parts from facial landmarks
 
     QMenu *N1Menu = nullptr;
     QAction *N1 = nullptr;

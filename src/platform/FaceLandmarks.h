@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QFuture>
+#include <QImage>
+#include <QPointF>
+#include <QString>
+#include <QVector>
+
+// The 68 facial landmarks of the largest frontal face in a picture, from a trained shape
+// model. The model is large, so it is read once per program, on a worker thread; every other
+// call belongs to the user-interface thread.
+namespace FaceLandmarks {
+
+enum class ModelState { Absent, Loading, Ready, Failed };
+
+// Where the shape model is installed on this system.
+QString defaultModelPath();
+// Whether a model file stands at `path` (so the feature is offered at all).
+bool modelPresent(const QString &path = defaultModelPath());
+// Starts reading the model from `path` in the background, the first time only; later calls
+// return the same load. The future finishes when the model is ready or has failed.
+QFuture<void> startLoading(const QString &path = defaultModelPath());
+// The model's state now; Absent before the first startLoading or when the file is missing.
+ModelState state();
+// How long the finished load took on its worker thread, in milliseconds; -1 while unfinished.
+qint64 loadMilliseconds();
+// The 68 points, in the picture's pixels and the usual numbering (0-16 jaw, 36-41 the
+// subject's right eye ...), of the face with the largest detection box; empty when no face
+// is found or the model is not ready.
+QVector<QPointF> largestFace(const QImage &picture);
+
+} // namespace FaceLandmarks
