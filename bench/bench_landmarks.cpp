@@ -67,7 +67,7 @@ void benchPhoto(const QString &path)
     }
     std::sort(times.begin(), times.end());
     const QByteArray name = QFileInfo(path).fileName().toUtf8();
-    std::printf("%-44s %10.1f ms median (%.1f .. %.1f), %s\n", ("automatic outlines, " + name).constData(),
+    std::printf("%-44s %10.1f ms median (%.1f .. %.1f), %s\n", QByteArray("automatic outlines, " + name).constData(),
                 times[times.size() / 2], times.front(), times.back(), parts ? "face found" : "no face found");
     if (!parts)
         return;

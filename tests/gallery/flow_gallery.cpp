@@ -1,3 +1,4 @@
+#include "platform/ListBox.h"
 #include "platform/JpegCodec.h"
 #include "platform/ProfileFile.h"
 #include "support/FormHarness.h"
@@ -185,4 +186,3 @@ void FlowGallery::cancelBringsBackTheFace()
 
 QTEST_MAIN(FlowGallery)
 #include "flow_gallery.moc"
-#include "platform/ListBox.h"

@@ -1,4 +1,5 @@
 #include "library/FaceSelection.h"
+#include "platform/ListBox.h"
 #include "platform/CaptionLabel.h"
 #include "platform/CommandButton.h"
 #include "platform/MouseUpCheckBox.h"
@@ -252,4 +253,3 @@ void FlowFaceSelection::nameFieldEnablesTheButtons()
 
 QTEST_MAIN(FlowFaceSelection)
 #include "flow_face_selection.moc"
-#include "platform/ListBox.h"

@@ -1,3 +1,4 @@
+#include "platform/ListBox.h"
 #include "platform/GlobalCursor.h"
 #include "platform/JpegCodec.h"
 #include "platform/ProfileFile.h"
@@ -316,4 +317,3 @@ void FlowMontage::unreadablePiece()
 
 QTEST_MAIN(FlowMontage)
 #include "flow_montage.moc"
-#include "platform/ListBox.h"

@@ -281,7 +281,7 @@ void TestDragController::disabledWidgetPassesTheDropToWhatLiesUnder()
     m_disabled->move(m_a->pos() + QPoint(10, 10));
     press();
     QTest::mouseRelease(m_disabled, Qt::LeftButton, {}, QPoint(8, 6));
-    QCOMPARE(trail(), QStringList({"over source", "over A", "drop A"}));
+    QCOMPARE(trail(), QStringList({QStringLiteral("over source"), QStringLiteral("over A"), QStringLiteral("drop A")}));
 }
 
 void TestDragController::hiddenWidgetIsNeverATarget()
@@ -306,14 +306,14 @@ void TestDragController::windowFrameIsTheBackground()
     m_drag->move(onFrame);
     m_drag->move(onFrame + QPoint(0, 1));
     // Without a background the frame belongs to nobody: only the client, as it is left, hears of it.
-    QCOMPARE(trail(), QStringList({"over source", "over background", "over background"}));
+    QCOMPARE(trail(), QStringList({QStringLiteral("over source"), QStringLiteral("over background"), QStringLiteral("over background")}));
 
     m_drag->setBackground(m_client);
     m_calls.clear();
     m_drag->move(onFrame + QPoint(0, 2));
     m_drag->move(onFrame + QPoint(1, 2)); // out of the window
     m_drag->release(onFrame, Qt::LeftButton);
-    QCOMPARE(trail(), QStringList({"over background", "over background", "over background", "drop background"}));
+    QCOMPARE(trail(), QStringList({QStringLiteral("over background"), QStringLiteral("over background"), QStringLiteral("over background"), QStringLiteral("drop background")}));
     QCOMPARE(m_calls[1].global, onFrame + QPoint(1, 2)); // told once more as the pointer leaves
 }
 
