@@ -76,4 +76,12 @@ endforeach()
 if(NOT IS_DIRECTORY ${home}/petara3/Library)
   message(FATAL_ERROR "the first start made no works folder")
 endif()
+# A home folder that cannot take the files: the game says so in Japanese before its error box.
+file(WRITE ${PREFIX}/not-a-folder "")
+execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${PREFIX}/not-a-folder/share PETARA_AUDIO_DRIVER=file
+                        QT_QPA_PLATFORM=offscreen ${PREFIX}/bin/${PROGRAM}
+                TIMEOUT 8 RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE err)
+if(NOT err MATCHES "を作れませんでした")
+  message(FATAL_ERROR "no clear message for a home folder that cannot be written (${result}): ${err}")
+endif()
 file(REMOVE_RECURSE ${PREFIX})

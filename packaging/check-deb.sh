@@ -23,7 +23,8 @@ cleanup() {
     done
     rm -rf "$root"
 }
-trap cleanup EXIT INT TERM
+trap cleanup EXIT
+trap 'exit 1' INT TERM
 cleanup
 
 if [ ! -f "$base" ]; then
@@ -49,21 +50,33 @@ chroot "$root" dpkg-query -W -f='${Package} ${Version}\nDepends: ${Depends}\n' p
 echo "== starting the game as a player"
 cat >"$root/tmp/play.sh" <<'PLAY'
 cd "$HOME"
-petara3 >/tmp/petara3.log 2>&1 &
-pid=$!
-found=no
-for i in $(seq 60); do
-    if xwininfo -root -tree | grep -q '("petara3" '; then found=yes; break; fi
-    sleep 1
-done
-xwininfo -root -tree | grep petara3 | head -n 3
-kill $pid
-wait $pid || true
-cat /tmp/petara3.log
-[ $found = yes ] || { echo "no game window appeared"; exit 1; }
-test -f "$HOME/.local/share/petara3/data/facedata.ini" || { echo "no per-user folder"; exit 1; }
-test -d "$HOME/.local/share/petara3/Library" || { echo "no works folder"; exit 1; }
-ls -A "$HOME/.local/share/petara3"
+folder="$HOME/.local/share/petara3"
+# Starts the game, waits for its window and its line about the sound, and stops it as a kill would.
+play() {
+    petara3 >/tmp/petara3.log 2>&1 &
+    pid=$!
+    found=no
+    for i in $(seq 60); do
+        if xwininfo -root -tree | grep -q '("petara3" ' && grep -q 'sound output' /tmp/petara3.log; then
+            found=yes
+            break
+        fi
+        sleep 1
+    done
+    xwininfo -root -tree | grep petara3 | head -n 1
+    kill $pid
+    wait $pid 2>/dev/null || true
+    cat /tmp/petara3.log
+    [ $found = yes ] || { echo "no game window or no sound line"; exit 1; }
+}
+play
+test -f "$folder/data/facedata.ini" || { echo "no per-user folder"; exit 1; }
+test -d "$folder/Library" || { echo "no works folder"; exit 1; }
+ls -A "$folder"
+# The killed game left its lock behind; the next start takes it over and keeps the player's files.
+echo "the player's own" >"$folder/作品について.txt"
+play
+[ "$(cat "$folder/作品について.txt")" = "the player's own" ] || { echo "a player's file was overwritten"; exit 1; }
 PLAY
 chroot "$root" useradd -m player
 chroot "$root" su player -s /bin/sh -c 'xvfb-run -a /bin/sh /tmp/play.sh'
