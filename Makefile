@@ -3,11 +3,19 @@
 # make bench    installs what is missing, builds, runs the benchmarks
 # make sanitize builds a second tree with ASan, UBSan and LSan and runs every test there
 # make fuzz     builds the fuzz targets with clang and runs each for FUZZ_SECONDS (default 60)
+# make install PREFIX=/usr/local   installs the game as a desktop program (DESTDIR works too)
+# make package        builds the Debian package build/petara3_<version>_<arch>.deb
+# make package-check  installs that package into a clean Debian 12 root and starts the game there
+# make artwork        redraws resources/ and the desktop icons in packaging/icons/
+# make screenshot     retakes packaging/screenshots/petara3.png on a virtual X display
 
 PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
             libjpeg62-turbo-dev libfluidsynth-dev timgm6mb-soundfont fonts-ipafont-gothic \
-            libdlib-dev libdlib-data
+            libdlib-dev libdlib-data desktop-file-utils appstream dpkg-dev file
 FUZZ_PACKAGES := clang libclang-rt-14-dev
+PACKAGE_CHECK_PACKAGES := debootstrap
+SCREENSHOT_PACKAGES := xvfb xauth
+PREFIX := /usr/local
 BUILD_DIR := build
 ASAN_DIR := build-asan
 FUZZ_DIR := build-fuzz
@@ -21,7 +29,8 @@ SANITIZER_ENV := QT_QPA_PLATFORM=offscreen \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0
 
-.PHONY: all deps fuzz-deps configure compile run test bench sanitize fuzz clean
+.PHONY: all deps fuzz-deps configure compile run test bench sanitize fuzz clean install package \
+        package-check artwork screenshot
 
 all: compile
 
@@ -69,6 +78,27 @@ fuzz: fuzz-deps
 	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DPETARA_FUZZ=ON
 	cmake --build $(FUZZ_DIR) --target fuzzers -j$(JOBS)
 	FUZZ_SECONDS=$(FUZZ_SECONDS) JOBS=$(JOBS) fuzz/run-all $(FUZZ_DIR)
+
+install: compile
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: compile
+	cd $(BUILD_DIR) && cpack -G DEB
+
+package-check: package
+	$(MAKE) deps PACKAGES="$(PACKAGE_CHECK_PACKAGES)"
+	packaging/check-deb.sh $(BUILD_DIR)
+
+artwork: compile
+	cmake --build $(BUILD_DIR) --target make_artwork -j$(JOBS)
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/make_artwork resources packaging/icons
+
+screenshot: compile
+	$(MAKE) deps PACKAGES="$(SCREENSHOT_PACKAGES)"
+	cmake --build $(BUILD_DIR) --target make_screenshot -j$(JOBS)
+	mkdir -p packaging/screenshots
+	PETARA_AUDIO_DRIVER=file xvfb-run -a -s "-screen 0 1024x768x24" \
+	  ./$(BUILD_DIR)/make_screenshot . packaging/screenshots/petara3.png
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -1,6 +1,7 @@
 // Draws the title, banner and window icon of the game into <resources folder> (default
-// "resources") and lists them in resources.qrc under the prefix /art.
-// Usage: QT_QPA_PLATFORM=offscreen make_artwork [resources folder]
+// "resources") and lists them in resources.qrc under the prefix /art. With an icons folder, also
+// draws the desktop icon there at the sizes of the hicolor theme (petara3-<size>.png).
+// Usage: QT_QPA_PLATFORM=offscreen make_artwork [resources folder [icons folder]]
 
 #include "platform/AppError.h"
 #include "platform/AtomicFile.h"
@@ -161,12 +162,13 @@ QImage drawBanner()
     return image;
 }
 
-// A round, smiling New Year face on a red tile.
-QImage drawIcon()
+// A round, smiling New Year face on a red tile, drawn on a 64-pixel grid and scaled to size.
+QImage drawIcon(int size = 64)
 {
-    QImage image = canvas(64, 64);
+    QImage image = canvas(size, size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
     drawRedField(p, QRectF(0.5, 0.5, 63, 63), 12);
 
     // Hair behind the face.
@@ -263,5 +265,16 @@ int main(int argc, char *argv[])
         && save(drawBanner(), dir.filePath(QStringLiteral("banner.png")))
         && save(drawIcon(), dir.filePath(QStringLiteral("icon.png")))
         && writeResourceList(dir.filePath(QStringLiteral("resources.qrc")));
-    return ok ? 0 : 1;
+    if (!ok)
+        return 1;
+    if (argc > 2) {
+        const QDir icons(QString::fromLocal8Bit(argv[2]));
+        if (!QDir().mkpath(icons.path()))
+            return 1;
+        for (const int size : {48, 128, 256}) {
+            if (!save(drawIcon(size), icons.filePath(QStringLiteral("petara3-%1.png").arg(size))))
+                return 1;
+        }
+    }
+    return 0;
 }

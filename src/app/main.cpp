@@ -1,17 +1,77 @@
 #include "app/ArtResources.h"
+#include "app/ProgramFolderChoice.h"
+#include "app/ProgramLock.h"
 #include "app/TForm1.h"
-#include "library/FacePaths.h"
+#include "platform/AppError.h"
+#include "platform/FolderCreation.h"
 #include "platform/Fonts.h"
 #include "platform/QtDesktop.h"
 #include "platform/QtDialogs.h"
 #include "platform/SystemChance.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
 #include <QIcon>
+#include <QLockFile>
+#include <QStandardPaths>
+
+#include <cstdio>
+
+#ifndef PETARA_VERSION
+#define PETARA_VERSION "0"
+#endif
+
+namespace {
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("petara3"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PETARA_VERSION));
+}
+
+// --help and --version answer and end the program here; returns the --data-dir value.
+QString parseCommandLine(const QCoreApplication &application)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("ペタラ３ ― 写真の顔で遊ぶふくわらい"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
+                                     QStringLiteral("DIR をプログラムフォルダ（data/ と Library/ の置き場所）にします。"),
+                                     QStringLiteral("DIR"));
+    parser.addOption(dataDir);
+    parser.process(application);
+    return parser.value(dataDir);
+}
+
+// Whether the command line only asks for the help or the version, which need no display.
+bool onlyAsksForText(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-h" || argument == "--help" || argument == "--help-all" || argument == "-v"
+            || argument == "--version")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (onlyAsksForText(argc, argv)) {
+        QCoreApplication core(argc, argv);
+        nameApplication();
+        parseCommandLine(core);
+        return 0;
+    }
     QApplication application(argc, argv);
+    nameApplication();
+    application.setDesktopFileName(QStringLiteral("jp.example.petara3"));
+    const QString dataDirOption = parseCommandLine(application);
+
     loadArtResources();
     application.setApplicationDisplayName(QStringLiteral("ペタラ　３"));
     application.setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
@@ -19,10 +79,26 @@ int main(int argc, char *argv[])
     application.setFont(Fonts::gameFont(12));
 
     QtDialogs dialogs;
+    const ProgramFolderChoice choice
+        = chooseProgramFolder(QCoreApplication::applicationFilePath(), dataDirOption,
+                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    std::unique_ptr<QLockFile> lock;
+    try {
+        createFolder(choice.appDir);
+        // A program folder on a read-only medium still plays, as it always has; nothing can be written there.
+        if (!choice.runsInPlace() || QFileInfo(choice.appDir).isWritable())
+            lock = lockProgramFolder(choice.appDir);
+        prepareProgramFolder(choice);
+    } catch (const AppError &error) {
+        std::fprintf(stderr, "petara3: %s\n", error.what());
+        dialogs.showError(error.message() + QStringLiteral("\rペタラ３を終了します。"));
+        return 1;
+    }
+
     SystemChance chance;
     QtDesktop desktop;
     Form1Services services;
-    services.appDir = FacePaths::programFolder(QCoreApplication::applicationFilePath());
+    services.appDir = choice.appDir;
     services.dialogs = &dialogs;
     services.chance = &chance;
     services.desktop = &desktop;

@@ -1,5 +1,6 @@
 #include "music/MidiPlayer.h"
 
+#include "music/AudioOutput.h"
 #include "platform/AppError.h"
 
 #include <QDir>
@@ -48,10 +49,6 @@ void routeFluidSynthLog()
             fluid_set_log_function(level, logFluidSynth, nullptr);
     });
 }
-
-// A missing sound device stays missing while the program runs, and every new attempt makes
-// ALSA print its complaints again.
-std::atomic<bool> noSoundDevice{false};
 
 QString cannotOpen(const QString &path, const QString &reason)
 {
@@ -186,20 +183,12 @@ struct MidiPlayer::Session
 
 namespace {
 
-// The default sound device, else FluidSynth's file driver into /dev/null: it paces itself by
-// the clock, so the tune still runs in real time and reports its position.
+// The desktop's sound, else FluidSynth's file driver into /dev/null: it paces itself by the
+// clock, so the tune still runs in real time and reports its position.
 fluid_audio_driver_t *startOutput(fluid_settings_t *settings, fluid_synth_t *synth)
 {
-    if (!noSoundDevice.load()) {
-        HandlingFailures handling;
-        if (fluid_audio_driver_t *driver = new_fluid_audio_driver(settings, synth))
-            return driver;
-        noSoundDevice = true;
-    }
-    fluid_settings_setstr(settings, "audio.driver", "file");
-    fluid_settings_setstr(settings, "audio.file.name", "/dev/null");
-    fluid_settings_setstr(settings, "audio.file.type", "raw");
-    return new_fluid_audio_driver(settings, synth);
+    HandlingFailures handling;
+    return AudioOutput::open(settings, synth);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "support/FormHarness.h"
 
+#include "music/AudioOutput.h"
 #include "platform/Fonts.h"
 
 #include <QRegularExpression>
@@ -10,6 +11,8 @@ FormHarness::FormHarness(const QString &appDir, bool music)
     // A broken signal connection must fail the test that made it.
     QTest::failOnWarning(QRegularExpression(QStringLiteral("QObject::connect")));
     Fonts::installSubstitution();
+    // Silent even when a test is started by hand on a desktop.
+    qputenv(AudioOutput::DriverVariable, "file");
     Form1Services services;
     services.appDir = appDir;
     // Never the system's shared library: tests that want one make it inside their own folder.
