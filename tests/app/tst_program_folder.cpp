@@ -1,6 +1,7 @@
 #include "app/ProgramFolderChoice.h"
 #include "app/ProgramLock.h"
 #include "platform/AppError.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,19 +16,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using TestFiles::readFile;
+using TestFiles::writeFile;
 
 QString lockFailure(const QString &appDir, std::unique_ptr<QLockFile> &lock)
 {
