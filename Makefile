@@ -22,8 +22,8 @@ FUZZ_DIR := build-fuzz
 FUZZ_SECONDS := 60
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
-# Sanitizer settings for every test run in the sanitizer tree. Known leaks of the libraries we
-# use are suppressed in tests/sanitizers/lsan.supp, each with its reason.
+# Sanitizer settings for every test run in the sanitizer tree. Leaks of the libraries we use that
+# are not ours to fix go into tests/sanitizers/lsan.supp, each with its reason.
 SANITIZER_ENV := QT_QPA_PLATFORM=offscreen \
   ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

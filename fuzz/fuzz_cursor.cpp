@@ -13,8 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::optional<CursorFile::Picture> picture = CursorFile::decode(fuzzBytes(data, size));
     if (picture) {
         const QImage &image = picture->image;
-        if (image.isNull() || image.width() > 256 || image.height() > 256
-            || !image.rect().contains(picture->hotSpot))
+        if (image.isNull() || image.width() > 256 || image.height() > 256 || !image.rect().contains(picture->hotSpot))
             std::abort();
     }
     return 0;

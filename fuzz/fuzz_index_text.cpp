@@ -1,14 +1,18 @@
-// The index file's text: line parsing, CP932 decoding, the values read at start-up, and the
+// The index file's text: line parsing, CP932 decoding, the library read at start-up, and the
 // writes that keep the file's layout. Whatever the bytes, a write must read back as written.
 
 #include "FuzzInput.h"
 
+#include "library/LibraryIndex.h"
 #include "platform/AppError.h"
 #include "platform/ProfileFile.h"
 #include "platform/ProfileText.h"
 #include "platform/TextCodec.h"
 
+#include <QDir>
+#include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <cstdlib>
 
@@ -18,6 +22,22 @@ void require(bool condition)
 {
     if (!condition)
         std::abort();
+}
+
+// The library as the game loads it at start-up, from a program folder holding only the index.
+void loadAsTheGameDoes(const QByteArray &bytes, int sectionCount)
+{
+    static QTemporaryDir programFolder;
+    static const bool ready = programFolder.isValid() && QDir(programFolder.path()).mkpath(QStringLiteral("data"));
+    require(ready);
+    QFile index(programFolder.filePath(QStringLiteral("data/facedata.ini")));
+    require(index.open(QIODevice::WriteOnly | QIODevice::Truncate) && index.write(bytes) == bytes.size());
+    index.close();
+    for (const qint64 scale : {qint64(10000), qint64(15000)}) {
+        const LibraryIndex library = loadLibraryIndex(programFolder.path() + QLatin1Char('/'), scale);
+        require(library.Faces.size() <= sectionCount);
+        require(library.TitleFaceIndex >= -1 && library.TitleFaceIndex < library.Faces.size());
+    }
 }
 
 } // namespace
@@ -39,9 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
     }
 
+    loadAsTheGameDoes(bytes, values.sectionCount());
+
     // Writing a key and reading it back; the name of a section is taken from the input too.
     const QString section = values.sectionCount() > 0 && !text.isEmpty() ? text.left(8).trimmed()
-                                                                          : QStringLiteral("faces");
+                                                                         : QStringLiteral("faces");
     try {
         const QByteArray written = ProfileText::withValue(bytes, section, QStringLiteral("count"), QStringLiteral("7"));
         require(ProfileText::Values::parse(written).value(section, QStringLiteral("count")) == QStringLiteral("7"));

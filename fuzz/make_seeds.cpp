@@ -82,7 +82,8 @@ QByteArray cp932(const QString &text)
 
 bool writeIndexSeeds(const QDir &folder)
 {
-    const QByteArray library = QByteArrayLiteral("[faces]\r\ncount=2\r\n\r\n[0]\r\nName=") + cp932(QStringLiteral("おかめ"))
+    const QByteArray library = QByteArrayLiteral("[faces]\r\ncount=2\r\n\r\n[0]\r\nName=")
+                               + cp932(QStringLiteral("おかめ"))
                                + QByteArrayLiteral("\r\nX1=100\r\nY1=150\r\nX2=180\r\nY2=150\r\nX3=140\r\nY3=190\r\n"
                                                    "X4=140\r\nY4=230\r\n\r\n[1]\r\nName=\"")
                                + cp932(QStringLiteral("髙橋～①ｶﾀｶﾅ"))
@@ -90,24 +91,27 @@ bool writeIndexSeeds(const QDir &folder)
                                                    "FileName=data/tema84.mid\r\n");
     const QByteArray odd = QByteArrayLiteral("; comment\n  [ Faces ]  \rCOUNT = 1 \n[faces]\ncount=9\n[0]\nname=a=b\n"
                                              "=x\n[unclosed\nk=\x81\n");
-    return writeSeed(folder, QStringLiteral("library.ini"), library) && writeSeed(folder, QStringLiteral("odd.ini"), odd);
+    return writeSeed(folder, QStringLiteral("library.ini"), library)
+           && writeSeed(folder, QStringLiteral("odd.ini"), odd);
 }
 
 bool writeJpegSeeds(const QDir &folder)
 {
     QImage grey = picture(16, 8, QImage::Format_Grayscale8);
     return writeSeed(folder, QStringLiteral("colour.jpg"), JpegCodec::encode(picture(16, 16, QImage::Format_RGB32)))
-        && writeSeed(folder, QStringLiteral("odd-size.jpg"), JpegCodec::encode(picture(9, 5, QImage::Format_RGB32)))
-        && writeSeed(folder, QStringLiteral("grey.jpg"), encoded(grey, "JPG"));
+           && writeSeed(folder, QStringLiteral("odd-size.jpg"), JpegCodec::encode(picture(9, 5, QImage::Format_RGB32)))
+           && writeSeed(folder, QStringLiteral("grey.jpg"), encoded(grey, "JPG"));
 }
 
 bool writeCursorSeeds(const QDir &folder)
 {
     bool ok = true;
     for (const int bitCount : {1, 4, 8, 24, 32})
-        ok = ok && writeSeed(folder, QStringLiteral("%1-bit.cur").arg(bitCount), cursorFile(8, cursorBitmap(8, bitCount)));
+        ok = ok
+             && writeSeed(folder, QStringLiteral("%1-bit.cur").arg(bitCount), cursorFile(8, cursorBitmap(8, bitCount)));
     return ok
-        && writeSeed(folder, QStringLiteral("png.cur"), cursorFile(8, encoded(picture(8, 8, QImage::Format_ARGB32), "PNG")));
+           && writeSeed(folder, QStringLiteral("png.cur"),
+                        cursorFile(8, encoded(picture(8, 8, QImage::Format_ARGB32), "PNG")));
 }
 
 bool writeBitmapSeeds(const QDir &folder)
@@ -134,9 +138,9 @@ int main(int argc, char *argv[])
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
     const QList<QPair<QString, bool (*)(const QDir &)>> targets = {{QStringLiteral("fuzz_index_text"), writeIndexSeeds},
-                                                                  {QStringLiteral("fuzz_jpeg"), writeJpegSeeds},
-                                                                  {QStringLiteral("fuzz_cursor"), writeCursorSeeds},
-                                                                  {QStringLiteral("fuzz_bitmap"), writeBitmapSeeds}};
+                                                                   {QStringLiteral("fuzz_jpeg"), writeJpegSeeds},
+                                                                   {QStringLiteral("fuzz_cursor"), writeCursorSeeds},
+                                                                   {QStringLiteral("fuzz_bitmap"), writeBitmapSeeds}};
     for (const auto &[name, write] : targets) {
         if (!root.mkpath(name) || !write(QDir(root.filePath(name)))) {
             std::fprintf(stderr, "cannot write the seeds of %s\n", qPrintable(name));
