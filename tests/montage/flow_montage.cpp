@@ -280,7 +280,7 @@ void FlowMontage::unreadablePiece_data()
     QTest::addColumn<int>("piece");
     QTest::addColumn<bool>("loadedBefore");
     QTest::addColumn<QByteArray>("bytes"); // empty: the file is missing
-    const QByteArray corrupt = QByteArray("\xFF\xD8\xFF\xE0 not a picture", 20);
+    const QByteArray corrupt = QByteArrayLiteral("\xFF\xD8\xFF\xE0 not a picture");
     QTest::newRow("missing part, none before") << 2 << false << QByteArray();
     QTest::newRow("corrupt part over a loaded one") << 2 << true << corrupt;
     QTest::newRow("missing outline over a loaded one") << 5 << true << QByteArray();
