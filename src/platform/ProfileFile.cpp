@@ -15,9 +15,9 @@ ProfileFile::ProfileFile(QString path)
         m_values = ProfileText::Values::parse(file.readAll());
 }
 
-std::optional<int> ProfileFile::parseInteger(const QString &text)
+std::optional<int> ProfileFile::parseInteger(QStringView text)
 {
-    const QString number = text.trimmed();
+    const QStringView number = text.trimmed();
     qsizetype i = 0;
     const bool negative = number.startsWith(u'-');
     if (negative || number.startsWith(u'+'))
@@ -41,7 +41,7 @@ std::optional<int> ProfileFile::parseInteger(const QString &text)
 
 int ProfileFile::readInteger(const QString &section, const QString &key, int defaultValue) const
 {
-    const std::optional<QString> text = m_values.value(section, key);
+    const std::optional<QStringView> text = m_values.view(section, key);
     if (!text)
         return defaultValue;
     return parseInteger(*text).value_or(defaultValue);

@@ -33,7 +33,7 @@ public:
     void eraseSection(const QString &section);
 
     // The integer in text (trimmed, optional sign, decimal digits only, 32 bits), if it is one.
-    static std::optional<int> parseInteger(const QString &text);
+    static std::optional<int> parseInteger(QStringView text);
 
 private:
     QByteArray readBytesForWrite() const;

@@ -4,7 +4,6 @@
 #include <QHash>
 #include <QString>
 #include <optional>
-#include <vector>
 
 // The index file's text in the Windows profile (INI) layout: pure functions on its bytes.
 // Names match without regard to case; on duplicate sections or keys the first one counts.
@@ -32,7 +31,8 @@ Entry parseLine(const QByteArray &line, Encoding encoding = Encoding::Cp932);
 // The form in which names are compared.
 QString foldName(const QString &name);
 
-// Every section's values, read once from the file's bytes.
+// Every section's values, read once from the file's bytes: each value is decoded once, and
+// sections and keys are found through hash tables, so reading takes time in step with the file.
 class Values
 {
 public:
@@ -40,12 +40,41 @@ public:
 
     // The value of key in section, or nullopt when either is missing.
     std::optional<QString> value(const QString &section, const QString &key) const;
+    // The same without a copy; the view lives as long as these values do.
+    std::optional<QStringView> view(const QString &section, const QString &key) const;
     // The number of distinct sections.
-    int sectionCount() const { return int(m_sections.size()); }
+    int sectionCount() const { return int(m_sectionIndex.size()); }
 
 private:
-    QHash<QString, int> m_sectionIndex;
-    std::vector<QHash<QString, QString>> m_sections;
+    // Where a value lies in m_text.
+    struct Span
+    {
+        qsizetype offset = 0;
+        qsizetype size = 0;
+    };
+
+    class Reader;
+
+    // A key of a section, by the section's number in reading order and the key's number.
+    struct EntryKey
+    {
+        int section = 0;
+        int key = 0;
+
+        friend bool operator==(EntryKey a, EntryKey b) { return a.section == b.section && a.key == b.key; }
+        // The keys of eight neighbouring sections share one block of the table, so reading the
+        // file front to back walks the table's memory front to back, not at random.
+        friend size_t qHash(EntryKey entry, size_t seed)
+        {
+            const size_t block = qHashMulti(seed, entry.section >> 3, entry.key >> 4);
+            return (block << 7) | (size_t(entry.section & 7) << 4) | size_t(entry.key & 15);
+        }
+    };
+
+    QHash<QString, int> m_sectionIndex; // folded section name -> its number
+    QHash<QString, int> m_keyIndex;     // folded key name -> its number, shared by all sections
+    QHash<EntryKey, Span> m_entries;
+    QString m_text;                     // every value that counts, decoded, one after another
 };
 
 // The file after writing key=value: in place if the key exists, else after the last non-blank
