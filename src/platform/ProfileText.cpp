@@ -300,11 +300,8 @@ public:
             --valueTo;
         }
         // The first value of a key counts; a later one is not even decoded.
-        if (Span *span = newEntry(keyNumber(data + nameFrom, nameTo - nameFrom))) {
-            span->offset = m_values.m_text.size();
-            span->size = valueTo - valueFrom;
-            m_values.m_text.append(QLatin1StringView(data + valueFrom, valueTo - valueFrom));
-        }
+        if (isNewKey(keyNumber(data + nameFrom, nameTo - nameFrom)))
+            addValue(QLatin1StringView(data + valueFrom, valueTo - valueFrom));
     }
 
 private:
@@ -348,12 +345,25 @@ private:
         return number;
     }
 
-    // The place for the value of the key in the current section, or null when it has one.
-    Span *newEntry(int key)
+    // Whether the key is new to the current section; if so, it is the next value's key.
+    bool isNewKey(int key)
     {
-        const qsizetype known = m_values.m_entries.size();
-        Span &span = m_values.m_entries[EntryKey{m_current, key}];
-        return m_values.m_entries.size() != known ? &span : nullptr;
+        if (size_t(key) >= m_lastSectionOfKey.size())
+            m_lastSectionOfKey.resize(size_t(key) + 1, -1);
+        // Sections are read one after another, so a key seen in the current one is a repeat.
+        if (m_lastSectionOfKey[size_t(key)] == m_current)
+            return false;
+        m_lastSectionOfKey[size_t(key)] = m_current;
+        m_key = key;
+        return true;
+    }
+
+    template<typename Text>
+    void addValue(Text value)
+    {
+        m_values.m_keyValues.push_back(KeyValue{m_key, m_values.m_text.size(), value.size()});
+        m_values.m_text.append(value);
+        ++m_values.m_sections[size_t(m_current)].count;
     }
 
     void readDecodedLine(const QByteArray &line)
@@ -362,11 +372,8 @@ private:
         if (entry.kind == Entry::Section) {
             addSection(foldName(entry.name));
         } else if (entry.kind == Entry::Key && m_current >= 0) {
-            if (Span *span = newEntry(keyNumber(foldName(entry.name)))) {
-                span->offset = m_values.m_text.size();
-                span->size = entry.value.size();
-                m_values.m_text.append(entry.value);
-            }
+            if (isNewKey(keyNumber(foldName(entry.name))))
+                addValue(QStringView(entry.value));
         }
     }
 
@@ -377,14 +384,17 @@ private:
             m_current = -1;
             return;
         }
-        m_current = int(m_values.m_sectionIndex.size());
+        m_current = int(m_values.m_sections.size());
         m_values.m_sectionIndex.insert(folded, m_current);
+        m_values.m_sections.push_back(Section{m_values.m_keyValues.size(), 0});
     }
 
     Values &m_values;
     Encoding m_encoding;
     int m_current = -1; // the section whose keys count; none before the first or in a repeat
-    QHash<QByteArray, int> m_spellings; // key names as spelled in the file -> their numbers
+    int m_key = -1;     // the key of the value being added
+    QHash<QByteArray, int> m_spellings;   // key names as spelled in the file -> their numbers
+    std::vector<int> m_lastSectionOfKey;  // by key number: the last section that gave it a value
 };
 
 Values Values::parse(const QByteArray &file)
@@ -393,8 +403,8 @@ Values Values::parse(const QByteArray &file)
     const char *data = body.bytes.constData();
     const qsizetype size = body.bytes.size();
     Values values;
-    // Nearly every line is a key: room for them all spares the tables from growing step by step.
-    values.m_entries.reserve(body.bytes.count('\n') + 1);
+    // Nearly every line is a key: room for them all spares the table from growing step by step.
+    values.m_keyValues.reserve(size_t(body.bytes.count('\n')) + 1);
     values.m_text.reserve(size);
     Reader reader(values, body.encoding);
     qsizetype pos = 0;
@@ -420,18 +430,31 @@ Values Values::parse(const QByteArray &file)
     return values;
 }
 
-std::optional<QStringView> Values::view(const QString &section, const QString &key) const
+int Values::sectionNumber(const QString &section) const
 {
-    const auto foundSection = m_sectionIndex.constFind(foldName(section));
-    if (foundSection == m_sectionIndex.constEnd())
+    return m_sectionIndex.value(foldName(section), -1);
+}
+
+std::optional<QStringView> Values::view(int sectionNumber, const QString &key) const
+{
+    if (sectionNumber < 0 || size_t(sectionNumber) >= m_sections.size())
         return std::nullopt;
     const auto foundKey = m_keyIndex.constFind(foldName(key));
     if (foundKey == m_keyIndex.constEnd())
         return std::nullopt;
-    const auto entry = m_entries.constFind(EntryKey{foundSection.value(), foundKey.value()});
-    if (entry == m_entries.constEnd())
+    // A section holds a handful of keys, side by side in memory.
+    const Section &keys = m_sections[size_t(sectionNumber)];
+    const auto first = m_keyValues.begin() + qsizetype(keys.first);
+    const auto last = first + keys.count;
+    const auto found = std::find_if(first, last, [&](const KeyValue &entry) { return entry.key == foundKey.value(); });
+    if (found == last)
         return std::nullopt;
-    return QStringView(m_text).mid(entry->offset, entry->size);
+    return QStringView(m_text).mid(found->offset, found->size);
+}
+
+std::optional<QStringView> Values::view(const QString &section, const QString &key) const
+{
+    return view(sectionNumber(section), key);
 }
 
 std::optional<QString> Values::value(const QString &section, const QString &key) const

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QString>
 #include <optional>
+#include <vector>
 
 // The index file's text in the Windows profile (INI) layout: pure functions on its bytes.
 // Names match without regard to case; on duplicate sections or keys the first one counts.
@@ -42,38 +43,35 @@ public:
     std::optional<QString> value(const QString &section, const QString &key) const;
     // The same without a copy; the view lives as long as these values do.
     std::optional<QStringView> view(const QString &section, const QString &key) const;
+    // The section's number, found once for reading several of its keys; -1 when it is missing.
+    int sectionNumber(const QString &section) const;
+    // The value of key in the section of that number (-1 for none), without a copy.
+    std::optional<QStringView> view(int sectionNumber, const QString &key) const;
     // The number of distinct sections.
-    int sectionCount() const { return int(m_sectionIndex.size()); }
+    int sectionCount() const { return int(m_sections.size()); }
 
 private:
-    // Where a value lies in m_text.
-    struct Span
+    class Reader;
+
+    // A value that counts: its key's number, and where its text lies in m_text.
+    struct KeyValue
     {
+        int key = 0;
         qsizetype offset = 0;
         qsizetype size = 0;
     };
-
-    class Reader;
-
-    // A key of a section, by the section's number in reading order and the key's number.
-    struct EntryKey
+    // A section's values: a run of m_keyValues. A repeated section adds none, so every
+    // section's values lie side by side.
+    struct Section
     {
-        int section = 0;
-        int key = 0;
-
-        friend bool operator==(EntryKey a, EntryKey b) { return a.section == b.section && a.key == b.key; }
-        // The keys of eight neighbouring sections share one block of the table, so reading the
-        // file front to back walks the table's memory front to back, not at random.
-        friend size_t qHash(EntryKey entry, size_t seed)
-        {
-            const size_t block = qHashMulti(seed, entry.section >> 3, entry.key >> 4);
-            return (block << 7) | (size_t(entry.section & 7) << 4) | size_t(entry.key & 15);
-        }
+        size_t first = 0;
+        qsizetype count = 0;
     };
 
-    QHash<QString, int> m_sectionIndex; // folded section name -> its number
+    QHash<QString, int> m_sectionIndex; // folded section name -> its number in reading order
     QHash<QString, int> m_keyIndex;     // folded key name -> its number, shared by all sections
-    QHash<EntryKey, Span> m_entries;
+    std::vector<Section> m_sections;
+    std::vector<KeyValue> m_keyValues;  // section after section, each in the file's order
     QString m_text;                     // every value that counts, decoded, one after another
 };
 
