@@ -115,6 +115,9 @@ void TForm1::startUp()
     m_opening->prepare();
     // Taken only once the start-up has succeeded: after a failure, closing writes nothing.
     m_musicController->takeSettings(index.BgmOn, index.MusicFileName);
+    // The first tick opens the tune 500 ms from now; the sound font loads meanwhile.
+    if (m_services.music)
+        m_player->prepare();
     w.Timer1->start();
 }
 

@@ -1,4 +1,5 @@
 #include "app/ArtResources.h"
+#include "app/FirstFrameLog.h"
 #include "app/ProgramFolderChoice.h"
 #include "app/ProgramLock.h"
 #include "app/TForm1.h"
@@ -105,6 +106,7 @@ int main(int argc, char *argv[])
 
     TForm1 form1(services);
     dialogs.setOwner(&form1);
+    logFirstFrame(form1);
     form1.show();
     return application.exec();
 }
