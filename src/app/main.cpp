@@ -1,5 +1,5 @@
 #include "app/ArtResources.h"
-#include "app/FirstFrameLog.h"
+#include "app/FirstFrame.h"
 #include "app/ProgramFolderChoice.h"
 #include "app/ProgramLock.h"
 #include "app/TForm1.h"
@@ -9,12 +9,12 @@
 #include "platform/QtDesktop.h"
 #include "platform/QtDialogs.h"
 #include "platform/SystemChance.h"
+#include "platform/PackedImage.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLockFile>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -75,7 +75,7 @@ int main(int argc, char *argv[])
 
     loadArtResources();
     application.setApplicationDisplayName(QStringLiteral("ペタラ　３"));
-    application.setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
+    application.setWindowIcon(QIcon(QPixmap::fromImage(PackedImage::load(QStringLiteral(":/art/icon")))));
     Fonts::installSubstitution();
     application.setFont(Fonts::gameFont(12));
 
@@ -83,7 +83,7 @@ int main(int argc, char *argv[])
     const ProgramFolderChoice choice
         = chooseProgramFolder(QCoreApplication::applicationFilePath(), dataDirOption,
                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    std::unique_ptr<QLockFile> lock;
+    std::unique_ptr<ProgramLock> lock;
     try {
         createFolder(choice.appDir);
         // A program folder on a read-only medium still plays, as it always has; nothing can be written there.

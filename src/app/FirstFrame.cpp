@@ -1,8 +1,7 @@
-#include "app/FirstFrameLog.h"
+#include "app/FirstFrame.h"
 
 #include <QEvent>
 #include <QLoggingCategory>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -13,27 +12,39 @@ namespace {
 class FirstPaintWatch : public QObject
 {
 public:
-    explicit FirstPaintWatch(QWidget &window) : QObject(&window) { window.installEventFilter(this); }
+    FirstPaintWatch(QWidget &window, std::function<void()> work)
+        : QObject(&window), m_work(std::move(work))
+    {
+        window.installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            // Logged once the paint has gone out to the screen, after this event is done.
+            // Run once the paint has gone out to the screen, after this event is done.
             QTimer::singleShot(0, this, [this] {
-                qCInfo(lcStartup, "first frame");
+                m_work();
                 deleteLater();
             });
         }
         return false;
     }
+
+private:
+    std::function<void()> m_work;
 };
 
 } // namespace
 
+void afterFirstFrame(QWidget &window, std::function<void()> work)
+{
+    new FirstPaintWatch(window, std::move(work));
+}
+
 void logFirstFrame(QWidget &window)
 {
     if (lcStartup().isInfoEnabled())
-        new FirstPaintWatch(window);
+        afterFirstFrame(window, [] { qCInfo(lcStartup, "first frame"); });
 }
