@@ -5,6 +5,7 @@
 #include "app/TForm1.h"
 #include "platform/AppError.h"
 #include "platform/FolderCreation.h"
+#include "platform/GameStyle.h"
 #include "platform/Fonts.h"
 #include "platform/QtDesktop.h"
 #include "platform/QtDialogs.h"
@@ -69,6 +70,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     QApplication application(argc, argv);
+    application.setStyle(new GameStyle);
     nameApplication();
     application.setDesktopFileName(QStringLiteral("jp.example.petara3"));
     const QString dataDirOption = parseCommandLine(application);
