@@ -68,6 +68,9 @@ test: compile
 
 bench: compile
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ./bench/benchmarks
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ./bench/bench_index
+	cd $(BUILD_DIR) && ./bench/bench_startup
+	cd $(BUILD_DIR) && ./bench/bench_idle
 
 sanitize: deps
 	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DPETARA_SANITIZE=ON

@@ -1,6 +1,7 @@
-// Benchmarks of the file work the game does while the player waits: reading the index at
-// start-up, decoding face pictures, deleting a face and opening the gallery. Each is quoted as a ratio against a baseline measured
-// in the same run on the same machine, so the figures compare across machines.
+// Benchmarks of the file work the game does while the player waits (reading the index is
+// bench_index.cpp's): decoding face pictures, deleting a face and opening the gallery. Each is
+// quoted as a ratio against a baseline measured in the same run on the same machine, so the
+// figures compare across machines.
 
 #include "bench_landmarks.h"
 #include "creation_bench.h"
@@ -13,7 +14,6 @@
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/JpegCodec.h"
-#include "platform/ProfileFile.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -60,32 +60,6 @@ QImage facePicture()
         painter.drawEllipse(QPoint(20 + i * 7, 30 + (i * 37) % 240), 25, 18);
     }
     return image;
-}
-
-void benchIndex(const QString &appDir, int faces)
-{
-    QDir(appDir).mkpath(QStringLiteral("data"));
-    QByteArray text = "[faces]\r\ncount=" + QByteArray::number(faces) + "\r\n";
-    for (int n = 0; n < faces; ++n) {
-        text += "[" + QByteArray::number(n) + "]\r\nName=face" + QByteArray::number(n) + "\r\n";
-        for (const char *key : {"X1", "X2", "X3", "X4", "Y1", "Y2", "Y3", "Y4"})
-            text += QByteArray(key) + "=" + QByteArray::number(n % 300) + "\r\n";
-    }
-    QFile file(appDir + QStringLiteral("data/facedata.ini"));
-    file.open(QIODevice::WriteOnly);
-    file.write(text);
-    file.close();
-
-    const double load = bestMicroseconds(5, [&] { loadLibraryIndex(appDir, 12500); });
-    // Baseline: reading the same file and splitting it into lines, the least any loader must do.
-    const double lines = bestMicroseconds(5, [&] {
-        QFile in(appDir + QStringLiteral("data/facedata.ini"));
-        in.open(QIODevice::ReadOnly);
-        volatile qsizetype count = in.readAll().split('\n').size();
-        (void)count;
-    });
-    const QByteArray label = "load index of " + QByteArray::number(faces) + " faces";
-    report(label.constData(), load, "reading its lines", lines);
 }
 
 void writeBytes(const QString &path, const QByteArray &bytes)
@@ -241,9 +215,6 @@ int main(int argc, char *argv[])
         return reportLoadPeak(QString::fromLocal8Bit(argv[2]));
     QTemporaryDir dir;
     const QString appDir = dir.path() + QLatin1Char('/');
-
-    benchIndex(appDir, 100);
-    benchIndex(appDir, 2000);
 
     const QImage picture = facePicture();
     const QByteArray jpeg = JpegCodec::encode(picture);

@@ -1,6 +1,7 @@
-# Installs the build into a temporary prefix and checks the tree a package carries: the program,
-# the shipped data, the menu entry, the icons and the metainfo (both validated), and that the
-# installed program answers --version and fills a player's folder at its first start.
+# Installs the build into a temporary prefix and checks the tree a package carries: the program
+# and its landmark module, the shipped data, the menu entry, the icons and the metainfo (both
+# validated), and that the installed program answers --version and fills a player's folder at
+# its first start.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -10,6 +11,7 @@ endif()
 
 set(expected
   bin/${PROGRAM}
+  ${MODULE}
   share/petara3/data/facedata.ini
   share/petara3/data/face0_0.jpg
   share/petara3/data/tomei.cur

@@ -1,4 +1,5 @@
-# The installed layout of a Linux desktop game: the program in bin/, the shipped data and the help
+# The installed layout of a Linux desktop game: the program in bin/, its landmark module in
+# lib/petara3/ (or the multiarch library folder), the shipped data and the help
 # text in share/petara3/ (copied into each player's own folder at the first start), a menu entry,
 # the icon in the hicolor theme and the AppStream metainfo.
 include(GNUInstallDirs)
@@ -7,6 +8,7 @@ set(PETARA_APP_ID jp.example.petara3)
 target_compile_definitions(petara3 PRIVATE PETARA_VERSION="${PROJECT_VERSION}")
 
 install(TARGETS petara3 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS petara3_landmarks LIBRARY DESTINATION ${PETARA_MODULE_INSTALL_DIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/petara3/data)
 install(FILES "${CMAKE_SOURCE_DIR}/作品について.txt" DESTINATION ${CMAKE_INSTALL_DATADIR}/petara3)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/${PETARA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -23,5 +25,6 @@ add_test(NAME install.tree
          COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DPREFIX=${CMAKE_BINARY_DIR}/install-check
                  -DAPP_ID=${PETARA_APP_ID} -DDESKTOP_FILE_VALIDATE=${DESKTOP_FILE_VALIDATE}
                  -DAPPSTREAMCLI=${APPSTREAMCLI} -DPROGRAM=$<TARGET_FILE_NAME:petara3>
+                 -DMODULE=${PETARA_MODULE_INSTALL_DIR}/$<TARGET_FILE_NAME:petara3_landmarks>
                  -P ${CMAKE_SOURCE_DIR}/cmake/CheckInstallTree.cmake)
 set_tests_properties(install.tree PROPERTIES TIMEOUT 120 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

@@ -16,7 +16,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window-system plugins, the SoundFont and the game's font are loaded by name, never linked.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, timgm6mb-soundfont, fonts-ipafont-gothic")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# The window-system plugins, FluidSynth, the SoundFont and the game's font are loaded by name at
+# run time, never linked, so the library scan cannot see them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libfluidsynth3, timgm6mb-soundfont, fonts-ipafont-gothic")
+# The shape model behind the automatic outlines; without it the button is not offered.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, libdlib-data")
 include(CPack)

@@ -6,6 +6,7 @@
 #include "platform/Fonts.h"
 #include "platform/PictureBox.h"
 #include "platform/WindowPlacement.h"
+#include "platform/PackedImage.h"
 
 #include <QImage>
 
@@ -33,7 +34,7 @@ TForm2::TForm2(Desktop &desktop, Dialogs &dialogs, QWidget *parent)
     ImageRogo = new PictureBox(PictureBox::Sizing::Stretch, this);
     ImageRogo->setObjectName(QStringLiteral("ImageRogo"));
     ImageRogo->setGeometry(72, 34, 217, 39);
-    ImageRogo->setPicture(QImage(QStringLiteral(":/art/banner.png")));
+    ImageRogo->setPicture(PackedImage::load(QStringLiteral(":/art/banner")));
     ImageRogo->setMouseTracking(true);
 
     Label1 = new CaptionLabel(this);

@@ -7,6 +7,7 @@
 #include "platform/ListBox.h"
 #include "platform/MouseUpCheckBox.h"
 #include "platform/PictureBox.h"
+#include "platform/PackedImage.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -134,7 +135,7 @@ Form1Widgets buildForm1(QMainWindow *window)
     using Sizing = PictureBox::Sizing;
     // Pictures and labels first, back to front; the real controls after them lie on top.
     w.ImageTitle = pictureBox(client, "ImageTitle", Sizing::Stretch, {392, 0, 113, 313}, false);
-    w.ImageTitle->setPicture(QImage(QStringLiteral(":/art/title.png")));
+    w.ImageTitle->setPicture(PackedImage::load(QStringLiteral(":/art/title")));
     w.Image1 = pictureBox(client, "Image1", Sizing::StretchProportional, {24, 32, 300, 300}, false);
     w.LabelScore = label(client, "LabelScore", {376, 96, 74, 36}, QStringLiteral("得点"), Fonts::gameFont(36, true),
                          QColor(0xFF, 0x00, 0xFF), QColor(), Qt::AlignLeft | Qt::AlignTop);
@@ -154,7 +155,7 @@ Form1Widgets buildForm1(QMainWindow *window)
                      Qt::AlignCenter);
     w.Label2->show();
     w.ImageRogo = pictureBox(client, "ImageRogo", Sizing::Stretch, {201, 413, 351, 52}, false);
-    w.ImageRogo->setPicture(QImage(QStringLiteral(":/art/banner.png")));
+    w.ImageRogo->setPicture(PackedImage::load(QStringLiteral(":/art/banner")));
     w.LabelRinkaku = partTitle(client, "LabelRinkaku", {224, 8, 65, 17}, QStringLiteral("顔の輪郭"));
 
     w.BtnSentaku = commandButton(client, "BtnSentaku", {328, 312, 57, 25}, QStringLiteral("顔選択"), 13, HintRed);

@@ -4,22 +4,39 @@
 #include "platform/WriteErrors.h"
 
 #include <QDir>
-#include <QLockFile>
+#include <QFile>
 
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
-std::unique_ptr<QLockFile> lockProgramFolder(const QString &appDir)
+ProgramLock::~ProgramLock()
 {
-    auto lock = std::make_unique<QLockFile>(appDir + programLockName());
-    // Only a live process keeps the lock; a killed one leaves a stale file that the next start takes over.
-    lock->setStaleLockTime(0);
-    errno = 0;
-    if (lock->tryLock(0))
-        return lock;
-    const int error = errno;
-    if (lock->error() == QLockFile::LockFailedError)
-        throw AppError(QStringLiteral("ペタラ３はもう起動しています。"));
-    throw AppError(QStringLiteral("フォルダ「%1」に書き込めませんでした。\r%2")
-                           .arg(QDir::toNativeSeparators(appDir),
-                                reasonForWriteError(error != 0 ? error : EACCES)));
+    ::close(m_fileDescriptor);
+}
+
+std::unique_ptr<ProgramLock> lockProgramFolder(const QString &appDir)
+{
+    const QByteArray path = QFile::encodeName(appDir + programLockName());
+    const int fileDescriptor = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fileDescriptor < 0) {
+        const int error = errno;
+        throw AppError(QStringLiteral("フォルダ「%1」に書き込めませんでした。\r%2")
+                           .arg(QDir::toNativeSeparators(appDir), reasonForWriteError(error)));
+    }
+    // flock() locks the open file, not the process: a second open in this process is refused too.
+    int result;
+    do {
+        result = ::flock(fileDescriptor, LOCK_EX | LOCK_NB);
+    } while (result != 0 && errno == EINTR);
+    if (result != 0) {
+        const int error = errno;
+        ::close(fileDescriptor);
+        if (error == EWOULDBLOCK)
+            throw AppError(QStringLiteral("ペタラ３はもう起動しています。"));
+        throw AppError(QStringLiteral("フォルダ「%1」に書き込めませんでした。\r%2")
+                           .arg(QDir::toNativeSeparators(appDir), reasonForWriteError(error)));
+    }
+    return std::make_unique<ProgramLock>(fileDescriptor);
 }

@@ -2,6 +2,7 @@
 
 #include "about/TForm2.h"
 #include "app/ArtResources.h"
+#include "app/FirstFrame.h"
 #include "app/Form1Builder.h"
 #include "app/OpeningSequence.h"
 #include "creation/FaceCreation.h"
@@ -115,6 +116,10 @@ void TForm1::startUp()
     m_opening->prepare();
     // Taken only once the start-up has succeeded: after a failure, closing writes nothing.
     m_musicController->takeSettings(index.BgmOn, index.MusicFileName);
+    // The first tick opens the tune 500 ms from now; the sound font loads meanwhile, once the
+    // window is on screen, so that it never delays the first frame.
+    if (m_services.music)
+        afterFirstFrame(*this, [this] { m_player->prepare(); });
     w.Timer1->start();
 }
 

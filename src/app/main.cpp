@@ -1,19 +1,21 @@
 #include "app/ArtResources.h"
+#include "app/FirstFrame.h"
 #include "app/ProgramFolderChoice.h"
 #include "app/ProgramLock.h"
 #include "app/TForm1.h"
 #include "platform/AppError.h"
 #include "platform/FolderCreation.h"
+#include "platform/GameStyle.h"
 #include "platform/Fonts.h"
 #include "platform/QtDesktop.h"
 #include "platform/QtDialogs.h"
 #include "platform/SystemChance.h"
+#include "platform/PackedImage.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLockFile>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -68,13 +70,14 @@ int main(int argc, char *argv[])
         return 0;
     }
     QApplication application(argc, argv);
+    application.setStyle(new GameStyle);
     nameApplication();
     application.setDesktopFileName(QStringLiteral("jp.example.petara3"));
     const QString dataDirOption = parseCommandLine(application);
 
     loadArtResources();
     application.setApplicationDisplayName(QStringLiteral("ペタラ　３"));
-    application.setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
+    application.setWindowIcon(QIcon(QPixmap::fromImage(PackedImage::load(QStringLiteral(":/art/icon")))));
     Fonts::installSubstitution();
     application.setFont(Fonts::gameFont(12));
 
@@ -82,7 +85,7 @@ int main(int argc, char *argv[])
     const ProgramFolderChoice choice
         = chooseProgramFolder(QCoreApplication::applicationFilePath(), dataDirOption,
                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    std::unique_ptr<QLockFile> lock;
+    std::unique_ptr<ProgramLock> lock;
     try {
         createFolder(choice.appDir);
         // A program folder on a read-only medium still plays, as it always has; nothing can be written there.
@@ -105,6 +108,7 @@ int main(int argc, char *argv[])
 
     TForm1 form1(services);
     dialogs.setOwner(&form1);
+    logFirstFrame(form1);
     form1.show();
     return application.exec();
 }

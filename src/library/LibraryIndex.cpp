@@ -22,16 +22,24 @@ LibraryIndex loadLibraryIndex(const QString &appDir, qint64 dpiScale)
     index.MusicFileName = profile.readString(QStringLiteral("BGM"), QStringLiteral("MusicFile"),
                                              FacePaths::defaultTune(appDir));
 
+    // The same key names for every face, made and folded once: a folded name folds for free.
+    const QString nameKey = ProfileText::foldName(QStringLiteral("Name"));
+    const QString noName = QStringLiteral("Nothing");
+    QString xKeys[4], yKeys[4];
+    for (int k = 1; k <= 4; ++k) {
+        xKeys[k - 1] = ProfileText::foldName(QStringLiteral("X%1").arg(k));
+        yKeys[k - 1] = ProfileText::foldName(QStringLiteral("Y%1").arg(k));
+    }
     index.Faces.reserve(faceCount);
     for (int n = 0; n < faceCount; ++n) {
-        const QString section = QString::number(n);
+        const ProfileFile::Section section = profile.section(QString::number(n));
         TFaceData face;
-        face.Name = profile.readString(section, QStringLiteral("Name"), QStringLiteral("Nothing"));
+        face.Name = section.readString(nameKey, noName);
         int xs[4], ys[4];
         for (int k = 1; k <= 4; ++k)
-            xs[k - 1] = profile.readInteger(section, QStringLiteral("X%1").arg(k), 0);
+            xs[k - 1] = section.readInteger(xKeys[k - 1], 0);
         for (int k = 1; k <= 4; ++k)
-            ys[k - 1] = profile.readInteger(section, QStringLiteral("Y%1").arg(k), 0);
+            ys[k - 1] = section.readInteger(yKeys[k - 1], 0);
         for (int k = 1; k <= 4; ++k)
             face.setPart(k, Dpi::fileToScreen(xs[k - 1], dpiScale), Dpi::fileToScreen(ys[k - 1], dpiScale));
         index.Faces.append(face);

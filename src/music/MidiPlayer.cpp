@@ -1,6 +1,7 @@
 #include "music/MidiPlayer.h"
 
 #include "music/AudioOutput.h"
+#include "music/FluidSynthLibrary.h"
 #include "platform/AppError.h"
 
 #include <QDir>
@@ -200,20 +201,42 @@ MidiPlayer::~MidiPlayer()
     close();
 }
 
+std::unique_ptr<MidiPlayer::Engine> MidiPlayer::makeEngine()
+{
+    if (!FluidSynthLibrary::load())
+        throw AppError(QStringLiteral("MIDI 音源を準備できませんでした。"));
+    routeFluidSynthLog();
+    auto engine = std::make_unique<Engine>();
+    engine->settings = new_fluid_settings();
+    if (engine->settings) {
+        // Background music needs no short latency: large periods wake the audio thread about
+        // forty times a second instead of seven hundred.
+        fluid_settings_setint(engine->settings, "audio.period-size", 1024);
+        fluid_settings_setint(engine->settings, "audio.periods", 4);
+        engine->synth = new_fluid_synth(engine->settings);
+    }
+    if (!engine->synth)
+        throw AppError(QStringLiteral("MIDI 音源を準備できませんでした。"));
+    if (fluid_synth_sfload(engine->synth, SoundFontPath, 1) == FLUID_FAILED)
+        throw AppError(QStringLiteral("音色ファイル「%1」を読み込めませんでした。")
+                           .arg(QString::fromUtf8(SoundFontPath)));
+    return engine;
+}
+
+void MidiPlayer::prepare()
+{
+    if (!m_engine && !m_preparing.valid())
+        m_preparing = std::async(std::launch::async, &MidiPlayer::makeEngine);
+}
+
 MidiPlayer::Engine &MidiPlayer::engine()
 {
     if (!m_engine) {
-        routeFluidSynthLog();
-        auto engine = std::make_unique<Engine>();
-        engine->settings = new_fluid_settings();
-        if (engine->settings)
-            engine->synth = new_fluid_synth(engine->settings);
-        if (!engine->synth)
-            throw AppError(QStringLiteral("MIDI 音源を準備できませんでした。"));
-        if (fluid_synth_sfload(engine->synth, SoundFontPath, 1) == FLUID_FAILED)
-            throw AppError(QStringLiteral("音色ファイル「%1」を読み込めませんでした。")
-                               .arg(QString::fromUtf8(SoundFontPath)));
-        m_engine = std::move(engine);
+        // A failed preparation is reported once; the next open() tries again here.
+        if (m_preparing.valid())
+            m_engine = m_preparing.get();
+        else
+            m_engine = makeEngine();
     }
     return *m_engine;
 }
@@ -221,6 +244,8 @@ MidiPlayer::Engine &MidiPlayer::engine()
 void MidiPlayer::open(const QString &path)
 {
     close();
+    if (!FluidSynthLibrary::load())
+        throw AppError(QStringLiteral("MIDI 音源を準備できませんでした。"));
     const QByteArray tune = readTune(path);
     Engine &engine = this->engine();
     const int length = probeLength(engine.synth, tune);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <future>
 #include <memory>
 
 // Plays one standard MIDI file at a time through FluidSynth. Positions and lengths are in
@@ -11,12 +12,15 @@ class MidiPlayer
 public:
     static constexpr const char *SoundFontPath = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
-    // Creates nothing heavy; the synthesizer comes with the first open().
+    // Creates nothing heavy; the synthesizer comes with prepare() or the first open().
     MidiPlayer();
     ~MidiPlayer();
     MidiPlayer(const MidiPlayer &) = delete;
     MidiPlayer &operator=(const MidiPlayer &) = delete;
 
+    // Starts making the synthesizer and loading the sound font on another thread, so that the
+    // first open() finds them ready; any failure is reported by that open().
+    void prepare();
     // Closes any open tune, then opens the tune at path, stopped at position 0. Throws AppError
     // with a message for the player when the file is missing or not a standard MIDI file, or
     // when the synthesizer cannot start; no tune is open then.
@@ -38,8 +42,10 @@ private:
     struct Engine;
     struct Session;
 
+    static std::unique_ptr<Engine> makeEngine();
     Engine &engine();
 
+    std::future<std::unique_ptr<Engine>> m_preparing; // from prepare() to the first open()
     std::unique_ptr<Engine> m_engine;   // from the first open() to the end
     std::unique_ptr<Session> m_session; // while a tune is open
 };

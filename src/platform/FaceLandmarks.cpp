@@ -1,25 +1,31 @@
 #include "platform/FaceLandmarks.h"
 
+#include "platform/LandmarkModule.h"
+
+#include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QMutex>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include <dlib/image_processing.h>
-#include <dlib/image_processing/frontal_face_detector.h>
-
-#include <algorithm>
 #include <atomic>
 #include <memory>
+
+#ifndef PETARA_MODULE_DIR_FROM_PROGRAM
+#define PETARA_MODULE_DIR_FROM_PROGRAM "."
+#endif
 
 namespace FaceLandmarks {
 
 namespace {
 
+// The module's search function and the model it read; both stay for the rest of the run.
 struct Model
 {
-    dlib::frontal_face_detector detector;
-    dlib::shape_predictor predictor;
+    PetaraLandmarksFind find = nullptr;
+    void *handle = nullptr;
 };
 
 // The one load of the program. The worker fills `model` and then publishes `state`; the
@@ -40,36 +46,51 @@ Loader &loader()
     return instance;
 }
 
+// Where the module may be: beside the program (a build tree, a copied game folder), one folder
+// up (the tests and benchmarks of a build tree), or where the installation put it.
+QStringList moduleCandidates()
+{
+    const QDir program(QCoreApplication::applicationDirPath());
+    const QString name = QStringLiteral("petara3-landmarks.so");
+    return {program.filePath(name), program.filePath(QStringLiteral("../") + name),
+            program.filePath(QStringLiteral(PETARA_MODULE_DIR_FROM_PROGRAM "/") + name)};
+}
+
+std::unique_ptr<Model> openModel(const QString &path)
+{
+    for (const QString &candidate : moduleCandidates()) {
+        if (!QFileInfo(candidate).isFile())
+            continue;
+        QLibrary module(candidate);
+        const auto loadModel = reinterpret_cast<PetaraLandmarksLoad>(module.resolve(LandmarkModule::LoadName));
+        const auto find = reinterpret_cast<PetaraLandmarksFind>(module.resolve(LandmarkModule::FindName));
+        if (!loadModel || !find)
+            continue;
+        void *handle = loadModel(QFile::encodeName(path).constData());
+        if (!handle)
+            return nullptr;
+        // The QLibrary object goes, the module stays loaded: nothing unloads it before exit.
+        auto model = std::make_unique<Model>();
+        model->find = find;
+        model->handle = handle;
+        return model;
+    }
+    return nullptr;
+}
+
 void load(const QString &path)
 {
     Loader &l = loader();
     QElapsedTimer timer;
     timer.start();
-    try {
-        auto model = std::make_unique<Model>();
-        model->detector = dlib::get_frontal_face_detector();
-        dlib::deserialize(QFile::encodeName(path).toStdString()) >> model->predictor;
-        if (model->predictor.num_parts() != 68)
-            throw dlib::error("not a 68-point model");
+    std::unique_ptr<Model> model = openModel(path);
+    l.milliseconds = timer.elapsed();
+    if (model) {
         l.model = std::move(model);
-        l.milliseconds = timer.elapsed();
         l.state = ModelState::Ready;
-    } catch (const std::exception &) {
-        l.milliseconds = timer.elapsed();
+    } else {
         l.state = ModelState::Failed;
     }
-}
-
-dlib::array2d<unsigned char> greyOf(const QImage &picture)
-{
-    const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
-    dlib::array2d<unsigned char> image(grey.height(), grey.width());
-    for (int y = 0; y < grey.height(); ++y) {
-        const uchar *line = grey.constScanLine(y);
-        for (int x = 0; x < grey.width(); ++x)
-            image[y][x] = line[x];
-    }
-    return image;
 }
 
 } // namespace
@@ -115,26 +136,15 @@ QVector<QPointF> largestFace(const QImage &picture)
     Loader &l = loader();
     if (l.state != ModelState::Ready || picture.isNull())
         return {};
-    const dlib::array2d<unsigned char> image = greyOf(picture);
-    std::vector<dlib::rectangle> faces = l.model->detector(image);
-    if (faces.empty()) {
-        // A face narrower than about a quarter of the box is below the detector's smallest
-        // window; one doubling finds it at the cost of a slower search.
-        dlib::array2d<unsigned char> doubled;
-        dlib::pyramid_up(image, doubled, dlib::pyramid_down<2>());
-        for (const dlib::rectangle &face : l.model->detector(doubled))
-            faces.push_back(dlib::rectangle(face.left() / 2, face.top() / 2, face.right() / 2, face.bottom() / 2));
-    }
-    if (faces.empty())
+    const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
+    double coordinates[2 * LandmarkModule::PointCount];
+    if (!l.model->find(l.model->handle, grey.constBits(), grey.width(), grey.height(), int(grey.bytesPerLine()),
+                       coordinates))
         return {};
-    const auto largest = std::max_element(faces.begin(), faces.end(), [](const dlib::rectangle &a, const dlib::rectangle &b) {
-        return a.area() < b.area();
-    });
-    const dlib::full_object_detection shape = l.model->predictor(image, *largest);
     QVector<QPointF> points;
-    points.reserve(int(shape.num_parts()));
-    for (unsigned long i = 0; i < shape.num_parts(); ++i)
-        points.append(QPointF(shape.part(i).x(), shape.part(i).y()));
+    points.reserve(LandmarkModule::PointCount);
+    for (int i = 0; i < LandmarkModule::PointCount; ++i)
+        points.append(QPointF(coordinates[2 * i], coordinates[2 * i + 1]));
     return points;
 }
 

@@ -15,9 +15,9 @@ ProfileFile::ProfileFile(QString path)
         m_values = ProfileText::Values::parse(file.readAll());
 }
 
-std::optional<int> ProfileFile::parseInteger(const QString &text)
+std::optional<int> ProfileFile::parseInteger(QStringView text)
 {
-    const QString number = text.trimmed();
+    const QStringView number = text.trimmed();
     qsizetype i = 0;
     const bool negative = number.startsWith(u'-');
     if (negative || number.startsWith(u'+'))
@@ -41,10 +41,7 @@ std::optional<int> ProfileFile::parseInteger(const QString &text)
 
 int ProfileFile::readInteger(const QString &section, const QString &key, int defaultValue) const
 {
-    const std::optional<QString> text = m_values.value(section, key);
-    if (!text)
-        return defaultValue;
-    return parseInteger(*text).value_or(defaultValue);
+    return this->section(section).readInteger(key, defaultValue);
 }
 
 bool ProfileFile::readBool(const QString &section, const QString &key, bool defaultValue) const
@@ -55,7 +52,26 @@ bool ProfileFile::readBool(const QString &section, const QString &key, bool defa
 QString ProfileFile::readString(const QString &section, const QString &key,
                                 const QString &defaultValue) const
 {
-    return m_values.value(section, key).value_or(defaultValue);
+    return this->section(section).readString(key, defaultValue);
+}
+
+ProfileFile::Section ProfileFile::section(const QString &name) const
+{
+    return Section(m_values, m_values.sectionNumber(name));
+}
+
+int ProfileFile::Section::readInteger(const QString &key, int defaultValue) const
+{
+    const std::optional<QStringView> text = m_values->view(m_number, key);
+    if (!text)
+        return defaultValue;
+    return parseInteger(*text).value_or(defaultValue);
+}
+
+QString ProfileFile::Section::readString(const QString &key, const QString &defaultValue) const
+{
+    const std::optional<QStringView> text = m_values->view(m_number, key);
+    return text ? text->toString() : defaultValue;
 }
 
 int ProfileFile::sectionCount() const

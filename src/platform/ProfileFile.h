@@ -23,6 +23,23 @@ public:
     // The number of distinct sections in the file.
     int sectionCount() const;
 
+    // One section, found once for reading several of its keys. Valid while the file object
+    // lives and is not written.
+    class Section
+    {
+    public:
+        int readInteger(const QString &key, int defaultValue) const;
+        QString readString(const QString &key, const QString &defaultValue) const;
+
+    private:
+        friend class ProfileFile;
+        Section(const ProfileText::Values &values, int number) : m_values(&values), m_number(number) {}
+
+        const ProfileText::Values *m_values;
+        int m_number; // -1 when the file has no such section: every key reads as its default
+    };
+    Section section(const QString &name) const;
+
     void writeInteger(const QString &section, const QString &key, int value);
     // Written as 1 or 0.
     void writeBool(const QString &section, const QString &key, bool value);
@@ -33,7 +50,7 @@ public:
     void eraseSection(const QString &section);
 
     // The integer in text (trimmed, optional sign, decimal digits only, 32 bits), if it is one.
-    static std::optional<int> parseInteger(const QString &text);
+    static std::optional<int> parseInteger(QStringView text);
 
 private:
     QByteArray readBytesForWrite() const;

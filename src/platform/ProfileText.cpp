@@ -4,6 +4,7 @@
 #include "platform/TextCodec.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace ProfileText {
 
@@ -235,51 +236,232 @@ Entry parseLine(const QByteArray &line, Encoding encoding)
 
 QString foldName(const QString &name)
 {
-    return trimmed(name).toString().toCaseFolded();
+    const QStringView text = trimmed(name);
+    for (QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return text.toString().toCaseFolded();
+    }
+    // ASCII folds to its lower case; a name already folded is shared, not copied.
+    if (text.size() == name.size()
+        && std::none_of(name.begin(), name.end(), [](QChar c) { return c >= u'A' && c <= u'Z'; }))
+        return name;
+    QString folded(text.size(), Qt::Uninitialized);
+    std::transform(text.begin(), text.end(), folded.begin(),
+                   [](QChar c) { return c >= u'A' && c <= u'Z' ? QChar(c.unicode() + 0x20) : c; });
+    return folded;
 }
+
+// Reads the lines of a file into Values in one pass. A line of ASCII bytes, nearly every line
+// of an index, is read straight from its bytes; any other line goes through parseLine, so both
+// ways read a line alike.
+class Values::Reader
+{
+public:
+    Reader(Values &values, Encoding encoding) : m_values(values), m_encoding(encoding) {}
+
+    void readLine(const char *data, qsizetype start, qsizetype end, bool ascii)
+    {
+        qsizetype from = start;
+        qsizetype to = end;
+        while (from < to && isBlankByte(data[from]))
+            ++from;
+        while (to > from && isBlankByte(data[to - 1]))
+            --to;
+        if (from == to)
+            return;
+        // Only a section header can make the lines after it count.
+        if (m_current < 0 && data[from] != '[')
+            return;
+        if (!ascii) {
+            readDecodedLine(QByteArray::fromRawData(data + start, end - start));
+            return;
+        }
+        if (data[from] == ';')
+            return;
+        if (data[from] == '[') {
+            const char *close = static_cast<const char *>(memchr(data + from + 1, ']', size_t(to - from - 1)));
+            qsizetype nameFrom = from + 1;
+            qsizetype nameTo = close ? close - data : to;
+            trimBytes(data, nameFrom, nameTo);
+            addSection(asciiFolded(data + nameFrom, nameTo - nameFrom));
+            return;
+        }
+        const char *equals = static_cast<const char *>(memchr(data + from, '=', size_t(to - from)));
+        if (!equals || equals == data + from)
+            return;
+        qsizetype nameTo = equals - data;
+        qsizetype valueFrom = nameTo + 1;
+        qsizetype valueTo = to;
+        qsizetype nameFrom = from;
+        trimBytes(data, nameFrom, nameTo);
+        trimBytes(data, valueFrom, valueTo);
+        if (valueTo - valueFrom >= 2 && data[valueFrom] == '"' && data[valueTo - 1] == '"') {
+            ++valueFrom;
+            --valueTo;
+        }
+        // The first value of a key counts; a later one is not even decoded.
+        if (isNewKey(keyNumber(data + nameFrom, nameTo - nameFrom)))
+            addValue(QLatin1StringView(data + valueFrom, valueTo - valueFrom));
+    }
+
+private:
+    static void trimBytes(const char *data, qsizetype &from, qsizetype &to)
+    {
+        while (from < to && isBlankByte(data[from]))
+            ++from;
+        while (to > from && isBlankByte(data[to - 1]))
+            --to;
+    }
+
+    static QString asciiFolded(const char *data, qsizetype size)
+    {
+        QString folded(size, Qt::Uninitialized);
+        QChar *out = folded.data();
+        for (qsizetype i = 0; i < size; ++i) {
+            const char c = data[i];
+            out[i] = QLatin1Char(c >= 'A' && c <= 'Z' ? char(c + 0x20) : c);
+        }
+        return folded;
+    }
+
+    // Key names repeat in every section, so each spelling is folded and numbered once.
+    int keyNumber(const char *data, qsizetype size)
+    {
+        const auto known = m_spellings.constFind(QByteArray::fromRawData(data, size));
+        if (known != m_spellings.constEnd())
+            return known.value();
+        const int number = keyNumber(asciiFolded(data, size));
+        m_spellings.insert(QByteArray(data, size), number);
+        return number;
+    }
+
+    int keyNumber(const QString &folded)
+    {
+        const auto known = m_values.m_keyIndex.constFind(folded);
+        if (known != m_values.m_keyIndex.constEnd())
+            return known.value();
+        const int number = int(m_values.m_keyIndex.size());
+        m_values.m_keyIndex.insert(folded, number);
+        return number;
+    }
+
+    // Whether the key is new to the current section; if so, it is the next value's key.
+    bool isNewKey(int key)
+    {
+        if (size_t(key) >= m_lastSectionOfKey.size())
+            m_lastSectionOfKey.resize(size_t(key) + 1, -1);
+        // Sections are read one after another, so a key seen in the current one is a repeat.
+        if (m_lastSectionOfKey[size_t(key)] == m_current)
+            return false;
+        m_lastSectionOfKey[size_t(key)] = m_current;
+        m_key = key;
+        return true;
+    }
+
+    template<typename Text>
+    void addValue(Text value)
+    {
+        m_values.m_keyValues.push_back(KeyValue{m_key, m_values.m_text.size(), value.size()});
+        m_values.m_text.append(value);
+        ++m_values.m_sections[size_t(m_current)].count;
+    }
+
+    void readDecodedLine(const QByteArray &line)
+    {
+        const Entry entry = parseLine(line, m_encoding);
+        if (entry.kind == Entry::Section) {
+            addSection(foldName(entry.name));
+        } else if (entry.kind == Entry::Key && m_current >= 0) {
+            if (isNewKey(keyNumber(foldName(entry.name))))
+                addValue(QStringView(entry.value));
+        }
+    }
+
+    // A repeated section counts nothing: its first occurrence holds the values.
+    void addSection(const QString &folded)
+    {
+        if (m_values.m_sectionIndex.contains(folded)) {
+            m_current = -1;
+            return;
+        }
+        m_current = int(m_values.m_sections.size());
+        m_values.m_sectionIndex.insert(folded, m_current);
+        m_values.m_sections.push_back(Section{m_values.m_keyValues.size(), 0});
+    }
+
+    Values &m_values;
+    Encoding m_encoding;
+    int m_current = -1; // the section whose keys count; none before the first or in a repeat
+    int m_key = -1;     // the key of the value being added
+    QHash<QByteArray, int> m_spellings;   // key names as spelled in the file -> their numbers
+    std::vector<int> m_lastSectionOfKey;  // by key number: the last section that gave it a value
+};
 
 Values Values::parse(const QByteArray &file)
 {
     const Body body(file);
-    const QByteArray &bytes = body.bytes;
+    const char *data = body.bytes.constData();
+    const qsizetype size = body.bytes.size();
     Values values;
-    int current = -1; // the section whose keys count; none before the first or in a duplicate
+    // Nearly every line is a key: room for them all spares the table from growing step by step.
+    values.m_keyValues.reserve(size_t(body.bytes.count('\n')) + 1);
+    values.m_text.reserve(size);
+    Reader reader(values, body.encoding);
     qsizetype pos = 0;
-    LineSpan line;
-    while (nextLine(bytes, pos, line)) {
-        const QByteArray text = textOf(bytes, line);
-        if (current < 0 && !mayBeSectionLine(text))
-            continue;
-        const Entry entry = parseLine(text, body.encoding);
-        if (entry.kind == Entry::Section) {
-            const QString name = foldName(entry.name);
-            if (values.m_sectionIndex.contains(name)) {
-                current = -1;
-            } else {
-                current = int(values.m_sections.size());
-                values.m_sectionIndex.insert(name, current);
-                values.m_sections.emplace_back();
-            }
-        } else if (entry.kind == Entry::Key && current >= 0) {
-            QHash<QString, QString> &section = values.m_sections[size_t(current)];
-            const QString key = foldName(entry.name);
-            if (!section.contains(key))
-                section.insert(key, entry.value);
+    while (pos < size) {
+        // The same line ends as nextLine's: CR LF, LF or a lone CR.
+        const qsizetype start = pos;
+        unsigned char high = 0;
+        qsizetype i = pos;
+        for (; i < size; ++i) {
+            const char c = data[i];
+            if (c == '\n' || c == '\r')
+                break;
+            high |= static_cast<unsigned char>(c);
         }
+        const qsizetype textEnd = i;
+        if (i < size && data[i] == '\r')
+            ++i;
+        if (i < size && data[i] == '\n' && (i == textEnd || data[i - 1] == '\r'))
+            ++i;
+        pos = i;
+        reader.readLine(data, start, textEnd, high < 0x80);
     }
     return values;
 }
 
+int Values::sectionNumber(const QString &section) const
+{
+    return m_sectionIndex.value(foldName(section), -1);
+}
+
+std::optional<QStringView> Values::view(int sectionNumber, const QString &key) const
+{
+    if (sectionNumber < 0 || size_t(sectionNumber) >= m_sections.size())
+        return std::nullopt;
+    const auto foundKey = m_keyIndex.constFind(foldName(key));
+    if (foundKey == m_keyIndex.constEnd())
+        return std::nullopt;
+    // A section holds a handful of keys, side by side in memory.
+    const Section &keys = m_sections[size_t(sectionNumber)];
+    const auto first = m_keyValues.begin() + qsizetype(keys.first);
+    const auto last = first + keys.count;
+    const auto found = std::find_if(first, last, [&](const KeyValue &entry) { return entry.key == foundKey.value(); });
+    if (found == last)
+        return std::nullopt;
+    return QStringView(m_text).mid(found->offset, found->size);
+}
+
+std::optional<QStringView> Values::view(const QString &section, const QString &key) const
+{
+    return view(sectionNumber(section), key);
+}
+
 std::optional<QString> Values::value(const QString &section, const QString &key) const
 {
-    const auto found = m_sectionIndex.constFind(foldName(section));
-    if (found == m_sectionIndex.constEnd())
-        return std::nullopt;
-    const QHash<QString, QString> &keys = m_sections[size_t(found.value())];
-    const auto value = keys.constFind(foldName(key));
-    if (value == keys.constEnd())
-        return std::nullopt;
-    return value.value();
+    if (const std::optional<QStringView> found = view(section, key))
+        return found->toString();
+    return std::nullopt;
 }
 
 QByteArray withValue(const QByteArray &file, const QString &section, const QString &key,

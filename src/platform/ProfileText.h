@@ -32,7 +32,8 @@ Entry parseLine(const QByteArray &line, Encoding encoding = Encoding::Cp932);
 // The form in which names are compared.
 QString foldName(const QString &name);
 
-// Every section's values, read once from the file's bytes.
+// Every section's values, read once from the file's bytes: each value is decoded once, and
+// sections and keys are found through hash tables, so reading takes time in step with the file.
 class Values
 {
 public:
@@ -40,12 +41,38 @@ public:
 
     // The value of key in section, or nullopt when either is missing.
     std::optional<QString> value(const QString &section, const QString &key) const;
+    // The same without a copy; the view lives as long as these values do.
+    std::optional<QStringView> view(const QString &section, const QString &key) const;
+    // The section's number, found once for reading several of its keys; -1 when it is missing.
+    int sectionNumber(const QString &section) const;
+    // The value of key in the section of that number (-1 for none), without a copy.
+    std::optional<QStringView> view(int sectionNumber, const QString &key) const;
     // The number of distinct sections.
     int sectionCount() const { return int(m_sections.size()); }
 
 private:
-    QHash<QString, int> m_sectionIndex;
-    std::vector<QHash<QString, QString>> m_sections;
+    class Reader;
+
+    // A value that counts: its key's number, and where its text lies in m_text.
+    struct KeyValue
+    {
+        int key = 0;
+        qsizetype offset = 0;
+        qsizetype size = 0;
+    };
+    // A section's values: a run of m_keyValues. A repeated section adds none, so every
+    // section's values lie side by side.
+    struct Section
+    {
+        size_t first = 0;
+        qsizetype count = 0;
+    };
+
+    QHash<QString, int> m_sectionIndex; // folded section name -> its number in reading order
+    QHash<QString, int> m_keyIndex;     // folded key name -> its number, shared by all sections
+    std::vector<Section> m_sections;
+    std::vector<KeyValue> m_keyValues;  // section after section, each in the file's order
+    QString m_text;                     // every value that counts, decoded, one after another
 };
 
 // The file after writing key=value: in place if the key exists, else after the last non-blank

@@ -5,12 +5,14 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
-#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -19,7 +21,7 @@ namespace {
 using TestFiles::readFile;
 using TestFiles::writeFile;
 
-QString lockFailure(const QString &appDir, std::unique_ptr<QLockFile> &lock)
+QString lockFailure(const QString &appDir, std::unique_ptr<ProgramLock> &lock)
 {
     try {
         lock = lockProgramFolder(appDir);
@@ -143,8 +145,8 @@ void TestProgramFolderChoice::runningInPlaceCopiesNothing()
 void TestProgramFolderChoice::secondInstanceIsTurnedAway()
 {
     const QString appDir = root(u"build/"_s);
-    std::unique_ptr<QLockFile> first;
-    std::unique_ptr<QLockFile> second;
+    std::unique_ptr<ProgramLock> first;
+    std::unique_ptr<ProgramLock> second;
     QCOMPARE(lockFailure(appDir, first), QString());
     QCOMPARE(lockFailure(appDir, second), u"ペタラ３はもう起動しています。"_s);
     first.reset();
@@ -154,10 +156,22 @@ void TestProgramFolderChoice::secondInstanceIsTurnedAway()
 void TestProgramFolderChoice::lockOfAKilledInstanceIsTakenOver()
 {
     const QString appDir = root(u"build/"_s);
-    // What a killed instance leaves: a lock file naming a process that no longer runs.
-    writeFile(appDir + programLockName(),
-              "2147483600\npetara3\n" + QSysInfo::machineHostName().toUtf8() + '\n');
-    std::unique_ptr<QLockFile> lock;
+    // An instance killed while it holds the lock leaves the lock file behind.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        try {
+            const std::unique_ptr<ProgramLock> held = lockProgramFolder(appDir);
+            ::kill(::getpid(), SIGKILL);
+        } catch (...) {
+        }
+        ::_exit(2);
+    }
+    QVERIFY(child > 0);
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    QVERIFY(QFile::exists(appDir + programLockName()));
+    std::unique_ptr<ProgramLock> lock;
     QCOMPARE(lockFailure(appDir, lock), QString());
 }
 

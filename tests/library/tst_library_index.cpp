@@ -1,11 +1,14 @@
 #include "library/FacePaths.h"
 #include "library/LibraryIndex.h"
+#include "platform/ProfileFile.h"
+#include "platform/TextCodec.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <map>
 #include <memory>
 
 // The index is written here byte by byte, as a player or an older program may have left it.
@@ -26,6 +29,8 @@ private Q_SLOTS:
     void openingFaceOutsideLibraryIsNone();
     void musicSettings();
     void picturePaths();
+    void largeIndexMatchesAPlainReading_data();
+    void largeIndexMatchesAPlainReading();
 
 private:
     void writeIndex(const QByteArray &text);
@@ -159,6 +164,97 @@ void TestLibraryIndex::picturePaths()
 {
     QCOMPARE(FacePaths::facePicture(QStringLiteral("/game/"), 12, 5), QStringLiteral("/game/data/face12_5.jpg"));
     QCOMPARE(FacePaths::programFolder(QStringLiteral("/opt/petara/petara3")), QStringLiteral("/opt/petara/"));
+}
+
+namespace {
+
+// An index of 10,000 faces with what a player's editor may leave in one: names in Japanese,
+// keys in any case and spacing, comments, blank lines, quotes, and repeated keys and sections.
+QString largeIndex()
+{
+    QString text = QStringLiteral("; 顔の索引\n[Faces]\nCOUNT = 10000\ncount=3\n");
+    for (int n = 0; n < 10000; ++n) {
+        const QString number = QString::number(n);
+        text += (n % 7 == 0 ? QStringLiteral("[ %1 ]\n") : QStringLiteral("[%1]\n")).arg(number);
+        text += n % 3 == 0 ? QStringLiteral("name=\"顔　%1\"\n").arg(number) : QStringLiteral("Name=face%1\n").arg(number);
+        for (int k = 1; k <= 4; ++k) {
+            text += QStringLiteral("x%1 =%2\n").arg(k).arg((n * k) % 301);
+            text += QStringLiteral("Y%1= %2\n\n").arg(k).arg((n + k) % 299);
+        }
+        if (n % 5 == 0)
+            text += QStringLiteral("X1=999\n;Y2=1\n");
+        if (n % 11 == 0)
+            text += QStringLiteral("[%1]\nName=重複\n").arg(n / 2);
+    }
+    return text + QStringLiteral("[titleface]\nno=17\n[bgm]\nPLAY=0\n");
+}
+
+// The plain reading: every line once, into ordered maps; the first section and key count.
+using Sections = std::map<QString, std::map<QString, QString>>;
+
+Sections plainReading(const QString &text)
+{
+    const auto trim = [](QString s) {
+        while (!s.isEmpty() && (s.front() == u' ' || s.front() == u'\t'))
+            s.remove(0, 1);
+        while (!s.isEmpty() && (s.back() == u' ' || s.back() == u'\t'))
+            s.chop(1);
+        return s;
+    };
+    Sections sections;
+    std::map<QString, QString> *current = nullptr;
+    for (const QString &raw : text.split(u'\n')) {
+        const QString line = trim(raw);
+        if (line.startsWith(u'[')) {
+            const QString name = trim(line.mid(1, line.indexOf(u']') - 1)).toCaseFolded();
+            current = sections.count(name) ? nullptr : &sections[name];
+        } else if (current && !line.startsWith(u';') && line.indexOf(u'=') > 0) {
+            QString value = trim(line.mid(line.indexOf(u'=') + 1));
+            if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
+                value = value.mid(1, value.size() - 2);
+            current->try_emplace(trim(line.left(line.indexOf(u'='))).toCaseFolded(), value);
+        }
+    }
+    return sections;
+}
+
+int plainInteger(const Sections &sections, const QString &section, const QString &key, int defaultValue)
+{
+    const auto found = sections.find(section);
+    if (found == sections.end() || !found->second.count(key))
+        return defaultValue;
+    return ProfileFile::parseInteger(found->second.at(key)).value_or(defaultValue);
+}
+
+} // namespace
+
+void TestLibraryIndex::largeIndexMatchesAPlainReading_data()
+{
+    QTest::addColumn<bool>("utf8");
+    QTest::newRow("CP932") << false;
+    QTest::newRow("UTF-8 with its mark") << true;
+}
+
+void TestLibraryIndex::largeIndexMatchesAPlainReading()
+{
+    QFETCH(bool, utf8);
+    const QString text = largeIndex();
+    writeIndex(utf8 ? "\xEF\xBB\xBF" + text.toUtf8() : *TextCodec::toCp932(text));
+    const Sections plain = plainReading(text);
+    const LibraryIndex index = loadLibraryIndex(appDir(), 10000);
+
+    QCOMPARE(index.Faces.size(), plainInteger(plain, QStringLiteral("faces"), QStringLiteral("count"), 0));
+    QCOMPARE(index.TitleFaceIndex, 17);
+    QCOMPARE(index.BgmOn, false);
+    for (int n = 0; n < index.Faces.size(); ++n) {
+        const QString section = QString::number(n);
+        const TFaceData &face = index.Faces[n];
+        QCOMPARE(face.Name, plain.at(section).at(QStringLiteral("name")));
+        for (int k = 1; k <= 4; ++k) {
+            QCOMPARE(face.partX(k), plainInteger(plain, section, QStringLiteral("x%1").arg(k), 0));
+            QCOMPARE(face.partY(k), plainInteger(plain, section, QStringLiteral("y%1").arg(k), 0));
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(TestLibraryIndex)

@@ -403,6 +403,8 @@ void TestProfileFile::defaultsWhenMissing()
     QCOMPARE(missing.readBool(u"BGM"_s, u"Play"_s, true), true);
     QCOMPARE(missing.readString(u"0"_s, u"Name"_s, u"Nothing"_s), u"Nothing"_s);
     QCOMPARE(missing.sectionCount(), 0);
+    QCOMPARE(missing.section(u"0"_s).readString(u"Name"_s, u"Nothing"_s), u"Nothing"_s);
+    QCOMPARE(missing.section(u"0"_s).readInteger(u"X1"_s, 7), 7);
 
     store("[faces]\r\ncount=2\r\n[0]\r\nX1=4\r\n");
     const ProfileFile present(m_path);
@@ -420,6 +422,11 @@ void TestProfileFile::firstDuplicateWins()
     QCOMPARE(profile.readInteger(u"b"_s, u"k"_s, 0), 3);
     // Keys of a repeated section are not looked at.
     QCOMPARE(profile.readInteger(u"a"_s, u"j"_s, 0), 0);
+    // A section found once reads its keys as the file does one by one.
+    const ProfileFile::Section a = profile.section(u" A "_s);
+    QCOMPARE(a.readInteger(u"K"_s, 0), 1);
+    QCOMPARE(a.readString(u"k"_s, QString()), u"1"_s);
+    QCOMPARE(a.readString(u"j"_s, u"none"_s), u"none"_s);
 }
 
 void TestProfileFile::sectionCount_data()

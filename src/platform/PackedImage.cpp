@@ -1,0 +1,64 @@
+#include "platform/PackedImage.h"
+
+#include <QResource>
+#include <QtEndian>
+
+namespace PackedImage {
+
+namespace {
+
+constexpr char Magic[4] = {'P', 'K', 'I', 'M'};
+constexpr qsizetype HeaderSize = 12;
+// Far beyond any picture built in; it keeps the size arithmetic below from overflowing.
+constexpr quint32 MaxSide = 16384;
+
+} // namespace
+
+QByteArray pack(const QImage &image)
+{
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QByteArray bytes(HeaderSize + qsizetype(pixels.width()) * pixels.height() * 4, Qt::Uninitialized);
+    uchar *out = reinterpret_cast<uchar *>(bytes.data());
+    std::copy(Magic, Magic + 4, out);
+    qToLittleEndian<quint32>(quint32(pixels.width()), out + 4);
+    qToLittleEndian<quint32>(quint32(pixels.height()), out + 8);
+    out += HeaderSize;
+    for (int y = 0; y < pixels.height(); ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
+        for (int x = 0; x < pixels.width(); ++x, out += 4)
+            qToLittleEndian<quint32>(line[x], out);
+    }
+    return bytes;
+}
+
+QImage unpack(const QByteArray &bytes)
+{
+    if (bytes.size() < HeaderSize || !bytes.startsWith(QByteArrayView(Magic, 4)))
+        return QImage();
+    const uchar *in = reinterpret_cast<const uchar *>(bytes.constData());
+    const quint32 width = qFromLittleEndian<quint32>(in + 4);
+    const quint32 height = qFromLittleEndian<quint32>(in + 8);
+    if (width == 0 || height == 0 || width > MaxSide || height > MaxSide
+        || bytes.size() != HeaderSize + qsizetype(width) * height * 4)
+        return QImage();
+    QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return QImage();
+    in += HeaderSize;
+    for (int y = 0; y < image.height(); ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x, in += 4)
+            line[x] = qFromLittleEndian<quint32>(in);
+    }
+    return image;
+}
+
+QImage load(const QString &path)
+{
+    const QResource resource(path);
+    if (!resource.isValid())
+        return QImage();
+    return unpack(resource.uncompressedData());
+}
+
+} // namespace PackedImage
