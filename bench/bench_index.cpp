@@ -49,17 +49,17 @@ void benchIndex(const QString &appDir, int faces, int runs)
     for (int i = 0; i < runs; ++i) {
         load = std::min(load, microseconds([&] { loaded = int(loadLibraryIndex(appDir, 12500).Faces.size()); }));
         lines = std::min(lines, microseconds([&] {
-            QFile in(file.fileName());
-            if (in.open(QIODevice::ReadOnly)) {
-                volatile qsizetype count = in.readAll().split('\n').size();
-                (void)count;
-            }
-        }));
+                             QFile in(file.fileName());
+                             if (in.open(QIODevice::ReadOnly)) {
+                                 volatile qsizetype count = in.readAll().split('\n').size();
+                                 (void)count;
+                             }
+                         }));
     }
     if (loaded != faces)
         qFatal("the index loaded %d faces, not %d", loaded, faces);
-    std::printf("load index of %5d faces %10.1f us   %5.2f x reading its lines (%.1f us)\n", faces, load,
-                load / lines, lines);
+    std::printf("load index of %5d faces %10.1f us   %5.2f x reading its lines (%.1f us)\n", faces, load, load / lines,
+                lines);
 }
 
 } // namespace

@@ -170,8 +170,9 @@ void benchGallery(const QString &appDir, const QByteArray &picture)
     QDir().mkpath(folder);
     // Listing decodes nothing, so the works may be empty files.
     for (int i = 0; i < works; ++i)
-        writeBytes(folder + QStringLiteral("/face%1_2025%2_%3.jpg").arg(i % 7).arg(i, 10, 10, QLatin1Char('0')).arg(i % 301),
-                   QByteArray());
+        writeBytes(
+            folder + QStringLiteral("/face%1_2025%2_%3.jpg").arg(i % 7).arg(i, 10, 10, QLatin1Char('0')).arg(i % 301),
+            QByteArray());
 
     SilentDialogs dialogs;
     FixedChanceForBench chance;
@@ -193,9 +194,9 @@ void benchGallery(const QString &appDir, const QByteArray &picture)
     double best = 1e300;
     for (int i = 0; i < 5; ++i) {
         best = std::min(best, bestMicroseconds(1, [&] {
-            form.N7Click();
-            QCoreApplication::processEvents();
-        }));
+                            form.N7Click();
+                            QCoreApplication::processEvents();
+                        }));
         form.BtnSentakuClick();
         QCoreApplication::processEvents();
     }

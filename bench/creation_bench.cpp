@@ -41,7 +41,8 @@ QImage photoLikePicture()
             grain ^= grain << 5;
             const int noise = int(grain % 49) - 24;
             const int light = 130 + waveX[x] + waveY[y] + noise;
-            line[x] = qRgb(std::clamp(light + 40, 0, 255), std::clamp(light + 10, 0, 255), std::clamp(light - 20, 0, 255));
+            line[x] = qRgb(std::clamp(light + 40, 0, 255), std::clamp(light + 10, 0, 255),
+                           std::clamp(light - 20, 0, 255));
         }
     }
     QPainter painter(&image);
@@ -144,8 +145,7 @@ void benchPeakMemory(const QString &path, const QString &benchmarkProgram)
     const double after = figures[1].toDouble() / 1024;
     const double pixels = figures[2].toDouble() / (1024 * 1024);
     std::printf("%-44s %10.1f MB   %5.2f x its decoded pixels (%.1f MB); %.1f MB before loading\n",
-                "peak memory growth with the photo loaded", after - before, (after - before) / pixels, pixels,
-                before);
+                "peak memory growth with the photo loaded", after - before, (after - before) / pixels, pixels, before);
 }
 
 } // namespace

@@ -86,8 +86,7 @@ void drawPlumBlossom(QPainter &p, QPointF centre, qreal radius, const QColor &pe
 }
 
 // White lettering with a gold rim and a dark drop shadow, centred on centre.
-void drawGlyphs(QPainter &p, const QString &text, const QFont &font, QPointF centre, const QColor &fill,
-                qreal rim)
+void drawGlyphs(QPainter &p, const QString &text, const QFont &font, QPointF centre, const QColor &fill, qreal rim)
 {
     QPainterPath path;
     path.addText(0, 0, font, text);
@@ -252,7 +251,8 @@ int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resources");
-    const int id = QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf"));
+    const int id = QFontDatabase::addApplicationFont(
+        QStringLiteral("/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf"));
     if (id < 0) {
         std::fprintf(stderr, "the IPAPGothic font is missing (fonts-ipafont-gothic)\n");
         return 1;
@@ -262,9 +262,9 @@ int main(int argc, char *argv[])
         return 1;
     const QDir dir(folder);
     const bool ok = save(drawTitle(), dir.filePath(QStringLiteral("title.png")))
-        && save(drawBanner(), dir.filePath(QStringLiteral("banner.png")))
-        && save(drawIcon(), dir.filePath(QStringLiteral("icon.png")))
-        && writeResourceList(dir.filePath(QStringLiteral("resources.qrc")));
+                    && save(drawBanner(), dir.filePath(QStringLiteral("banner.png")))
+                    && save(drawIcon(), dir.filePath(QStringLiteral("icon.png")))
+                    && writeResourceList(dir.filePath(QStringLiteral("resources.qrc")));
     if (!ok)
         return 1;
     if (argc > 2) {

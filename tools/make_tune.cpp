@@ -36,17 +36,13 @@ const QList<QList<Note>> Phrases = {
     // さくら さくら
     {{A4, Quarter}, {A4, Quarter}, {B4, Half}, {A4, Quarter}, {A4, Quarter}, {B4, Half}},
     // やよいの空は
-    {{A4, Quarter}, {B4, Quarter}, {C5, Quarter}, {B4, Quarter},
-     {A4, Quarter}, {B4, Eighth}, {A4, Eighth}, {F4, Half}},
+    {{A4, Quarter}, {B4, Quarter}, {C5, Quarter}, {B4, Quarter}, {A4, Quarter}, {B4, Eighth}, {A4, Eighth}, {F4, Half}},
     // 見わたす限り
-    {{E4, Quarter}, {C4, Quarter}, {E4, Quarter}, {F4, Quarter},
-     {E4, Quarter}, {E4, Eighth}, {C4, Eighth}, {B3, Half}},
+    {{E4, Quarter}, {C4, Quarter}, {E4, Quarter}, {F4, Quarter}, {E4, Quarter}, {E4, Eighth}, {C4, Eighth}, {B3, Half}},
     // かすみか雲か
-    {{A4, Quarter}, {B4, Quarter}, {C5, Quarter}, {B4, Quarter},
-     {A4, Quarter}, {B4, Eighth}, {A4, Eighth}, {F4, Half}},
+    {{A4, Quarter}, {B4, Quarter}, {C5, Quarter}, {B4, Quarter}, {A4, Quarter}, {B4, Eighth}, {A4, Eighth}, {F4, Half}},
     // 匂いぞ出ずる
-    {{E4, Quarter}, {C4, Quarter}, {E4, Quarter}, {F4, Quarter},
-     {E4, Quarter}, {E4, Eighth}, {C4, Eighth}, {B3, Half}},
+    {{E4, Quarter}, {C4, Quarter}, {E4, Quarter}, {F4, Quarter}, {E4, Quarter}, {E4, Eighth}, {C4, Eighth}, {B3, Half}},
     // いざや いざや
     {{A4, Quarter}, {A4, Quarter}, {B4, Half}, {A4, Quarter}, {A4, Quarter}, {B4, Half}},
     // 見にゆかん

@@ -12,8 +12,7 @@ namespace {
 class FirstPaintWatch : public QObject
 {
 public:
-    FirstPaintWatch(QWidget &window, std::function<void()> work)
-        : QObject(&window), m_work(std::move(work))
+    FirstPaintWatch(QWidget &window, std::function<void()> work) : QObject(&window), m_work(std::move(work))
     {
         window.installEventFilter(this);
     }

@@ -34,8 +34,8 @@ W *place(W *widget, const char *name, int left, int top, int width, int height, 
 
 PictureBox *pictureBox(QWidget *parent, const char *name, PictureBox::Sizing sizing, QRect geometry, bool visible)
 {
-    return place(new PictureBox(sizing, parent), name, geometry.x(), geometry.y(), geometry.width(),
-                 geometry.height(), visible);
+    return place(new PictureBox(sizing, parent), name, geometry.x(), geometry.y(), geometry.width(), geometry.height(),
+                 visible);
 }
 
 CaptionLabel *label(QWidget *parent, const char *name, QRect geometry, const QString &caption, const QFont &font,
@@ -168,8 +168,8 @@ Form1Widgets buildForm1(QMainWindow *window)
     w.ComboBox1 = place(new QComboBox(client), "ComboBox1", 336, 32, 121, 21, false);
     w.ComboBox1->setFont(Fonts::gameFont(13));
     w.ComboBox1->setMaxVisibleItems(15);
-    w.CheckBox1 = place(new MouseUpCheckBox(QStringLiteral("オープニングの顔に使う"), client), "CheckBox1", 208, 8, 145, 17,
-                        false);
+    w.CheckBox1 = place(new MouseUpCheckBox(QStringLiteral("オープニングの顔に使う"), client), "CheckBox1", 208, 8, 145,
+                        17, false);
     w.MediaPlayer1 = place(new QWidget(client), "MediaPlayer1", 336, 160, 253, 25, false);
     w.ListBox1 = place(new ListBox(12, 300, client), "ListBox1", 408, 136, 145, 136, false);
     QPalette listPalette = w.ListBox1->palette();

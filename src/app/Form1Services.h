@@ -10,10 +10,10 @@ class Dialogs;
 // replace (dialogs, chance and clock, the desktop's open action).
 struct Form1Services
 {
-    QString appDir;                                  // with a trailing "/"
+    QString appDir; // with a trailing "/"
     Dialogs *dialogs = nullptr;
     Chance *chance = nullptr;
     Desktop *desktop = nullptr;
     QString windowsFolder = QStringLiteral("/var/lib"); // holds the shared library PetaraData
-    bool music = true;                               // false: no tune is ever opened
+    bool music = true;                                  // false: no tune is ever opened
 };

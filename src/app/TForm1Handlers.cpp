@@ -95,9 +95,9 @@ void TForm1::connectDragTargets()
     m_drag->addTarget(
         w.client, [&dragging](QPoint, QPoint global) { return dragging.FormDragOver(global); }, restore);
     m_drag->setBackground(w.client);
-    for (QWidget *widget : {static_cast<QWidget *>(w.Label1), static_cast<QWidget *>(w.Label2),
-                            static_cast<QWidget *>(w.BtnSentaku), static_cast<QWidget *>(w.BtnStart),
-                            static_cast<QWidget *>(w.BtnRenshu)})
+    for (QWidget *widget :
+         {static_cast<QWidget *>(w.Label1), static_cast<QWidget *>(w.Label2), static_cast<QWidget *>(w.BtnSentaku),
+          static_cast<QWidget *>(w.BtnStart), static_cast<QWidget *>(w.BtnRenshu)})
         m_drag->addTarget(widget, accept, restore);
     m_drag->setEndedWithoutDrop([this] { guarded([this] { m_dragging->endedWithoutDrop(); }); });
 }

@@ -39,9 +39,9 @@ QString parseCommandLine(const QCoreApplication &application)
     parser.setApplicationDescription(QStringLiteral("ペタラ３ ― 写真の顔で遊ぶふくわらい"));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-                                     QStringLiteral("DIR をプログラムフォルダ（data/ と Library/ の置き場所）にします。"),
-                                     QStringLiteral("DIR"));
+    const QCommandLineOption dataDir(
+        QStringLiteral("data-dir"),
+        QStringLiteral("DIR をプログラムフォルダ（data/ と Library/ の置き場所）にします。"), QStringLiteral("DIR"));
     parser.addOption(dataDir);
     parser.process(application);
     return parser.value(dataDir);
@@ -82,9 +82,9 @@ int main(int argc, char *argv[])
     application.setFont(Fonts::gameFont(12));
 
     QtDialogs dialogs;
-    const ProgramFolderChoice choice
-        = chooseProgramFolder(QCoreApplication::applicationFilePath(), dataDirOption,
-                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const ProgramFolderChoice choice = chooseProgramFolder(
+        QCoreApplication::applicationFilePath(), dataDirOption,
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     std::unique_ptr<ProgramLock> lock;
     try {
         createFolder(choice.appDir);

@@ -39,14 +39,10 @@ QVector<QPointF> noseLoop(const QVector<QPointF> &p)
     const double tipLevel = QPointF::dotProduct(p[30] - p[31], down);
     const QPointF rightWing = p[31] - wing;
     const QPointF leftWing = p[35] + wing;
-    return {p[27] - bridge,
-            rightWing + down * std::min(tipLevel, 0.0),
-            rightWing,
-            p[32],
-            p[33],
-            p[34],
-            leftWing,
-            leftWing + down * std::min(QPointF::dotProduct(p[30] - p[35], down), 0.0),
+    return {p[27] - bridge, rightWing + down * std::min(tipLevel, 0.0),
+            rightWing,      p[32],
+            p[33],          p[34],
+            leftWing,       leftWing + down * std::min(QPointF::dotProduct(p[30] - p[35], down), 0.0),
             p[27] + bridge};
 }
 

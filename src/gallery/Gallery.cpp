@@ -17,10 +17,7 @@
 #include <QComboBox>
 #include <QListWidget>
 
-Gallery::Gallery(Form1Widgets &widgets, const FaceLibrary &library)
-    : w(widgets), m_library(library)
-{
-}
+Gallery::Gallery(Form1Widgets &widgets, const FaceLibrary &library) : w(widgets), m_library(library) {}
 
 void Gallery::N7Click()
 {

@@ -11,8 +11,8 @@ inline const QString RealStart = QStringLiteral(
     "本番モードです。\r目・鼻・口をドラッグして顔の上に置いてください。但し、動き出すと消えますよ！\r"
     "練習モードにするには「本番」ボタンを押してください。");
 inline const QString Practice = QStringLiteral("練習モードです。\r目・鼻・口をドラッグして顔の上に置いてください。");
-inline const QString Real =
-    QStringLiteral("本番モードです。\r目・鼻・口をドラッグして顔の上に置いてください。但し、動き出すと消えますよ！");
+inline const QString Real = QStringLiteral(
+    "本番モードです。\r目・鼻・口をドラッグして顔の上に置いてください。但し、動き出すと消えますよ！");
 inline const QString PressStart = QStringLiteral("「スタート」ボタンを押してください。");
 inline const QString PressUnveil = QStringLiteral("「お披露目」ボタンを押してください。");
 inline const QString MontageName = QStringLiteral(

@@ -21,7 +21,8 @@ QString hint(QPoint pointer, QSize part, QPoint target)
 
 QString verdict(bool lie)
 {
-    return lie ? QStringLiteral("先ほどの御案内は、うそでした。") : QStringLiteral("先ほどの御案内は、正しいものでした。");
+    return lie ? QStringLiteral("先ほどの御案内は、うそでした。")
+               : QStringLiteral("先ほどの御案内は、正しいものでした。");
 }
 
 } // namespace HintRules

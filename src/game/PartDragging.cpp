@@ -18,8 +18,8 @@
 
 #include <QLineEdit>
 
-PartDragging::PartDragging(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown,
-                           ModeFlags &modes, GameState &state, DragController &drag, Chance &chance)
+PartDragging::PartDragging(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, ModeFlags &modes,
+                           GameState &state, DragController &drag, Chance &chance)
     : w(widgets), m_library(library), m_shown(shown), m_modes(modes), m_state(state), m_drag(drag), m_chance(chance),
       m_transparentCursor(Qt::ArrowCursor)
 {

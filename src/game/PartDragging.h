@@ -21,8 +21,7 @@ class PartDragging
 {
 public:
     PartDragging(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, ModeFlags &modes,
-                 GameState &state,
-                 DragController &drag, Chance &chance);
+                 GameState &state, DragController &drag, Chance &chance);
 
     // Cursor 1, the transparent cursor of the real mode.
     void setTransparentCursor(const QCursor &cursor) { m_transparentCursor = cursor; }

@@ -12,8 +12,8 @@ class Chance;
 class Unveiling
 {
 public:
-    Unveiling(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, GameState &state,
-              const ShownFace &shown, Chance &clock);
+    Unveiling(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, GameState &state, const ShownFace &shown,
+              Chance &clock);
 
     // "お披露目": the parts appear and the score is shown.
     void unveil();

@@ -41,8 +41,8 @@ QByteArray readIndex(const QString &appDir)
     if (!file.exists())
         return QByteArray();
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("ファイル「%1」を読み込めませんでした。")
-                           .arg(QDir::toNativeSeparators(file.fileName())));
+        throw AppError(
+            QStringLiteral("ファイル「%1」を読み込めませんでした。").arg(QDir::toNativeSeparators(file.fileName())));
     return file.readAll();
 }
 

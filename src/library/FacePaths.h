@@ -5,11 +5,11 @@
 // Where the game's files live, relative to the program folder (which ends with "/").
 namespace FacePaths {
 
-QString indexFile(const QString &appDir);                            // data/facedata.ini
-QString facePicture(const QString &appDir, int face, int picture);   // data/face<N>_<k>.jpg
-QString cursorFile(const QString &appDir);                           // data/tomei.cur
-QString defaultTune(const QString &appDir);                          // data/tema84.mid
-QString worksFolder(const QString &appDir);                          // Library
+QString indexFile(const QString &appDir);                          // data/facedata.ini
+QString facePicture(const QString &appDir, int face, int picture); // data/face<N>_<k>.jpg
+QString cursorFile(const QString &appDir);                         // data/tomei.cur
+QString defaultTune(const QString &appDir);                        // data/tema84.mid
+QString worksFolder(const QString &appDir);                        // Library
 
 // The program folder of an executable path, with a trailing "/".
 QString programFolder(const QString &executablePath);

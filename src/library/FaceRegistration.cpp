@@ -55,9 +55,8 @@ QByteArray readExisting(const QString &path)
 
 } // namespace
 
-FaceRegistration::FaceRegistration(FaceLibrary &library, ShownFace &shown, QComboBox &faceList,
-                                   QLineEdit &nameField, CommandButton &registerButton, Dialogs &dialogs,
-                                   QString windowsFolder)
+FaceRegistration::FaceRegistration(FaceLibrary &library, ShownFace &shown, QComboBox &faceList, QLineEdit &nameField,
+                                   CommandButton &registerButton, Dialogs &dialogs, QString windowsFolder)
     : m_library(library), m_shown(shown), m_faceList(faceList), m_nameField(nameField),
       m_registerButton(registerButton), m_dialogs(dialogs), m_windowsFolder(std::move(windowsFolder))
 {
@@ -110,9 +109,10 @@ void FaceRegistration::writeOwnLibrary(const NewFace &face, int number)
         }
         writeFileAtomically(indexPath, index);
     } catch (const AppError &error) {
-        throw AppError(QStringLiteral("この顔を登録できませんでした。\r%1\r"
-                                      "書き込んだ画像は削除し、顔の一覧はそのままです。もう一度「登録」ボタンを押してください。")
-                           .arg(error.message()));
+        throw AppError(
+            QStringLiteral("この顔を登録できませんでした。\r%1\r"
+                           "書き込んだ画像は削除し、顔の一覧はそのままです。もう一度「登録」ボタンを押してください。")
+                .arg(error.message()));
     }
     written.keep();
 }
@@ -129,7 +129,8 @@ void FaceRegistration::addToSharedLibrary(int number, const NewFace &face)
         const int shared = ProfileFile(indexPath).readInteger(QStringLiteral("faces"), QStringLiteral("count"), 0);
         if (shared < 0)
             return;
-        const QByteArray index = RegistrationRules::indexWithFace(readExisting(indexPath), shared, face.Name, face.places);
+        const QByteArray index = RegistrationRules::indexWithFace(readExisting(indexPath), shared, face.Name,
+                                                                  face.places);
         WrittenFiles written;
         for (int k = 0; k <= 5; ++k) {
             const QString target = folder + QStringLiteral("face%1_%2.jpg").arg(shared).arg(k);

@@ -138,7 +138,8 @@ void FaceSelection::showCurrentFace()
         QFont font = w.Label2->font();
         font.setPointSize(14);
         w.Label2->setFont(font);
-        w.Label2->setCaption(m_library.hasFace(m_shown.CurrentFace) ? m_library.Faces.at(m_shown.CurrentFace).Name : QString());
+        w.Label2->setCaption(m_library.hasFace(m_shown.CurrentFace) ? m_library.Faces.at(m_shown.CurrentFace).Name
+                                                                    : QString());
     }
     const QSize display = displaySizeFor(w.Image1->picture().size());
     m_shown.DisplayWidth = display.width();

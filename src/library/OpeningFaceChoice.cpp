@@ -52,5 +52,6 @@ void OpeningFaceChoice::CheckBox1MouseUp()
 
 void OpeningFaceChoice::writeTitleFace(int face)
 {
-    ProfileFile(FacePaths::indexFile(m_library.AppDir)).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), face);
+    ProfileFile(FacePaths::indexFile(m_library.AppDir))
+        .writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), face);
 }

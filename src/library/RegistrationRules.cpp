@@ -37,15 +37,15 @@ QString nameProblem(const QString &name)
                               "使える文字は Shift_JIS (CP932) の文字だけです。別の名前を入力してください。")
             .arg(name);
     if (ProfileText::parseLine("Name=" + *encoded).value != name)
-        return QStringLiteral("名前の最初と最後には半角の空白を置けません。また、名前全体を「\"」で囲むこともできません。\r"
-                              "別の名前を入力してください。");
+        return QStringLiteral(
+            "名前の最初と最後には半角の空白を置けません。また、名前全体を「\"」で囲むこともできません。\r"
+            "別の名前を入力してください。");
     if (name.toUtf8().size() + WorkNameSuffixBytes > LongestFileName)
         return QStringLiteral("名前が長すぎます。\r短い名前を入力してください。");
     return {};
 }
 
-QByteArray indexWithFace(const QByteArray &index, int number, const QString &name,
-                         const std::array<QPoint, 5> &places)
+QByteArray indexWithFace(const QByteArray &index, int number, const QString &name, const std::array<QPoint, 5> &places)
 {
     const QString section = QString::number(number);
     QByteArray bytes = ProfileText::withValue(index, QStringLiteral("faces"), QStringLiteral("count"),

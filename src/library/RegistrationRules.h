@@ -25,7 +25,6 @@ QString nameProblem(const QString &name);
 // this order: faces/count, then in section `number` Name, X1 .. X4, Y1 .. Y4, with places[k]
 // the piece of part k (element 0 unused). Throws AppError, changing nothing, when the index
 // cannot hold the name.
-QByteArray indexWithFace(const QByteArray &index, int number, const QString &name,
-                         const std::array<QPoint, 5> &places);
+QByteArray indexWithFace(const QByteArray &index, int number, const QString &name, const std::array<QPoint, 5> &places);
 
 } // namespace RegistrationRules

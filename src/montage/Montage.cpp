@@ -27,8 +27,7 @@ namespace {
 constexpr int OutlinePiece = 5;
 } // namespace
 
-Montage::Montage(Form1Widgets &widgets, const FaceLibrary &library, ModeFlags &modes, GameState &game,
-                 ShownFace &shown)
+Montage::Montage(Form1Widgets &widgets, const FaceLibrary &library, ModeFlags &modes, GameState &game, ShownFace &shown)
     : w(widgets), m_library(library), m_modes(modes), m_game(game), m_shown(shown)
 {
 }

@@ -11,7 +11,6 @@ inline const QString ChoosePieces = QStringLiteral(
 inline const QString ResizeHint = QStringLiteral(
     "各部分の大きさを変更したい場合は、それぞれのタイトルか各部分をクリックしてから、「＋」ボタン（拡大）または「－」ボタン（縮小）を押してください。");
 inline const QString ChooseAndResize = ChoosePieces + QStringLiteral("\r") + ResizeHint;
-inline const QString DragAndResize =
-    QStringLiteral("目・鼻・口をドラッグして顔の上に置いてください。\r") + ResizeHint;
+inline const QString DragAndResize = QStringLiteral("目・鼻・口をドラッグして顔の上に置いてください。\r") + ResizeHint;
 
 } // namespace MontageTexts

@@ -41,9 +41,9 @@ QString chosenDriver; // empty until the first open
 QStringList driverOrder(const QStringList &available, const QString &forced)
 {
     QStringList order;
-    const QStringList wanted = forced.isEmpty()
-        ? QStringList{QStringLiteral("pipewire"), QStringLiteral("pulseaudio"), QStringLiteral("alsa")}
-        : QStringList{forced};
+    const QStringList wanted = forced.isEmpty() ? QStringList{QStringLiteral("pipewire"), QStringLiteral("pulseaudio"),
+                                                              QStringLiteral("alsa")}
+                                                : QStringList{forced};
     for (const QString &driver : wanted) {
         if (driver != SilentDriver && available.contains(driver))
             order << driver;

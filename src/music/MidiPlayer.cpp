@@ -218,8 +218,8 @@ std::unique_ptr<MidiPlayer::Engine> MidiPlayer::makeEngine()
     if (!engine->synth)
         throw AppError(QStringLiteral("MIDI 音源を準備できませんでした。"));
     if (fluid_synth_sfload(engine->synth, SoundFontPath, 1) == FLUID_FAILED)
-        throw AppError(QStringLiteral("音色ファイル「%1」を読み込めませんでした。")
-                           .arg(QString::fromUtf8(SoundFontPath)));
+        throw AppError(
+            QStringLiteral("音色ファイル「%1」を読み込めませんでした。").arg(QString::fromUtf8(SoundFontPath)));
     return engine;
 }
 

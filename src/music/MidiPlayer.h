@@ -46,6 +46,6 @@ private:
     Engine &engine();
 
     std::future<std::unique_ptr<Engine>> m_preparing; // from prepare() to the first open()
-    std::unique_ptr<Engine> m_engine;   // from the first open() to the end
-    std::unique_ptr<Session> m_session; // while a tune is open
+    std::unique_ptr<Engine> m_engine;                 // from the first open() to the end
+    std::unique_ptr<Session> m_session;               // while a tune is open
 };

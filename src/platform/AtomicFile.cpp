@@ -19,7 +19,7 @@ namespace {
 [[noreturn]] void fail(const QString &path, int error)
 {
     throw AppError(QStringLiteral("ファイル「%1」に書き込めませんでした。\r%2")
-                           .arg(QDir::toNativeSeparators(path), reasonForWriteError(error)));
+                       .arg(QDir::toNativeSeparators(path), reasonForWriteError(error)));
 }
 
 // A symbolic link keeps pointing at the file it names; the file behind it is replaced.

@@ -2,8 +2,7 @@
 
 #include <QMouseEvent>
 
-CaptionLabel::CaptionLabel(QWidget *parent)
-    : QLabel(parent)
+CaptionLabel::CaptionLabel(QWidget *parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     applyPalette();

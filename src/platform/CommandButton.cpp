@@ -2,8 +2,7 @@
 
 #include <QMouseEvent>
 
-CommandButton::CommandButton(QWidget *parent)
-    : QPushButton(parent)
+CommandButton::CommandButton(QWidget *parent) : QPushButton(parent)
 {
     setFocusPolicy(Qt::TabFocus);
 }

@@ -61,7 +61,10 @@ std::optional<QImage> decodePng(const Bytes &image, qint64 size)
     return picture.convertToFormat(QImage::Format_ARGB32);
 }
 
-qint64 stride(qint64 width, int bitCount) { return (width * bitCount + 31) / 32 * 4; }
+qint64 stride(qint64 width, int bitCount)
+{
+    return (width * bitCount + 31) / 32 * 4;
+}
 
 int bitsAt(const Bytes &bits, qint64 rowStart, int x, int bitCount)
 {

@@ -30,10 +30,7 @@ QWidget *enabledWidgetAt(QWidget *parent, QPoint pos)
 
 } // namespace
 
-DragController::DragController(QWidget *window)
-    : m_window(window)
-{
-}
+DragController::DragController(QWidget *window) : m_window(window) {}
 
 DragController::~DragController()
 {

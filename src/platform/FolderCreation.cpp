@@ -36,5 +36,5 @@ void createFolder(const QString &path)
     const QString absolute = QFileInfo(path).absoluteFilePath();
     if (const int error = makeFolder(QDir::cleanPath(absolute)))
         throw AppError(QStringLiteral("フォルダ「%1」を作れませんでした。\r%2")
-                               .arg(QDir::toNativeSeparators(path), reasonForWriteError(error)));
+                           .arg(QDir::toNativeSeparators(path), reasonForWriteError(error)));
 }

@@ -27,10 +27,7 @@ QIcon overflowArrow()
 
 } // namespace
 
-GameStyle::GameStyle()
-    : m_overflowArrow(overflowArrow())
-{
-}
+GameStyle::GameStyle() : m_overflowArrow(overflowArrow()) {}
 
 QIcon GameStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option, const QWidget *widget) const
 {

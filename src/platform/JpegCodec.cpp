@@ -207,11 +207,10 @@ QImage decode(const QByteArray &bytes, const QString &fileNameForMessages)
     case Outcome::Done:
         return image;
     case Outcome::TooLarge:
-        throw AppError(QStringLiteral("「%1」は画像が大きすぎるため読み込めません（1億画素まで）。")
-                               .arg(fileNameForMessages));
+        throw AppError(
+            QStringLiteral("「%1」は画像が大きすぎるため読み込めません（1億画素まで）。").arg(fileNameForMessages));
     case Outcome::NoMemory:
-        throw AppError(QStringLiteral("「%1」を読み込むためのメモリが足りません。")
-                               .arg(fileNameForMessages));
+        throw AppError(QStringLiteral("「%1」を読み込むためのメモリが足りません。").arg(fileNameForMessages));
     case Outcome::Unreadable:
         break;
     }
@@ -222,8 +221,8 @@ QImage decodeFile(const QString &path)
 {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("ファイル「%1」が見つからないか、読み込めません。")
-                               .arg(QDir::toNativeSeparators(path)));
+        throw AppError(
+            QStringLiteral("ファイル「%1」が見つからないか、読み込めません。").arg(QDir::toNativeSeparators(path)));
     return decode(file.readAll(), QFileInfo(path).fileName());
 }
 

@@ -10,10 +10,7 @@ namespace {
 class FixedRowDelegate : public QStyledItemDelegate
 {
 public:
-    FixedRowDelegate(QSize rowSize, QObject *parent)
-        : QStyledItemDelegate(parent), m_rowSize(rowSize)
-    {
-    }
+    FixedRowDelegate(QSize rowSize, QObject *parent) : QStyledItemDelegate(parent), m_rowSize(rowSize) {}
 
     QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override { return m_rowSize; }
 

@@ -3,10 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-PictureBox::PictureBox(Sizing sizing, QWidget *parent)
-    : QWidget(parent), m_sizing(sizing)
-{
-}
+PictureBox::PictureBox(Sizing sizing, QWidget *parent) : QWidget(parent), m_sizing(sizing) {}
 
 void PictureBox::setSizing(Sizing sizing)
 {

@@ -19,8 +19,8 @@ QByteArray readFile(const QString &path)
 {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("ファイル「%1」が見つからないか、読み込めません。")
-                               .arg(QDir::toNativeSeparators(path)));
+        throw AppError(
+            QStringLiteral("ファイル「%1」が見つからないか、読み込めません。").arg(QDir::toNativeSeparators(path)));
     return file.readAll();
 }
 
@@ -57,8 +57,8 @@ QImage decodeBitmap(const QByteArray &bytes, const QString &fileNameForMessages)
     const QSize size = reader.size();
     const qint64 pixels = qMax(claimedPixels(bytes), size.isValid() ? qint64(size.width()) * size.height() : 0);
     if (pixels > JpegCodec::MaxPixels)
-        throw AppError(QStringLiteral("「%1」は画像が大きすぎるため読み込めません（1億画素まで）。")
-                               .arg(fileNameForMessages));
+        throw AppError(
+            QStringLiteral("「%1」は画像が大きすぎるため読み込めません（1億画素まで）。").arg(fileNameForMessages));
     const QImage image = size.isValid() && !size.isEmpty() ? reader.read() : QImage();
     if (image.isNull())
         throw AppError(QStringLiteral("「%1」はビットマップ画像として読み込めません。").arg(fileNameForMessages));
@@ -118,7 +118,7 @@ QImage load(const QString &path)
         break;
     }
     throw AppError(QStringLiteral("「%1」は読み込める画像の種類ではありません（JPEG と BMP だけです）。")
-                           .arg(QFileInfo(path).fileName()));
+                       .arg(QFileInfo(path).fileName()));
 }
 
 } // namespace PictureFile

@@ -7,8 +7,7 @@
 #include <QFile>
 #include <limits>
 
-ProfileFile::ProfileFile(QString path)
-    : m_path(std::move(path))
+ProfileFile::ProfileFile(QString path) : m_path(std::move(path))
 {
     QFile file(m_path);
     if (file.open(QIODevice::ReadOnly))
@@ -49,8 +48,7 @@ bool ProfileFile::readBool(const QString &section, const QString &key, bool defa
     return readInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-QString ProfileFile::readString(const QString &section, const QString &key,
-                                const QString &defaultValue) const
+QString ProfileFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
 {
     return this->section(section).readString(key, defaultValue);
 }
@@ -112,8 +110,7 @@ QByteArray ProfileFile::readBytesForWrite() const
     if (!file.exists())
         return QByteArray();
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("ファイル「%1」を読み込めませんでした。")
-                               .arg(QDir::toNativeSeparators(m_path)));
+        throw AppError(QStringLiteral("ファイル「%1」を読み込めませんでした。").arg(QDir::toNativeSeparators(m_path)));
     return file.readAll();
 }
 

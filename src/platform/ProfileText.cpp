@@ -17,8 +17,7 @@ const QByteArray Utf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
 struct Body
 {
     explicit Body(const QByteArray &file)
-        : encoding(encodingOf(file)),
-          mark(encoding == Encoding::Utf8 ? Utf8Mark : QByteArray()),
+        : encoding(encodingOf(file)), mark(encoding == Encoding::Utf8 ? Utf8Mark : QByteArray()),
           bytes(mark.isEmpty() ? file : file.mid(mark.size()))
     {
     }
@@ -113,8 +112,7 @@ enum class NameKind { Section, Key };
 
 void checkName(const QString &name, NameKind kind)
 {
-    const QString what = kind == NameKind::Section ? QStringLiteral("セクション名")
-                                                   : QStringLiteral("キー名");
+    const QString what = kind == NameKind::Section ? QStringLiteral("セクション名") : QStringLiteral("キー名");
     bool usable = !name.isEmpty() && trimmed(name) == name;
     for (QChar c : name) {
         if (c == u']' || c == u'=' || c == u'\r' || c == u'\n' || c == QChar(0))
@@ -147,7 +145,7 @@ QByteArray encoded(const QString &text, Encoding encoding)
     if (!bytes)
         throw AppError(QStringLiteral("「%1」には索引ファイルに保存できない文字が含まれています。"
                                       "使える文字は Shift_JIS (CP932) の文字だけです。")
-                               .arg(text));
+                           .arg(text));
     return *bytes;
 }
 
@@ -162,8 +160,7 @@ struct Placement
     qsizetype sectionEnd = 0; // where the next section starts, or the end of the file
 };
 
-Placement locate(const QByteArray &bytes, Encoding encoding, const QString &foldedSection,
-                 const QString &foldedKey)
+Placement locate(const QByteArray &bytes, Encoding encoding, const QString &foldedSection, const QString &foldedKey)
 {
     Placement place;
     place.sectionEnd = bytes.size();
@@ -358,7 +355,7 @@ private:
         return true;
     }
 
-    template<typename Text>
+    template <typename Text>
     void addValue(Text value)
     {
         m_values.m_keyValues.push_back(KeyValue{m_key, m_values.m_text.size(), value.size()});
@@ -391,10 +388,10 @@ private:
 
     Values &m_values;
     Encoding m_encoding;
-    int m_current = -1; // the section whose keys count; none before the first or in a repeat
-    int m_key = -1;     // the key of the value being added
-    QHash<QByteArray, int> m_spellings;   // key names as spelled in the file -> their numbers
-    std::vector<int> m_lastSectionOfKey;  // by key number: the last section that gave it a value
+    int m_current = -1;                  // the section whose keys count; none before the first or in a repeat
+    int m_key = -1;                      // the key of the value being added
+    QHash<QByteArray, int> m_spellings;  // key names as spelled in the file -> their numbers
+    std::vector<int> m_lastSectionOfKey; // by key number: the last section that gave it a value
 };
 
 Values Values::parse(const QByteArray &file)
@@ -464,8 +461,7 @@ std::optional<QString> Values::value(const QString &section, const QString &key)
     return std::nullopt;
 }
 
-QByteArray withValue(const QByteArray &file, const QString &section, const QString &key,
-                     const QString &value)
+QByteArray withValue(const QByteArray &file, const QString &section, const QString &key, const QString &value)
 {
     checkName(section, NameKind::Section);
     checkName(key, NameKind::Key);
@@ -482,8 +478,7 @@ QByteArray withValue(const QByteArray &file, const QString &section, const QStri
         // '=' is never a byte inside a CP932 or UTF-8 character, so the first one ends the key.
         const QByteArray text = textOf(bytes, place.keyLine);
         const QByteArray fileKey = trimmedBytes(text.left(text.indexOf('=')));
-        result += bytes.left(place.keyLine.start) + fileKey + '=' + valueBytes + LineEnd
-                + bytes.mid(place.keyLine.end);
+        result += bytes.left(place.keyLine.start) + fileKey + '=' + valueBytes + LineEnd + bytes.mid(place.keyLine.end);
     } else if (place.sectionFound) {
         const LineSpan &after = place.lastFilledLine;
         const QByteArray newLine = keyBytes + '=' + valueBytes + LineEnd;

@@ -22,8 +22,8 @@ struct Entry
 {
     enum Kind { Other, Section, Key };
     Kind kind = Other;
-    QString name;   // section or key name, trimmed
-    QString value;  // key value, trimmed and without enclosing double quotes
+    QString name;  // section or key name, trimmed
+    QString value; // key value, trimmed and without enclosing double quotes
 };
 
 // The meaning of one line (without its line end or the file's byte-order mark).
@@ -71,15 +71,14 @@ private:
     QHash<QString, int> m_sectionIndex; // folded section name -> its number in reading order
     QHash<QString, int> m_keyIndex;     // folded key name -> its number, shared by all sections
     std::vector<Section> m_sections;
-    std::vector<KeyValue> m_keyValues;  // section after section, each in the file's order
-    QString m_text;                     // every value that counts, decoded, one after another
+    std::vector<KeyValue> m_keyValues; // section after section, each in the file's order
+    QString m_text;                    // every value that counts, decoded, one after another
 };
 
 // The file after writing key=value: in place if the key exists, else after the last non-blank
 // line of its section, else in a new section at the end. Throws AppError, changing nothing,
 // for names or values that the file cannot hold.
-QByteArray withValue(const QByteArray &bytes, const QString &section, const QString &key,
-                     const QString &value);
+QByteArray withValue(const QByteArray &bytes, const QString &section, const QString &key, const QString &value);
 
 // The file without the section's header and lines, or nullopt when it has no such section.
 std::optional<QByteArray> withoutSection(const QByteArray &bytes, const QString &section);

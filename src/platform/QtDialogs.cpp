@@ -26,7 +26,9 @@ QString qtFilterEntry(const QString &description, const QStringList &patterns)
     const QRegularExpressionMatch match = trailingList.match(description);
     if (match.hasMatch()) {
         const QStringList named = match.captured(1).split(separators, Qt::SkipEmptyParts);
-        const auto isPattern = [&patterns](const QString &name) { return patterns.contains(name, Qt::CaseInsensitive); };
+        const auto isPattern = [&patterns](const QString &name) {
+            return patterns.contains(name, Qt::CaseInsensitive);
+        };
         const bool namesPatterns = !named.isEmpty() && std::all_of(named.cbegin(), named.cend(), isPattern);
         if (namesPatterns)
             return description.left(match.capturedStart()) + QLatin1Char('(') + qtPatterns + QLatin1Char(')');
@@ -38,22 +40,20 @@ QString qtFilterEntry(const QString &description, const QStringList &patterns)
 
 void QtDialogs::showMessage(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), shownText(text),
-                    QMessageBox::Ok, m_owner);
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), shownText(text), QMessageBox::Ok,
+                    m_owner);
     box.exec();
 }
 
 void QtDialogs::showError(const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("エラー"), shownText(text), QMessageBox::Ok,
-                    m_owner);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("エラー"), shownText(text), QMessageBox::Ok, m_owner);
     box.exec();
 }
 
 bool QtDialogs::askYesNo(const QString &question)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("確認"), shownText(question),
-                    QMessageBox::NoButton, m_owner);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("確認"), shownText(question), QMessageBox::NoButton, m_owner);
     QPushButton *yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
     box.setDefaultButton(yes);

@@ -18,7 +18,7 @@ QByteArray readShipped(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("ファイル「%1」を読み込めませんでした。\r%2")
-                               .arg(QDir::toNativeSeparators(path), file.errorString()));
+                           .arg(QDir::toNativeSeparators(path), file.errorString()));
     return file.readAll();
 }
 
@@ -38,8 +38,9 @@ QStringList list(const QString &source)
 QStringList copyMissing(const QString &source, const QString &target, const QString &lastRelative)
 {
     if (!QFileInfo(source).isDir())
-        throw AppError(QStringLiteral("ゲームのデータ「%1」が見つかりません。\rペタラ３をインストールし直してください。")
-                               .arg(QDir::toNativeSeparators(source)));
+        throw AppError(
+            QStringLiteral("ゲームのデータ「%1」が見つかりません。\rペタラ３をインストールし直してください。")
+                .arg(QDir::toNativeSeparators(source)));
     QStringList order = list(source);
     if (order.removeAll(lastRelative) > 0)
         order << lastRelative;

@@ -111,7 +111,7 @@ void FlowFailedWrites::saveOnAFullDiskIsToldAndCanBeRetried()
     h.click(w.BtnRenshu);
     QCOMPARE(h.dialogs.errors.size(), 1);
     QVERIFY2(h.dialogs.errors[0].contains(QStringLiteral("おかめ_20080305140709_300.jpg"))
-                     && h.dialogs.errors[0].endsWith(noSpace),
+                 && h.dialogs.errors[0].endsWith(noSpace),
              qPrintable(h.dialogs.errors[0]));
     QVERIFY(works().isEmpty());
     QCOMPARE(w.Label1->caption(), unveiled);

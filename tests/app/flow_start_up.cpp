@@ -144,7 +144,7 @@ void FlowStartUp::configuredOpeningFaceOpens()
     QVERIFY(harness.show());
     QCOMPARE(harness.form().shownFace().CurrentFace, 2);
     QVERIFY(nearColour(harness.w().Image1->picture().pixelColor(5, 5),
-             TestProgramFolder::markedPicture({1, 1}, QColor::fromHsv(140, 120, 230), 5).pixelColor(0, 0)));
+                       TestProgramFolder::markedPicture({1, 1}, QColor::fromHsv(140, 120, 230), 5).pixelColor(0, 0)));
 }
 
 void FlowStartUp::randomOpeningFaceWhenNoneIsSet()
@@ -196,10 +196,10 @@ void FlowStartUp::openingRunsTickByTick()
     QVERIFY(w.BtnSentaku->isHidden());
 
     harness.form().Timer1Timer();
-    for (QWidget *shown : {static_cast<QWidget *>(w.Image1), static_cast<QWidget *>(w.BtnSentaku),
-                           static_cast<QWidget *>(w.BtnStart), static_cast<QWidget *>(w.BtnRenshu),
-                           static_cast<QWidget *>(w.ImageTitle), static_cast<QWidget *>(w.ImageRogo),
-                           static_cast<QWidget *>(w.Label1)})
+    for (QWidget *shown :
+         {static_cast<QWidget *>(w.Image1), static_cast<QWidget *>(w.BtnSentaku), static_cast<QWidget *>(w.BtnStart),
+          static_cast<QWidget *>(w.BtnRenshu), static_cast<QWidget *>(w.ImageTitle),
+          static_cast<QWidget *>(w.ImageRogo), static_cast<QWidget *>(w.Label1)})
         QVERIFY2(shown->isVisibleTo(w.client), qPrintable(shown->objectName()));
     QCOMPARE(w.Label1->caption(), QStringLiteral("\r\r「顔選択」ボタンを押してください。"));
     QVERIFY(w.BtnSentaku->isEnabled());

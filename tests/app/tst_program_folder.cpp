@@ -77,12 +77,22 @@ void TestProgramFolderChoice::choice_data()
     QTest::addColumn<QString>("appDir");
     QTest::addColumn<QString>("shipped");
     const QString user = u"home/.local/share/petara3/"_s;
-    QTest::newRow("build tree runs in place") << "build/petara3" << "" << "build/" << "";
-    QTest::newRow("installed runs in the player's folder") << "usr/bin/petara3" << "" << user << "usr/share/petara3/";
-    QTest::newRow("--data-dir wins over the build tree") << "build/petara3" << "mine" << "mine/" << "share/petara3/";
-    QTest::newRow("--data-dir for an installed program") << "usr/bin/petara3" << "mine/" << "mine/"
+    QTest::newRow("build tree runs in place") << "build/petara3"
+                                              << ""
+                                              << "build/"
+                                              << "";
+    QTest::newRow("installed runs in the player's folder") << "usr/bin/petara3"
+                                                           << "" << user << "usr/share/petara3/";
+    QTest::newRow("--data-dir wins over the build tree") << "build/petara3"
+                                                         << "mine"
+                                                         << "mine/"
+                                                         << "share/petara3/";
+    QTest::newRow("--data-dir for an installed program") << "usr/bin/petara3"
+                                                         << "mine/"
+                                                         << "mine/"
                                                          << "usr/share/petara3/";
-    QTest::newRow("a folder without an index is no program folder") << "tmp/petara3" << "" << user << "share/petara3/";
+    QTest::newRow("a folder without an index is no program folder") << "tmp/petara3"
+                                                                    << "" << user << "share/petara3/";
 }
 
 void TestProgramFolderChoice::choice()
@@ -103,7 +113,8 @@ void TestProgramFolderChoice::firstStartFillsThePlayersFolder()
 {
     const ProgramFolderChoice choice = installedChoice();
     prepareProgramFolder(choice);
-    for (const QString &relative : {u"data/facedata.ini"_s, u"data/face0_0.jpg"_s, u"data/tomei.cur"_s, u"作品について.txt"_s})
+    for (const QString &relative :
+         {u"data/facedata.ini"_s, u"data/face0_0.jpg"_s, u"data/tomei.cur"_s, u"作品について.txt"_s})
         QCOMPARE(readFile(choice.appDir + relative), readFile(root(u"usr/share/petara3/"_s + relative)));
     QVERIFY(QFileInfo(choice.appDir + u"Library"_s).isDir());
 }

@@ -134,8 +134,7 @@ void FlowAutomaticOutlines::onePressOutlinesAndFillsTheFourParts()
     // Skin: warm, red above green above blue, and light.
     for (int k = 1; k <= 4; ++k) {
         const QColor skin = state().PartColor[k];
-        QVERIFY2(skin.red() > skin.green() && skin.green() > skin.blue() && skin.red() > 120,
-                 qPrintable(skin.name()));
+        QVERIFY2(skin.red() > skin.green() && skin.green() > skin.blue() && skin.red() > 120, qPrintable(skin.name()));
     }
     // The naming state, with the zoom no longer offered.
     QCOMPARE(w.BtnSentaku->text(), QStringLiteral("登録"));

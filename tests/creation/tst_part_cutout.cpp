@@ -57,17 +57,14 @@ void TestPartCutout::box_data()
     QTest::addColumn<QVector<QPoint>>("points");
     QTest::addColumn<QRect>("box");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("press and two moves")
-        << QVector<QPoint>{{100, 120}, {140, 125}, {130, 150}} << QRect(100, 120, 40, 30) << true;
-    QTest::newRow("diagonal stroke")
-        << QVector<QPoint>{{10, 10}, {11, 12}} << QRect(10, 10, 1, 2) << true;
+    QTest::newRow("press and two moves") << QVector<QPoint>{{100, 120}, {140, 125}, {130, 150}}
+                                         << QRect(100, 120, 40, 30) << true;
+    QTest::newRow("diagonal stroke") << QVector<QPoint>{{10, 10}, {11, 12}} << QRect(10, 10, 1, 2) << true;
     QTest::newRow("outside the box keeps its values")
         << QVector<QPoint>{{-20, 5}, {310, 40}, {0, 320}} << QRect(-20, 5, 330, 315) << true;
     QTest::newRow("click without move") << QVector<QPoint>{{50, 50}} << QRect(50, 50, 0, 0) << false;
-    QTest::newRow("along one row")
-        << QVector<QPoint>{{50, 50}, {90, 50}, {60, 50}} << QRect(50, 50, 40, 0) << false;
-    QTest::newRow("along one column")
-        << QVector<QPoint>{{7, 1}, {7, 99}} << QRect(7, 1, 0, 98) << false;
+    QTest::newRow("along one row") << QVector<QPoint>{{50, 50}, {90, 50}, {60, 50}} << QRect(50, 50, 40, 0) << false;
+    QTest::newRow("along one column") << QVector<QPoint>{{7, 1}, {7, 99}} << QRect(7, 1, 0, 98) << false;
     QTest::newRow("no points") << QVector<QPoint>{} << QRect() << false;
 }
 
@@ -141,8 +138,8 @@ void TestPartCutout::fillCoversCurveAndInside()
 {
     const QVector<QPoint> square{{40, 40}, {80, 40}, {80, 70}, {40, 70}};
     fillPart(m_surface, square, QColor(1, 2, 200));
-    for (const QPoint p : {QPoint(40, 40), QPoint(80, 40), QPoint(80, 70), QPoint(40, 70),
-                           QPoint(60, 40), QPoint(80, 55), QPoint(60, 55)})
+    for (const QPoint p : {QPoint(40, 40), QPoint(80, 40), QPoint(80, 70), QPoint(40, 70), QPoint(60, 40),
+                           QPoint(80, 55), QPoint(60, 55)})
         QCOMPARE(m_surface.pixel(p), qRgb(1, 2, 200));
     for (const QPoint p : {QPoint(39, 55), QPoint(81, 55), QPoint(60, 39), QPoint(60, 71)})
         QCOMPARE(m_surface.pixel(p), gradient(p.x(), p.y()));
@@ -156,8 +153,8 @@ void TestPartCutout::selfCrossingCurveLeavesDoubleAreaUnfilled()
     const QVector<QPoint> star{{150, 50}, {209, 231}, {55, 119}, {245, 119}, {91, 231}};
     fillPart(m_surface, star, Qt::black);
     QCOMPARE(m_surface.pixel(150, 150), gradient(150, 150));
-    QCOMPARE(m_surface.pixel(150, 80), qRgb(0, 0, 0));   // upper tip, enclosed once
-    QCOMPARE(m_surface.pixel(80, 122), qRgb(0, 0, 0));   // left tip
+    QCOMPARE(m_surface.pixel(150, 80), qRgb(0, 0, 0)); // upper tip, enclosed once
+    QCOMPARE(m_surface.pixel(80, 122), qRgb(0, 0, 0)); // left tip
     QCOMPARE(m_surface.pixel(150, 40), gradient(150, 40));
 }
 

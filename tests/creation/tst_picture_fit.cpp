@@ -64,8 +64,9 @@ QImage TestPictureFit::quadrants(int w, int h)
         for (int x = 0; x < w; ++x) {
             const bool right = x >= w / 2;
             const bool lower = y >= h / 2;
-            image.setPixel(x, y, lower ? (right ? qRgb(255, 255, 0) : qRgb(0, 0, 255))
-                                       : (right ? qRgb(0, 255, 0) : qRgb(255, 0, 0)));
+            image.setPixel(x, y,
+                           lower ? (right ? qRgb(255, 255, 0) : qRgb(0, 0, 255))
+                                 : (right ? qRgb(0, 255, 0) : qRgb(255, 0, 0)));
         }
     return image;
 }

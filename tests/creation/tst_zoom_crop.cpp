@@ -39,24 +39,24 @@ void TestZoomCrop::crop_data()
     QTest::addColumn<QPoint>("end");
     QTest::addColumn<QRect>("crop");
     QTest::addColumn<QSize>("display");
-    QTest::newRow("dragged up-left on 640x480") << QSize(640, 480) << QPoint(240, 120) << QPoint(40, 20)
-                                                << QRect(85, 42, 426, 213) << QSize(300, 150);
-    QTest::newRow("same, dragged down-right") << QSize(640, 480) << QPoint(40, 20) << QPoint(240, 120)
-                                              << QRect(85, 42, 426, 213) << QSize(300, 150);
-    QTest::newRow("1x1 on 640x480") << QSize(640, 480) << QPoint(10, 10) << QPoint(11, 11)
-                                    << QRect(21, 21, 2, 2) << QSize(300, 300);
-    QTest::newRow("taller than wide") << QSize(640, 480) << QPoint(0, 0) << QPoint(100, 200)
-                                      << QRect(0, 0, 213, 426) << QSize(150, 300);
-    QTest::newRow("portrait factor from height") << QSize(480, 640) << QPoint(30, 60) << QPoint(90, 90)
-                                                 << QRect(64, 128, 128, 64) << QSize(300, 150);
-    QTest::newRow("2592 wide, float factor") << QSize(2592, 1944) << QPoint(0, 0) << QPoint(300, 224)
-                                             << QRect(0, 0, 2592, 1935) << QSize(300, 224);
-    QTest::newRow("past the box, negative") << QSize(640, 480) << QPoint(-30, -15) << QPoint(330, 20)
-                                            << QRect(-64, -32, 768, 74) << QSize(300, 29);
-    QTest::newRow("small picture shrinks to nothing") << QSize(100, 50) << QPoint(10, 10) << QPoint(12, 12)
-                                                      << QRect(3, 3, 0, 0) << QSize(300, 300);
-    QTest::newRow("small picture, 3 wide") << QSize(100, 50) << QPoint(0, 0) << QPoint(3, 30)
-                                           << QRect(0, 0, 1, 10) << QSize(30, 300);
+    QTest::newRow("dragged up-left on 640x480")
+        << QSize(640, 480) << QPoint(240, 120) << QPoint(40, 20) << QRect(85, 42, 426, 213) << QSize(300, 150);
+    QTest::newRow("same, dragged down-right")
+        << QSize(640, 480) << QPoint(40, 20) << QPoint(240, 120) << QRect(85, 42, 426, 213) << QSize(300, 150);
+    QTest::newRow("1x1 on 640x480") << QSize(640, 480) << QPoint(10, 10) << QPoint(11, 11) << QRect(21, 21, 2, 2)
+                                    << QSize(300, 300);
+    QTest::newRow("taller than wide") << QSize(640, 480) << QPoint(0, 0) << QPoint(100, 200) << QRect(0, 0, 213, 426)
+                                      << QSize(150, 300);
+    QTest::newRow("portrait factor from height")
+        << QSize(480, 640) << QPoint(30, 60) << QPoint(90, 90) << QRect(64, 128, 128, 64) << QSize(300, 150);
+    QTest::newRow("2592 wide, float factor")
+        << QSize(2592, 1944) << QPoint(0, 0) << QPoint(300, 224) << QRect(0, 0, 2592, 1935) << QSize(300, 224);
+    QTest::newRow("past the box, negative")
+        << QSize(640, 480) << QPoint(-30, -15) << QPoint(330, 20) << QRect(-64, -32, 768, 74) << QSize(300, 29);
+    QTest::newRow("small picture shrinks to nothing")
+        << QSize(100, 50) << QPoint(10, 10) << QPoint(12, 12) << QRect(3, 3, 0, 0) << QSize(300, 300);
+    QTest::newRow("small picture, 3 wide")
+        << QSize(100, 50) << QPoint(0, 0) << QPoint(3, 30) << QRect(0, 0, 1, 10) << QSize(30, 300);
 }
 
 void TestZoomCrop::crop()

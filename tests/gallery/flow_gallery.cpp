@@ -53,7 +53,8 @@ void FlowGallery::init()
     ProfileFile(m_folder->indexPath()).writeInteger(u"TitleFace"_s, u"NO"_s, 1);
     QDir(m_folder->appDir()).mkpath(u"Library/old.jpg"_s);
     JpegCodec::encodeFile(TestProgramFolder::markedPicture({400, 200}, Qt::red, 0), m_folder->path(u"Library/a.jpg"_s));
-    JpegCodec::encodeFile(TestProgramFolder::markedPicture({100, 200}, Qt::blue, 0), m_folder->path(u"Library/b.JPG"_s));
+    JpegCodec::encodeFile(TestProgramFolder::markedPicture({100, 200}, Qt::blue, 0),
+                          m_folder->path(u"Library/b.JPG"_s));
     m_folder->writeFile(u"Library/c.png"_s, "not listed");
 }
 

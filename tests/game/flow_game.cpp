@@ -20,8 +20,8 @@ namespace {
 
 const QString practiceStart = QStringLiteral(
     "練習モードです。\r目・鼻・口をドラッグして顔の上に置いてください。\r本番モードにするには「練習」ボタンを押してください。");
-const QString realText =
-    QStringLiteral("本番モードです。\r目・鼻・口をドラッグして顔の上に置いてください。但し、動き出すと消えますよ！");
+const QString realText = QStringLiteral(
+    "本番モードです。\r目・鼻・口をドラッグして顔の上に置いてください。但し、動き出すと消えますよ！");
 const QColor blue(0, 0, 0xFF);
 const QColor red(0xFF, 0, 0);
 
@@ -166,7 +166,7 @@ void FlowGame::startLaysThePartsInTheTray()
     QCOMPARE(w.Label1->caption(), practiceStart);
     QVERIFY(w.CheckBox1->isVisible());
     QVERIFY(nearColour(w.Image1->picture().pixelColor(3, 3),
-             TestProgramFolder::markedPicture({1, 1}, m_face.colour, 5).pixelColor(0, 0)));
+                       TestProgramFolder::markedPicture({1, 1}, m_face.colour, 5).pixelColor(0, 0)));
 }
 
 void FlowGame::modeSwitchDrawsTheLie()
@@ -239,7 +239,8 @@ void FlowGame::everyPartTenRightFiveDownScores240()
     h.chance.draws << 3 << 10 << 10 << 10 << 10 << 10 << 10 << 10 << 10;
     h.click(h.w().BtnRenshu);
     placeAllAtRightPlaces(QPoint(10, 5));
-    QCOMPARE(h.w().Label1->caption(), QStringLiteral("「お披露目」ボタンを押してください。\r先ほどの御案内は、うそでした。"));
+    QCOMPARE(h.w().Label1->caption(),
+             QStringLiteral("「お披露目」ボタンを押してください。\r先ほどの御案内は、うそでした。"));
     h.click(h.w().BtnStart);
     QCOMPARE(h.form().game().Score, 240);
     QCOMPARE(h.w().LabelScore->caption(), QStringLiteral("得点\r　　240"));
@@ -271,7 +272,8 @@ void FlowGame::partMovesByThePointersTravel()
     QCOMPARE(re->pos(), before); // nothing moves until the drop
     QTest::mouseRelease(h.w().Image1, Qt::LeftButton, {}, h.w().Image1->mapFromGlobal(release));
     QCOMPARE(re->pos(), before + QPoint(-70, 50));
-    QCOMPARE(h.w().Label1->caption(), QStringLiteral("練習モードです。\r目・鼻・口をドラッグして顔の上に置いてください。"));
+    QCOMPARE(h.w().Label1->caption(),
+             QStringLiteral("練習モードです。\r目・鼻・口をドラッグして顔の上に置いてください。"));
     QVERIFY(!h.form().game().Dragging);
 }
 
@@ -407,9 +409,8 @@ void FlowGame::leavingPixelByPixelAcrossFrameAndMenuBarAbandons()
     QPoint global = w.client->mapToGlobal(from);
     for (; strictlyInside(global); global += step) {
         QTest::mouseMove(window, window->mapFromGlobal(global));
-        QVERIFY2(h.form().game().Dragging, qPrintable(QStringLiteral("given up inside at %1, %2")
-                                                          .arg(global.x())
-                                                          .arg(global.y())));
+        QVERIFY2(h.form().game().Dragging,
+                 qPrintable(QStringLiteral("given up inside at %1, %2").arg(global.x()).arg(global.y())));
     }
     QTest::mouseMove(window, window->mapFromGlobal(global));
     QVERIFY(!h.form().game().Dragging);

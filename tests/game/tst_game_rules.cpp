@@ -29,7 +29,8 @@ void TestGameRules::hintWords_data()
     QTest::addColumn<QPoint>("target");
     QTest::addColumn<QString>("words");
     const QSize wide(60, 40);
-    QTest::newRow("held centre on target: right") << QPoint(130, 100) << wide << QPoint(100, 80) << "もっと右！もっと下！";
+    QTest::newRow("held centre on target: right")
+        << QPoint(130, 100) << wide << QPoint(100, 80) << "もっと右！もっと下！";
     QTest::newRow("one past: left") << QPoint(131, 100) << wide << QPoint(100, 80) << "もっと左！もっと下！";
     QTest::newRow("one below: up") << QPoint(130, 101) << wide << QPoint(100, 80) << "もっと右！もっと上！";
     QTest::newRow("far up left") << QPoint(0, 0) << wide << QPoint(100, 80) << "もっと右！もっと下！";
@@ -37,8 +38,8 @@ void TestGameRules::hintWords_data()
     // 57 wide is held 28 from its left edge, 41 high 20 from its top.
     QTest::newRow("odd width 28") << QPoint(128, 100) << QSize(57, 41) << QPoint(100, 80) << "もっと右！もっと下！";
     QTest::newRow("odd width 29") << QPoint(129, 101) << QSize(57, 41) << QPoint(100, 80) << "もっと左！もっと上！";
-    QTest::newRow("negative pointer truncates") << QPoint(-1, -1) << QSize(3, 3) << QPoint(-2, -2)
-                                                << "もっと右！もっと下！";
+    QTest::newRow("negative pointer truncates")
+        << QPoint(-1, -1) << QSize(3, 3) << QPoint(-2, -2) << "もっと右！もっと下！";
 }
 
 void TestGameRules::hintWords()
@@ -96,7 +97,8 @@ void TestGameRules::workNames()
 {
     const QDateTime time(QDate(2008, 3, 5), QTime(14, 7, 9));
     QCOMPARE(WorkNaming::timeStamp(time), QStringLiteral("20080305140709"));
-    QCOMPARE(WorkNaming::gameWork(QStringLiteral("おかめ"), time, 245), QStringLiteral("おかめ_20080305140709_245.jpg"));
+    QCOMPARE(WorkNaming::gameWork(QStringLiteral("おかめ"), time, 245),
+             QStringLiteral("おかめ_20080305140709_245.jpg"));
     QCOMPARE(WorkNaming::gameWork(QStringLiteral("A"), time, 0), QStringLiteral("A_20080305140709_0.jpg"));
     QCOMPARE(WorkNaming::montageWork(QStringLiteral("おかめ"), time), QStringLiteral("おかめ_20080305140709_M.jpg"));
     const QDateTime lateNight(QDate(1999, 12, 31), QTime(23, 59, 59));
@@ -110,8 +112,10 @@ void TestGameRules::unsafeNamesAreRefused_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
-    const QString slash = QStringLiteral("「%1」という名前では作品を保存できません。\r「/」を含まない名前にしてください。");
-    const QString dots = QStringLiteral("「%1」という名前では作品を保存できません。\r「.」や「..」だけの名前は使えません。");
+    const QString slash = QStringLiteral(
+        "「%1」という名前では作品を保存できません。\r「/」を含まない名前にしてください。");
+    const QString dots = QStringLiteral(
+        "「%1」という名前では作品を保存できません。\r「.」や「..」だけの名前は使えません。");
     QTest::newRow("slash") << "../escape" << slash.arg(QStringLiteral("../escape"));
     QTest::newRow("inner slash") << "a/b" << slash.arg(QStringLiteral("a/b"));
     QTest::newRow("dot") << "." << dots.arg(QStringLiteral("."));
@@ -119,9 +123,11 @@ void TestGameRules::unsafeNamesAreRefused_data()
     QTest::newRow("nul") << QStringLiteral("a") + QChar(0) + QStringLiteral("b")
                          << QStringLiteral("名前に使えない文字（NUL）が含まれているため、作品を保存できません。");
     QTest::newRow("nul and slash") << QStringLiteral("a/") + QChar(0)
-                                   << QStringLiteral("名前に使えない文字（NUL）が含まれているため、作品を保存できません。");
+                                   << QStringLiteral(
+                                          "名前に使えない文字（NUL）が含まれているため、作品を保存できません。");
     QTest::newRow("too long in bytes") << QString(80, QChar(0x304A)) // 240 bytes + stamp
-                                       << QStringLiteral("名前が長すぎるため、作品を保存できません。\r短い名前にしてください。");
+                                       << QStringLiteral(
+                                              "名前が長すぎるため、作品を保存できません。\r短い名前にしてください。");
 }
 
 void TestGameRules::unsafeNamesAreRefused()

@@ -22,8 +22,7 @@ const QString NoMore = u"これ以上は削除できません。\r「キャン�
 const QString Question = u"その顔はオープニングの顔に設定されています。\r削除しますか？"_s;
 
 struct Killed
-{
-};
+{};
 
 QStringList itemsOf(const QListWidget &list)
 {
@@ -65,10 +64,7 @@ private:
     FormHarness &openOn(int faces, int openingFace, int currentFace);
     void pick(int row);
     void enterDeletion();
-    QByteArray picture(int face, int k) const
-    {
-        return m_folder->readFile(u"data/face%1_%2.jpg"_s.arg(face).arg(k));
-    }
+    QByteArray picture(int face, int k) const { return m_folder->readFile(u"data/face%1_%2.jpg"_s.arg(face).arg(k)); }
     QList<QByteArray> picturesOf(int faces) const;
     // Checks that face n of the library on disk is face n of `names`, with the pictures that face
     // had before (`before`, six a face) when face `deleted` went, and that no journal is left.
@@ -273,7 +269,8 @@ void FlowFaceDeletion::failedDeletionLeavesTheLibraryAsItWas()
     pick(1);
     h.click(h.w().BtnKiritori);
     QCOMPARE(h.dialogs.errors.size(), 1);
-    QVERIFY2(h.dialogs.errors[0].startsWith(u"顔を削除できませんでした。\rファイル「"_s), qPrintable(h.dialogs.errors[0]));
+    QVERIFY2(h.dialogs.errors[0].startsWith(u"顔を削除できませんでした。\rファイル「"_s),
+             qPrintable(h.dialogs.errors[0]));
     QVERIFY2(h.dialogs.errors[0].contains(u"deletion.journal"_s), qPrintable(h.dialogs.errors[0]));
     QCOMPARE(picturesOf(4), before);
     QCOMPARE(m_folder->readFile(u"data/facedata.ini"_s), indexBefore);

@@ -176,12 +176,17 @@ void FlowFaceRegistration::nameCheck_data()
     QTest::newRow("letter case differs") << QStringLiteral("abc") << QString() << false;
     QTest::newRow("in use") << QStringLiteral("Abc") << inUse << true;
     QTest::newRow("two spaces inside") << QStringLiteral("a  b") << QString() << false;
-    QTest::newRow("slash") << QStringLiteral("a/b") << QStringLiteral("「/」は、顔の名前に使えません。\r別の名前を入力してください。") << false;
-    QTest::newRow("not CP932") << QStringLiteral("笑顔😀") << QStringLiteral("「笑顔😀」には、顔の名前に使えない文字が含まれています。\r"
-                                                                   "使える文字は Shift_JIS (CP932) の文字だけです。別の名前を入力してください。")
+    QTest::newRow("slash") << QStringLiteral("a/b")
+                           << QStringLiteral("「/」は、顔の名前に使えません。\r別の名前を入力してください。") << false;
+    QTest::newRow("not CP932") << QStringLiteral("笑顔😀")
+                               << QStringLiteral(
+                                      "「笑顔😀」には、顔の名前に使えない文字が含まれています。\r"
+                                      "使える文字は Shift_JIS (CP932) の文字だけです。別の名前を入力してください。")
                                << false;
-    QTest::newRow("only spaces") << QStringLiteral("  ") << QStringLiteral("名前の最初と最後には半角の空白を置けません。"
-                                                                         "また、名前全体を「\"」で囲むこともできません。\r別の名前を入力してください。")
+    QTest::newRow("only spaces") << QStringLiteral("  ")
+                                 << QStringLiteral(
+                                        "名前の最初と最後には半角の空白を置けません。"
+                                        "また、名前全体を「\"」で囲むこともできません。\r別の名前を入力してください。")
                                  << false;
     QTest::newRow("too long for a work") << QString(78, QChar(0x3042))
                                          << QStringLiteral("名前が長すぎます。\r短い名前を入力してください。") << false;

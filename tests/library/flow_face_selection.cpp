@@ -110,7 +110,7 @@ void FlowFaceSelection::selectionScreenShowsWhatItShould()
     QCOMPARE(w.ImageHana->pos(), QPoint(344, 112));
     QCOMPARE(w.ImageKuti->pos(), QPoint(344, 173));
     QVERIFY(nearColour(w.Image1->picture().pixelColor(10, 10),
-             TestProgramFolder::markedPicture({1, 1}, QColor::fromHsv(0, 120, 230), 0).pixelColor(0, 0)));
+                       TestProgramFolder::markedPicture({1, 1}, QColor::fromHsv(0, 120, 230), 0).pixelColor(0, 0)));
 }
 
 void FlowFaceSelection::deleteMenuNeedsMoreThanTwoFaces_data()

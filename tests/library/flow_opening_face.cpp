@@ -94,7 +94,8 @@ void FlowOpeningFace::tickingWhenAnotherIsTheOpeningFace()
     h.dialogs.answers << yes;
     h.click(h.w().CheckBox1);
     QCOMPARE(h.dialogs.questions,
-             QStringList{QStringLiteral("「顔0」がオープニングの顔に設定されていますが、\r「顔1」をオープニングの顔に使いますか？")});
+             QStringList{QStringLiteral(
+                 "「顔0」がオープニングの顔に設定されていますが、\r「顔1」をオープニングの顔に使いますか？")});
     QCOMPARE(h.w().CheckBox1->isChecked(), yes);
     QCOMPARE(storedOpeningFace(), yes ? 1 : 0);
     // Face 0 is no longer ticked once face 1 took its place.

@@ -19,8 +19,7 @@ constexpr int Faces = 5;
 
 // A kill: nothing of the deletion runs after it, not even a second attempt.
 struct Killed
-{
-};
+{};
 
 QByteArray pictureBytes(int face, int k)
 {
@@ -105,7 +104,8 @@ DeletionJournal TestDeletionFiles::journalFor(int deleted) const
     journal.faceCount = int(library.Faces.size());
     journal.deleted = deleted;
     journal.newIndex = ProfileText::withEdits(
-        index.readAll(), DeletionPlan::indexEdits(DeletionPlan::facesAfter(library.Faces, deleted), deleted, -1, -1, 10000));
+        index.readAll(),
+        DeletionPlan::indexEdits(DeletionPlan::facesAfter(library.Faces, deleted), deleted, -1, -1, 10000));
     return journal;
 }
 

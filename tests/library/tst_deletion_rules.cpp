@@ -77,7 +77,8 @@ void TestDeletionRules::indexAfterDeletingFaceOneOfFive()
     QDir(dir.path()).mkpath(u"data"_s);
     QByteArray text = "[faces]\r\ncount=5\r\n";
     for (int n = 0; n < 5; ++n)
-        text += "[" + QByteArray::number(n) + "]\r\nName=f" + QByteArray::number(n) + "\r\nY4=" + QByteArray::number(101 + n) + "\r\n";
+        text += "[" + QByteArray::number(n) + "]\r\nName=f" + QByteArray::number(n)
+                + "\r\nY4=" + QByteArray::number(101 + n) + "\r\n";
     text += "[TitleFace]\r\nNO=3\r\n";
     QFile file(FacePaths::indexFile(appDir));
     QVERIFY(file.open(QIODevice::WriteOnly));

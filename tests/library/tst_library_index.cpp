@@ -176,7 +176,8 @@ QString largeIndex()
     for (int n = 0; n < 10000; ++n) {
         const QString number = QString::number(n);
         text += (n % 7 == 0 ? QStringLiteral("[ %1 ]\n") : QStringLiteral("[%1]\n")).arg(number);
-        text += n % 3 == 0 ? QStringLiteral("name=\"顔　%1\"\n").arg(number) : QStringLiteral("Name=face%1\n").arg(number);
+        text += n % 3 == 0 ? QStringLiteral("name=\"顔　%1\"\n").arg(number)
+                           : QStringLiteral("Name=face%1\n").arg(number);
         for (int k = 1; k <= 4; ++k) {
             text += QStringLiteral("x%1 =%2\n").arg(k).arg((n * k) % 301);
             text += QStringLiteral("Y%1= %2\n\n").arg(k).arg((n + k) % 299);

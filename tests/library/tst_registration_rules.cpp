@@ -63,8 +63,9 @@ void TestRegistrationRules::indexMatchesKeyByKeyWrites_data()
     QTest::addColumn<QByteArray>("index");
     QTest::addColumn<int>("number");
     QTest::newRow("no index yet") << QByteArray() << 0;
-    QTest::newRow("two faces and music")
-        << QByteArray("[faces]\r\ncount=2\r\n[0]\r\nName=A\r\n[1]\r\nName=B\r\n[BGM]\r\nPlay=1\r\n") << 2;
+    QTest::newRow("two faces and music") << QByteArray(
+        "[faces]\r\ncount=2\r\n[0]\r\nName=A\r\n[1]\r\nName=B\r\n[BGM]\r\nPlay=1\r\n")
+                                         << 2;
     QTest::newRow("stale section of the new number")
         << QByteArray("[faces]\r\ncount=1\r\n[0]\r\nName=A\r\n[1]\r\nName=old\r\nY4=9\r\n\r\n[TitleFace]\r\nNO=0") << 1;
 }

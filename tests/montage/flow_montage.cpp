@@ -15,8 +15,9 @@ namespace {
 const QString placeText = QStringLiteral(
     "目・鼻・口をドラッグして顔の上に置いてください。\r各部分の大きさを変更したい場合は、それぞれのタイトルか各部分"
     "をクリックしてから、「＋」ボタン（拡大）または「－」ボタン（縮小）を押してください。");
-const QString nameText = QStringLiteral("この顔を保存する場合は、この顔の名前を入力してから「保存」ボタンを押してください。\r"
-                                        "ゲームを再開する場合は「キャンセル」ボタンを押してください。");
+const QString nameText = QStringLiteral(
+    "この顔を保存する場合は、この顔の名前を入力してから「保存」ボタンを押してください。\r"
+    "ゲームを再開する場合は「キャンセル」ボタンを押してください。");
 // Where a part is put on the outline, from the face's corner.
 const QPoint spots[] = {QPoint(40, 60), QPoint(130, 60), QPoint(80, 120), QPoint(70, 190)};
 
@@ -28,7 +29,11 @@ class FlowMontage : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void cleanup() { m_harness.reset(); GlobalCursor::reset(); }
+    void cleanup()
+    {
+        m_harness.reset();
+        GlobalCursor::reset();
+    }
     void resizeSteps_data();
     void resizeSteps();
     void partsDragOnlyWithAllFivePiecesAndNoName();
@@ -45,7 +50,11 @@ private:
     FormHarness &enterMontage(QSize rightEye = QSize(60, 60));
     // Chooses piece k (5: the outline) and clicks the name of face n.
     void load(int k, int n);
-    void loadAll() { for (int k : {5, 1, 2, 3, 4}) load(k, k % 4); }
+    void loadAll()
+    {
+        for (int k : {5, 1, 2, 3, 4})
+            load(k, k % 4);
+    }
     // Drags part k by the pointer's travel; the press is at its top-left corner.
     void drag(int k, QPoint travel);
     void placeAll();
@@ -93,7 +102,8 @@ void FlowMontage::load(int k, int n)
         m_harness->click(w.LabelRinkaku);
     else
         QTest::mouseClick(w.partTitle(k), Qt::RightButton); // any button chooses a part
-    QTest::mouseClick(w.ListBox1->viewport(), Qt::LeftButton, {}, w.ListBox1->visualItemRect(w.ListBox1->item(n)).center());
+    QTest::mouseClick(w.ListBox1->viewport(), Qt::LeftButton, {},
+                      w.ListBox1->visualItemRect(w.ListBox1->item(n)).center());
 }
 
 void FlowMontage::drag(int k, QPoint travel)
@@ -178,7 +188,8 @@ void FlowMontage::savedTwice()
     FormHarness &h = enterMontage();
     const Form1Widgets &w = h.w();
     QCOMPARE(w.ListBox1->geometry(), QRect(411, 134, 145, 172));
-    QTest::mouseClick(w.ListBox1->viewport(), Qt::LeftButton, {}, w.ListBox1->visualItemRect(w.ListBox1->item(1)).center());
+    QTest::mouseClick(w.ListBox1->viewport(), Qt::LeftButton, {},
+                      w.ListBox1->visualItemRect(w.ListBox1->item(1)).center());
     QVERIFY(w.Image1->isHidden() && h.dialogs.errors.isEmpty()); // no title chosen: nothing loads
     loadAll(); // the outline and the right eye of face 1, the rest from faces 2, 3 and 0
     QCOMPARE(w.LabelKuti->backgroundColor(), QColor(0xFF, 0, 0));
@@ -189,7 +200,8 @@ void FlowMontage::savedTwice()
     w.Edit1->setText(QStringLiteral("おかめ"));
     h.click(w.BtnRenshu);
     QCOMPARE(works(), QStringList{QStringLiteral("おかめ_20080305140709_M.jpg")});
-    QVERIFY(w.Label1->caption().startsWith(QStringLiteral("「キャンセル」ボタンを押すとゲームを再開します。\rモンタージュを続ける")));
+    QVERIFY(w.Label1->caption().startsWith(
+        QStringLiteral("「キャンセル」ボタンを押すとゲームを再開します。\rモンタージュを続ける")));
     QVERIFY(w.Edit1->isHidden() && w.Edit1->text().isEmpty() && !w.BtnRenshu->isEnabled());
     QCOMPARE(w.BtnRenshu->text(), QStringLiteral("練習"));
     const QImage work = JpegCodec::decodeFile(m_folder->path(QStringLiteral("Library/")) + works()[0]);
@@ -221,8 +233,12 @@ void FlowMontage::cancelUndoesTheMontage()
         QStringList seen;
         for (QWidget *child : w.client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
             if (child->isVisible())
-                seen << QStringLiteral("%1 %2 %3,%4 %5").arg(child->objectName()).arg(child->isEnabled())
-                            .arg(child->x()).arg(child->y()).arg(child->property("text").toString());
+                seen << QStringLiteral("%1 %2 %3,%4 %5")
+                            .arg(child->objectName())
+                            .arg(child->isEnabled())
+                            .arg(child->x())
+                            .arg(child->y())
+                            .arg(child->property("text").toString());
         }
         for (QAction *item : {w.N1, w.N7, w.N8, w.N10})
             seen << QString::number(item->isEnabled());

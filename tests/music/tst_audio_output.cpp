@@ -19,13 +19,13 @@ void TestAudioOutput::driverOrder_data()
     QTest::addColumn<QString>("forced");
     QTest::addColumn<QStringList>("order");
     const QStringList all{u"alsa"_s, u"file"_s, u"jack"_s, u"pipewire"_s, u"pulseaudio"_s, u"sdl2"_s};
-    QTest::newRow("sound server first, then ALSA") << all << QString()
-                                                   << QStringList{u"pipewire"_s, u"pulseaudio"_s, u"alsa"_s};
+    QTest::newRow("sound server first, then ALSA")
+        << all << QString() << QStringList{u"pipewire"_s, u"pulseaudio"_s, u"alsa"_s};
     QTest::newRow("Debian's build has no PipeWire driver")
         << QStringList{u"alsa"_s, u"file"_s, u"jack"_s, u"pulseaudio"_s} << QString()
         << QStringList{u"pulseaudio"_s, u"alsa"_s};
-    QTest::newRow("never JACK or SDL on its own") << QStringList{u"jack"_s, u"sdl2"_s, u"file"_s} << QString()
-                                                  << QStringList();
+    QTest::newRow("never JACK or SDL on its own")
+        << QStringList{u"jack"_s, u"sdl2"_s, u"file"_s} << QString() << QStringList();
     QTest::newRow("the silent driver for tests") << all << u"file"_s << QStringList();
     QTest::newRow("a driver asked for by name") << all << u"jack"_s << QStringList{u"jack"_s};
     QTest::newRow("a driver this build lacks") << all << u"oss"_s << QStringList();

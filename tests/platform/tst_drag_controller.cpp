@@ -194,9 +194,8 @@ void TestDragController::leavingWidgetIsAskedOnceMoreAtTheNewPosition()
     QTest::mouseMove(m_client, QPoint(310, 250)); // same widget: asked once, no leaving
     const QPoint overA = m_a->mapToGlobal(QPoint(10, 10));
     m_drag->move(overA);
-    QCOMPARE(trail(),
-             QStringList({u"over source"_s, u"over background"_s, u"over background"_s, u"over background"_s,
-                          u"over A"_s}));
+    QCOMPARE(trail(), QStringList({u"over source"_s, u"over background"_s, u"over background"_s, u"over background"_s,
+                                   u"over A"_s}));
     const Call &leaving = m_calls[3];
     QCOMPARE(leaving.global, overA);
     QCOMPARE(leaving.local, m_client->mapFromGlobal(overA));
@@ -306,14 +305,16 @@ void TestDragController::windowFrameIsTheBackground()
     m_drag->move(onFrame);
     m_drag->move(onFrame + QPoint(0, 1));
     // Without a background the frame belongs to nobody: only the client, as it is left, hears of it.
-    QCOMPARE(trail(), QStringList({QStringLiteral("over source"), QStringLiteral("over background"), QStringLiteral("over background")}));
+    QCOMPARE(trail(), QStringList({QStringLiteral("over source"), QStringLiteral("over background"),
+                                   QStringLiteral("over background")}));
 
     m_drag->setBackground(m_client);
     m_calls.clear();
     m_drag->move(onFrame + QPoint(0, 2));
     m_drag->move(onFrame + QPoint(1, 2)); // out of the window
     m_drag->release(onFrame, Qt::LeftButton);
-    QCOMPARE(trail(), QStringList({QStringLiteral("over background"), QStringLiteral("over background"), QStringLiteral("over background"), QStringLiteral("drop background")}));
+    QCOMPARE(trail(), QStringList({QStringLiteral("over background"), QStringLiteral("over background"),
+                                   QStringLiteral("over background"), QStringLiteral("drop background")}));
     QCOMPARE(m_calls[1].global, onFrame + QPoint(1, 2)); // told once more as the pointer leaves
 }
 

@@ -42,8 +42,8 @@ double meanAbsError(const QImage &a, const QImage &b)
 }
 
 // Compresses raw samples with libjpeg directly, for the kinds of file the encoder never makes.
-QByteArray compressRaw(const QByteArray &samples, int width, int height, int components,
-                       J_COLOR_SPACE input, J_COLOR_SPACE stored, bool adobeMarker)
+QByteArray compressRaw(const QByteArray &samples, int width, int height, int components, J_COLOR_SPACE input,
+                       J_COLOR_SPACE stored, bool adobeMarker)
 {
     jpeg_compress_struct cinfo;
     jpeg_error_mgr errors;
@@ -62,7 +62,7 @@ QByteArray compressRaw(const QByteArray &samples, int width, int height, int com
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
         JSAMPROW row = reinterpret_cast<JSAMPROW>(const_cast<char *>(samples.constData()))
-                + qsizetype(cinfo.next_scanline) * width * components;
+                       + qsizetype(cinfo.next_scanline) * width * components;
         jpeg_write_scanlines(&cinfo, &row, 1);
     }
     jpeg_finish_compress(&cinfo);
@@ -271,8 +271,7 @@ void TestJpegCodec::dropsAlphaWithoutBlending()
     image.fill(qRgba(255, 0, 0, 0));
     const QImage decoded = JpegCodec::decode(JpegCodec::encode(image), u"x.jpg"_s);
     const QRgb pixel = decoded.pixel(4, 4);
-    QVERIFY2(qRed(pixel) > 240 && qGreen(pixel) < 15 && qBlue(pixel) < 15,
-             qPrintable(QString::number(pixel, 16)));
+    QVERIFY2(qRed(pixel) > 240 && qGreen(pixel) < 15 && qBlue(pixel) < 15, qPrintable(QString::number(pixel, 16)));
 }
 
 void TestJpegCodec::refusesEmptyPicture()
@@ -299,12 +298,9 @@ void TestJpegCodec::decodesOtherColourSpaces_data()
         inverted += QByteArray::fromHex("ff8000ff");
         plain += QByteArray::fromHex("007fff00");
     }
-    QTest::newRow("Adobe CMYK") << compressRaw(inverted, side, side, 4, JCS_CMYK, JCS_CMYK, true)
-                                << qRgb(255, 128, 0);
-    QTest::newRow("Adobe YCCK") << compressRaw(inverted, side, side, 4, JCS_CMYK, JCS_YCCK, true)
-                                << qRgb(255, 128, 0);
-    QTest::newRow("plain CMYK") << compressRaw(plain, side, side, 4, JCS_CMYK, JCS_CMYK, false)
-                                << qRgb(255, 128, 0);
+    QTest::newRow("Adobe CMYK") << compressRaw(inverted, side, side, 4, JCS_CMYK, JCS_CMYK, true) << qRgb(255, 128, 0);
+    QTest::newRow("Adobe YCCK") << compressRaw(inverted, side, side, 4, JCS_CMYK, JCS_YCCK, true) << qRgb(255, 128, 0);
+    QTest::newRow("plain CMYK") << compressRaw(plain, side, side, 4, JCS_CMYK, JCS_CMYK, false) << qRgb(255, 128, 0);
 }
 
 void TestJpegCodec::decodesOtherColourSpaces()
@@ -316,7 +312,7 @@ void TestJpegCodec::decodesOtherColourSpaces()
     QCOMPARE(decoded.format(), QImage::Format_RGB32);
     const QRgb pixel = decoded.pixel(8, 8);
     QVERIFY2(std::abs(qRed(pixel) - qRed(expected)) <= 4 && std::abs(qGreen(pixel) - qGreen(expected)) <= 4
-                     && std::abs(qBlue(pixel) - qBlue(expected)) <= 4,
+                 && std::abs(qBlue(pixel) - qBlue(expected)) <= 4,
              qPrintable(QString::number(pixel, 16)));
 }
 
@@ -337,9 +333,10 @@ void TestJpegCodec::cmykPictureKeepsItsColours()
     const QByteArray jpeg = compressRaw(cmykSamples(source, adobe), source.width(), source.height(), 4, JCS_CMYK,
                                         J_COLOR_SPACE(stored), adobe);
     // What libjpeg's own RGB path loses at the same quality is the tolerance.
-    const QByteArray rgb = compressRaw(QByteArray(reinterpret_cast<const char *>(source.convertToFormat(QImage::Format_RGB888).constBits()),
-                                                  qsizetype(source.width()) * source.height() * 3),
-                                       source.width(), source.height(), 3, JCS_RGB, JCS_YCbCr, false);
+    const QByteArray rgb = compressRaw(
+        QByteArray(reinterpret_cast<const char *>(source.convertToFormat(QImage::Format_RGB888).constBits()),
+                   qsizetype(source.width()) * source.height() * 3),
+        source.width(), source.height(), 3, JCS_RGB, JCS_YCbCr, false);
     const double tolerance = meanAbsError(source, JpegCodec::decode(rgb, u"x.jpg"_s)) + 1.5;
     const QImage decoded = JpegCodec::decode(jpeg, u"x.jpg"_s);
     QCOMPARE(decoded.size(), source.size());

@@ -57,8 +57,9 @@ QImage uprightQuadrants()
     QImage image(64, 32, QImage::Format_RGB32);
     for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 64; ++x)
-            image.setPixel(x, y, y < 16 ? (x < 32 ? qRgb(230, 20, 20) : qRgb(20, 230, 20))
-                                        : (x < 32 ? qRgb(20, 20, 230) : qRgb(230, 230, 20)));
+            image.setPixel(x, y,
+                           y < 16 ? (x < 32 ? qRgb(230, 20, 20) : qRgb(20, 230, 20))
+                                  : (x < 32 ? qRgb(20, 20, 230) : qRgb(230, 230, 20)));
     }
     return image;
 }
@@ -85,7 +86,10 @@ QImage storedFor(const QImage &upright, int o)
 QByteArray withOrientation(const QImage &stored, int o)
 {
     QByteArray jpeg = JpegCodec::encode(stored);
-    QByteArray tiff("II*\0\x08\0\0\0" "\x01\0" "\x12\x01\x03\0\x01\0\0\0", 18);
+    QByteArray tiff("II*\0\x08\0\0\0"
+                    "\x01\0"
+                    "\x12\x01\x03\0\x01\0\0\0",
+                    18);
     tiff += char(o);
     tiff += QByteArray(7, '\0');
     const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
@@ -161,7 +165,8 @@ void TestPictureFile::loadsByExtension_data()
     QTest::newRow("Jpeg") << u"a.Jpeg"_s << jpeg << 12;
     QTest::newRow("bmp") << u"a.bmp"_s << bmp << 0;
     QTest::newRow("BMP") << u"写真.BMP"_s << bmp << 0;
-    QTest::newRow("32-bit bmp") << u"b.bmp"_s << encoded(checkerboard().convertToFormat(QImage::Format_ARGB32), "BMP") << 0;
+    QTest::newRow("32-bit bmp") << u"b.bmp"_s << encoded(checkerboard().convertToFormat(QImage::Format_ARGB32), "BMP")
+                                << 0;
 }
 
 void TestPictureFile::loadsByExtension()
@@ -202,7 +207,8 @@ void TestPictureFile::refusesBadFiles_data()
     QTest::newRow("bitmap named png") << u"a.png"_s << bmp << wrongKind;
     QTest::newRow("PNG") << u"p.png"_s << encoded(checkerboard(), "PNG") << wrongKind;
     QTest::newRow("no extension") << u"bmp"_s << bmp << wrongKind;
-    QTest::newRow("bad JPEG") << u"c.jpg"_s << QByteArray("\xFF\xD8 broken") << u"「%1」はJPEG画像として読み込めません。"_s;
+    QTest::newRow("bad JPEG") << u"c.jpg"_s << QByteArray("\xFF\xD8 broken")
+                              << u"「%1」はJPEG画像として読み込めません。"_s;
 }
 
 void TestPictureFile::refusesBadFiles()
@@ -224,14 +230,15 @@ void TestPictureFile::reportsMissingFile()
 {
     QFETCH(QString, name);
     const QString path = m_dir->filePath(name);
-    QCOMPARE(messageOf(path), u"ファイル「%1」が見つからないか、読み込めません。"_s.arg(QDir::toNativeSeparators(path)));
+    QCOMPARE(messageOf(path),
+             u"ファイル「%1」が見つからないか、読み込めません。"_s.arg(QDir::toNativeSeparators(path)));
 }
 
 void TestPictureFile::turnsPhotosUpright_data()
 {
     QTest::addColumn<int>("orientation");
-    const char *names[] = {"as stored", "mirrored", "turned half", "flipped", "transposed",
-                           "turned right", "transversed", "turned left"};
+    const char *names[] = {"as stored",  "mirrored",     "turned half", "flipped",
+                           "transposed", "turned right", "transversed", "turned left"};
     for (int o = 1; o <= 8; ++o)
         QTest::newRow(names[o - 1]) << o;
 }
@@ -240,7 +247,8 @@ void TestPictureFile::turnsPhotosUpright()
 {
     QFETCH(int, orientation);
     const QImage upright = uprightQuadrants();
-    const QImage image = PictureFile::load(store(u"phone.JPG"_s, withOrientation(storedFor(upright, orientation), orientation)));
+    const QImage image = PictureFile::load(
+        store(u"phone.JPG"_s, withOrientation(storedFor(upright, orientation), orientation)));
     QCOMPARE(image.format(), QImage::Format_RGB32);
     QCOMPARE(image.size(), upright.size());
     for (const QPoint point : {QPoint(8, 4), QPoint(56, 4), QPoint(8, 28), QPoint(56, 28)}) {

@@ -65,23 +65,21 @@ void TestProfileEdits::sameAsOneWriteAfterAnother_data()
     QTest::newRow("deleting face 1 of 5") << library << deletion;
     QTest::newRow("empty file") << QByteArray() << QStringList{u"faces|count|2"_s, u"0|Name|a"_s, u"-0"_s, u"0|X1|3"_s};
     QTest::newRow("no line end at the end")
-            << QByteArray("[faces]\r\ncount=1") << QStringList{u"faces|X|1"_s, u"new|k|v"_s, u"faces|count|2"_s};
+        << QByteArray("[faces]\r\ncount=1") << QStringList{u"faces|X|1"_s, u"new|k|v"_s, u"faces|count|2"_s};
     QTest::newRow("new section after a file without line end")
-            << QByteArray("[a]\r\nk=1\r\n[b]\r\nk=2") << QStringList{u"c|k|3"_s, u"-c"_s, u"d|k|4"_s};
+        << QByteArray("[a]\r\nk=1\r\n[b]\r\nk=2") << QStringList{u"c|k|3"_s, u"-c"_s, u"d|k|4"_s};
     QTest::newRow("erasing the last section, then adding one")
-            << QByteArray("[a]\r\nk=1\r\n[b]\r\nk=2") << QStringList{u"-b"_s, u"c|k|3"_s};
+        << QByteArray("[a]\r\nk=1\r\n[b]\r\nk=2") << QStringList{u"-b"_s, u"c|k|3"_s};
     QTest::newRow("duplicate sections: the second counts once the first is gone")
-            << QByteArray("[a]\r\nk=1\r\n[x]\r\n[A]\r\nk=2\r\nj=5\r\n")
-            << QStringList{u"a|k|9"_s, u"-a"_s, u"a|k|8"_s, u"a|j|7"_s, u"-A"_s, u"a|k|6"_s};
+        << QByteArray("[a]\r\nk=1\r\n[x]\r\n[A]\r\nk=2\r\nj=5\r\n")
+        << QStringList{u"a|k|9"_s, u"-a"_s, u"a|k|8"_s, u"a|j|7"_s, u"-A"_s, u"a|k|6"_s};
     QTest::newRow("lines before the first section, comments, blank lines, LF only")
-            << QByteArray("k=1\n; top\n[a]\n; note\n\n  k = 2 \n\n[b]\nz=0\n")
-            << QStringList{u"a|k|3"_s, u"a|new|4"_s, u"b|z|5"_s, u"b|y|6"_s, u"-a"_s, u"a|k|7"_s};
-    QTest::newRow("names differ in case")
-            << QByteArray("[FACES]\r\nCOUNT=3\r\n[Bgm]\r\nplay=0\r\n")
-            << QStringList{u"faces|count|2"_s, u"BGM|Play|1"_s, u"-bgm"_s};
-    QTest::newRow("Japanese names")
-            << "[0]\r\nName=" + TextCodec::toCp932(u"おかめ"_s).value() + "\r\n"
-            << QStringList{u"0|Name|ひょっとこ"_s, u"1|Name|髙橋～①ｶﾀｶﾅ"_s, u"-0"_s};
+        << QByteArray("k=1\n; top\n[a]\n; note\n\n  k = 2 \n\n[b]\nz=0\n")
+        << QStringList{u"a|k|3"_s, u"a|new|4"_s, u"b|z|5"_s, u"b|y|6"_s, u"-a"_s, u"a|k|7"_s};
+    QTest::newRow("names differ in case") << QByteArray("[FACES]\r\nCOUNT=3\r\n[Bgm]\r\nplay=0\r\n")
+                                          << QStringList{u"faces|count|2"_s, u"BGM|Play|1"_s, u"-bgm"_s};
+    QTest::newRow("Japanese names") << "[0]\r\nName=" + TextCodec::toCp932(u"おかめ"_s).value() + "\r\n"
+                                    << QStringList{u"0|Name|ひょっとこ"_s, u"1|Name|髙橋～①ｶﾀｶﾅ"_s, u"-0"_s};
 }
 
 void TestProfileEdits::sameAsOneWriteAfterAnother()

@@ -99,70 +99,63 @@ void TestProfileFile::writeLayout_data()
                                 << QByteArray("[faces]\r\ncount=3\r\n");
     QTest::newRow("in place") << library << u"faces"_s << u"count"_s << u"3"_s
                               << QByteArray("[faces]\r\ncount=3\r\n\r\n[0]\r\nName=a\r\n");
-    QTest::newRow("in place, case differs")
-            << QByteArray("[FACES]\r\nCOUNT=1\r\n") << u"faces"_s << u"count"_s << u"2"_s
-            << QByteArray("[FACES]\r\nCOUNT=2\r\n");
+    QTest::newRow("in place, case differs") << QByteArray("[FACES]\r\nCOUNT=1\r\n") << u"faces"_s << u"count"_s
+                                            << u"2"_s << QByteArray("[FACES]\r\nCOUNT=2\r\n");
     QTest::newRow("in place, spaces around key")
-            << QByteArray("[a]\r\n  k = 1 \r\n") << u"a"_s << u"k"_s << u"2"_s
-            << QByteArray("[a]\r\nk=2\r\n");
+        << QByteArray("[a]\r\n  k = 1 \r\n") << u"a"_s << u"k"_s << u"2"_s << QByteArray("[a]\r\nk=2\r\n");
     QTest::newRow("in place, other LF lines kept")
-            << QByteArray("[faces]\ncount=2\n[0]\nName=a\n") << u"faces"_s << u"count"_s << u"3"_s
-            << QByteArray("[faces]\ncount=3\r\n[0]\nName=a\n");
+        << QByteArray("[faces]\ncount=2\n[0]\nName=a\n") << u"faces"_s << u"count"_s << u"3"_s
+        << QByteArray("[faces]\ncount=3\r\n[0]\nName=a\n");
     QTest::newRow("in place, last line without line end")
-            << QByteArray("[faces]\r\ncount=1") << u"faces"_s << u"count"_s << u"2"_s
-            << QByteArray("[faces]\r\ncount=2\r\n");
-    QTest::newRow("first duplicate key") << QByteArray("[a]\r\nk=1\r\nk=2\r\n") << u"a"_s << u"K"_s
-                                         << u"9"_s << QByteArray("[a]\r\nk=9\r\nk=2\r\n");
+        << QByteArray("[faces]\r\ncount=1") << u"faces"_s << u"count"_s << u"2"_s
+        << QByteArray("[faces]\r\ncount=2\r\n");
+    QTest::newRow("first duplicate key") << QByteArray("[a]\r\nk=1\r\nk=2\r\n") << u"a"_s << u"K"_s << u"9"_s
+                                         << QByteArray("[a]\r\nk=9\r\nk=2\r\n");
     QTest::newRow("new key in a middle section")
-            << library << u"faces"_s << u"extra"_s << u"1"_s
-            << QByteArray("[faces]\r\ncount=2\r\nextra=1\r\n\r\n[0]\r\nName=a\r\n");
-    QTest::newRow("new key in an empty section")
-            << QByteArray("[a]\r\n[b]\r\nk=1\r\n") << u"a"_s << u"x"_s << u"5"_s
-            << QByteArray("[a]\r\nx=5\r\n[b]\r\nk=1\r\n");
+        << library << u"faces"_s << u"extra"_s << u"1"_s
+        << QByteArray("[faces]\r\ncount=2\r\nextra=1\r\n\r\n[0]\r\nName=a\r\n");
+    QTest::newRow("new key in an empty section") << QByteArray("[a]\r\n[b]\r\nk=1\r\n") << u"a"_s << u"x"_s << u"5"_s
+                                                 << QByteArray("[a]\r\nx=5\r\n[b]\r\nk=1\r\n");
     QTest::newRow("new key after trailing comment")
-            << QByteArray("[a]\r\nk=1\r\n; note\r\n\r\n[b]\r\n") << u"a"_s << u"x"_s << u"2"_s
-            << QByteArray("[a]\r\nk=1\r\n; note\r\nx=2\r\n\r\n[b]\r\n");
+        << QByteArray("[a]\r\nk=1\r\n; note\r\n\r\n[b]\r\n") << u"a"_s << u"x"_s << u"2"_s
+        << QByteArray("[a]\r\nk=1\r\n; note\r\nx=2\r\n\r\n[b]\r\n");
     QTest::newRow("new key in first of duplicate sections")
-            << QByteArray("[a]\r\nk=1\r\n[b]\r\n[A]\r\nj=2\r\n") << u"a"_s << u"j"_s << u"3"_s
-            << QByteArray("[a]\r\nk=1\r\nj=3\r\n[b]\r\n[A]\r\nj=2\r\n");
-    QTest::newRow("new key at end without line end")
-            << QByteArray("[faces]\r\ncount=1") << u"faces"_s << u"x"_s << u"2"_s
-            << QByteArray("[faces]\r\ncount=1\r\nx=2\r\n");
+        << QByteArray("[a]\r\nk=1\r\n[b]\r\n[A]\r\nj=2\r\n") << u"a"_s << u"j"_s << u"3"_s
+        << QByteArray("[a]\r\nk=1\r\nj=3\r\n[b]\r\n[A]\r\nj=2\r\n");
+    QTest::newRow("new key at end without line end") << QByteArray("[faces]\r\ncount=1") << u"faces"_s << u"x"_s
+                                                     << u"2"_s << QByteArray("[faces]\r\ncount=1\r\nx=2\r\n");
     QTest::newRow("key before any section is not the section's")
-            << QByteArray("k=1\r\n[a]\r\n") << u"a"_s << u"k"_s << u"2"_s
-            << QByteArray("k=1\r\n[a]\r\nk=2\r\n");
-    QTest::newRow("new section at end")
-            << library << u"1"_s << u"Name"_s << u"おかめ"_s
-            << library + "[1]\r\nName=" + QByteArray::fromHex("82a882a982df") + "\r\n";
+        << QByteArray("k=1\r\n[a]\r\n") << u"a"_s << u"k"_s << u"2"_s << QByteArray("k=1\r\n[a]\r\nk=2\r\n");
+    QTest::newRow("new section at end") << library << u"1"_s << u"Name"_s << u"おかめ"_s
+                                        << library + "[1]\r\nName=" + QByteArray::fromHex("82a882a982df") + "\r\n";
     QTest::newRow("new section after missing line end")
-            << QByteArray("[faces]\r\ncount=1") << u"BGM"_s << u"Play"_s << u"0"_s
-            << QByteArray("[faces]\r\ncount=1\r\n[BGM]\r\nPlay=0\r\n");
+        << QByteArray("[faces]\r\ncount=1") << u"BGM"_s << u"Play"_s << u"0"_s
+        << QByteArray("[faces]\r\ncount=1\r\n[BGM]\r\nPlay=0\r\n");
     QTest::newRow("section name with ] as second byte")
-            << "[" + cp932(u"ゾ"_s) + "]\r\nk=1\r\n" << u"ゾ"_s << u"k"_s << u"2"_s
-            << "[" + cp932(u"ゾ"_s) + "]\r\nk=2\r\n";
+        << "[" + cp932(u"ゾ"_s) + "]\r\nk=1\r\n"
+        << u"ゾ"_s << u"k"_s << u"2"_s << "[" + cp932(u"ゾ"_s) + "]\r\nk=2\r\n";
     QTest::newRow("Japanese value in place")
-            << library << u"0"_s << u"name"_s << u"髙橋～①ｶﾀｶﾅ"_s
-            << "[faces]\r\ncount=2\r\n\r\n[0]\r\nName=" + cp932(u"髙橋～①ｶﾀｶﾅ"_s) + "\r\n";
+        << library << u"0"_s << u"name"_s << u"髙橋～①ｶﾀｶﾅ"_s
+        << "[faces]\r\ncount=2\r\n\r\n[0]\r\nName=" + cp932(u"髙橋～①ｶﾀｶﾅ"_s) + "\r\n";
 
     // An index saved by a text editor as UTF-8 with the byte-order mark stays UTF-8, mark and all.
     const QByteArray utf8Library = utf8Mark + "[faces]\r\ncount=1\r\n[0]\r\nName=" + u"おかめ"_s.toUtf8() + "\r\n";
     QTest::newRow("UTF-8, first section in place")
-            << utf8Library << u"faces"_s << u"count"_s << u"2"_s
-            << utf8Mark + "[faces]\r\ncount=2\r\n[0]\r\nName=" + u"おかめ"_s.toUtf8() + "\r\n";
+        << utf8Library << u"faces"_s << u"count"_s << u"2"_s
+        << utf8Mark + "[faces]\r\ncount=2\r\n[0]\r\nName=" + u"おかめ"_s.toUtf8() + "\r\n";
     QTest::newRow("UTF-8, value beyond CP932")
-            << utf8Library << u"0"_s << u"Name"_s << u"한국어😀"_s
-            << utf8Mark + "[faces]\r\ncount=1\r\n[0]\r\nName=" + u"한국어😀"_s.toUtf8() + "\r\n";
-    QTest::newRow("UTF-8, new section")
-            << utf8Library << u"BGM"_s << u"Play"_s << u"0"_s
-            << utf8Library + "[BGM]\r\nPlay=0\r\n";
+        << utf8Library << u"0"_s << u"Name"_s << u"한국어😀"_s
+        << utf8Mark + "[faces]\r\ncount=1\r\n[0]\r\nName=" + u"한국어😀"_s.toUtf8() + "\r\n";
+    QTest::newRow("UTF-8, new section") << utf8Library << u"BGM"_s << u"Play"_s << u"0"_s
+                                        << utf8Library + "[BGM]\r\nPlay=0\r\n";
     QTest::newRow("UTF-8, Japanese section name")
-            << utf8Mark + "[" + u"顔"_s.toUtf8() + "]\r\nk=1\r\n" << u"顔"_s << u"k"_s << u"2"_s
-            << utf8Mark + "[" + u"顔"_s.toUtf8() + "]\r\nk=2\r\n";
+        << utf8Mark + "[" + u"顔"_s.toUtf8() + "]\r\nk=1\r\n"
+        << u"顔"_s << u"k"_s << u"2"_s << utf8Mark + "[" + u"顔"_s.toUtf8() + "]\r\nk=2\r\n";
     QTest::newRow("UTF-8, mark only") << utf8Mark << u"BGM"_s << u"Play"_s << u"1"_s
                                       << utf8Mark + "[BGM]\r\nPlay=1\r\n";
     QTest::newRow("mark not at the start is CP932 text")
-            << "[a]\r\n" + utf8Mark + "k=1\r\n" << u"a"_s << u"k"_s << u"2"_s
-            << "[a]\r\n" + utf8Mark + "k=1\r\nk=2\r\n";
+        << "[a]\r\n" + utf8Mark + "k=1\r\n"
+        << u"a"_s << u"k"_s << u"2"_s << "[a]\r\n" + utf8Mark + "k=1\r\nk=2\r\n";
 }
 
 void TestProfileFile::writeLayout()
@@ -210,17 +203,13 @@ void TestProfileFile::eraseSection_data()
 
     const QByteArray faces = "[faces]\r\ncount=3\r\n[1]\r\nName=b\r\nX1=0\r\n\r\n[2]\r\nName=c\r\n";
     QTest::newRow("middle") << faces << u"1"_s << QByteArray("[faces]\r\ncount=3\r\n[2]\r\nName=c\r\n");
-    QTest::newRow("last") << faces << u"2"_s
-                          << QByteArray("[faces]\r\ncount=3\r\n[1]\r\nName=b\r\nX1=0\r\n\r\n");
-    QTest::newRow("case differs") << QByteArray("[BGM]\r\nPlay=1\r\n[x]\r\n") << u"bgm"_s
-                                  << QByteArray("[x]\r\n");
-    QTest::newRow("first duplicate only") << QByteArray("[a]\r\nk=1\r\n[a]\r\nk=2\r\n") << u"a"_s
-                                          << QByteArray("[a]\r\nk=2\r\n");
-    QTest::newRow("last without line end") << QByteArray("[a]\r\n[b]\r\nk=1") << u"b"_s
-                                           << QByteArray("[a]\r\n");
+    QTest::newRow("last") << faces << u"2"_s << QByteArray("[faces]\r\ncount=3\r\n[1]\r\nName=b\r\nX1=0\r\n\r\n");
+    QTest::newRow("case differs") << QByteArray("[BGM]\r\nPlay=1\r\n[x]\r\n") << u"bgm"_s << QByteArray("[x]\r\n");
+    QTest::newRow("first duplicate only")
+        << QByteArray("[a]\r\nk=1\r\n[a]\r\nk=2\r\n") << u"a"_s << QByteArray("[a]\r\nk=2\r\n");
+    QTest::newRow("last without line end") << QByteArray("[a]\r\n[b]\r\nk=1") << u"b"_s << QByteArray("[a]\r\n");
     QTest::newRow("missing section") << faces << u"7"_s << faces;
-    QTest::newRow("UTF-8, first section") << utf8Mark + "[a]\r\nk=1\r\n[b]\r\n" << u"a"_s
-                                          << utf8Mark + "[b]\r\n";
+    QTest::newRow("UTF-8, first section") << utf8Mark + "[a]\r\nk=1\r\n[b]\r\n" << u"a"_s << utf8Mark + "[b]\r\n";
 }
 
 void TestProfileFile::eraseSection()
@@ -374,7 +363,9 @@ void TestProfileFile::readString_data()
     QTest::newRow("key case") << QByteArray("NAME=x") << u"x"_s;
     QTest::newRow("comment is no key") << QByteArray(";Name=x") << u"default"_s;
     QTest::newRow("line without equals") << QByteArray("Name") << u"default"_s;
-    QTest::newRow("invalid byte") << QByteArray("Name=\x80" "ab") << u"\uFFFDab"_s;
+    QTest::newRow("invalid byte") << QByteArray("Name=\x80"
+                                                "ab")
+                                  << u"\uFFFDab"_s;
 }
 
 void TestProfileFile::readsUtf8WithMark()

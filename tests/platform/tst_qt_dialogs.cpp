@@ -21,18 +21,20 @@ void TestQtDialogs::gameFiltersBecomeQtFilters_data()
     QTest::addColumn<QString>("qt");
     QTest::newRow("tune") << QStringLiteral("ミュージックファイル(*.mid)|*.mid")
                           << QStringLiteral("ミュージックファイル(*.mid)");
-    QTest::newRow("pictures")
-        << QStringLiteral("グラフィックファイル (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|JPEG イメージファイル (*.jpg)|*.jpg|"
-                          "JPEG イメージファイル (*.jpeg)|*.jpeg|ビットマップ (*.bmp)|*.bmp")
-        << QStringLiteral("グラフィックファイル (*.jpg *.jpeg *.bmp);;JPEG イメージファイル (*.jpg);;"
-                          "JPEG イメージファイル (*.jpeg);;ビットマップ (*.bmp)");
-    QTest::newRow("no patterns in the description") << QStringLiteral("Tunes|*.mid;*.midi")
-                                                    << QStringLiteral("Tunes (*.mid *.midi)");
-    QTest::newRow("words in brackets") << QStringLiteral("Tunes (MIDI)|*.mid") << QStringLiteral("Tunes (MIDI) (*.mid)");
-    QTest::newRow("description names fewer") << QStringLiteral("JPEG (*.jpg)|*.jpg;*.jpeg")
-                                             << QStringLiteral("JPEG (*.jpg *.jpeg)");
-    QTest::newRow("description in another order") << QStringLiteral("Pictures (*.bmp *.jpg)|*.jpg;*.bmp")
-                                                  << QStringLiteral("Pictures (*.jpg *.bmp)");
+    QTest::newRow("pictures") << QStringLiteral(
+        "グラフィックファイル (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|JPEG イメージファイル (*.jpg)|*.jpg|"
+        "JPEG イメージファイル (*.jpeg)|*.jpeg|ビットマップ (*.bmp)|*.bmp")
+                              << QStringLiteral(
+                                     "グラフィックファイル (*.jpg *.jpeg *.bmp);;JPEG イメージファイル (*.jpg);;"
+                                     "JPEG イメージファイル (*.jpeg);;ビットマップ (*.bmp)");
+    QTest::newRow("no patterns in the description")
+        << QStringLiteral("Tunes|*.mid;*.midi") << QStringLiteral("Tunes (*.mid *.midi)");
+    QTest::newRow("words in brackets") << QStringLiteral("Tunes (MIDI)|*.mid")
+                                       << QStringLiteral("Tunes (MIDI) (*.mid)");
+    QTest::newRow("description names fewer")
+        << QStringLiteral("JPEG (*.jpg)|*.jpg;*.jpeg") << QStringLiteral("JPEG (*.jpg *.jpeg)");
+    QTest::newRow("description in another order")
+        << QStringLiteral("Pictures (*.bmp *.jpg)|*.jpg;*.bmp") << QStringLiteral("Pictures (*.jpg *.bmp)");
     QTest::newRow("description without its pattern") << QStringLiteral("A|*.a|B") << QStringLiteral("A (*.a)");
 }
 

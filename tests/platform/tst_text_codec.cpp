@@ -90,7 +90,9 @@ void TestTextCodec::replacesInvalidBytes_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
-    QTest::newRow("undefined single byte") << QByteArray("A\x80" "B") << u"A\uFFFDB"_s;
+    QTest::newRow("undefined single byte") << QByteArray("A\x80"
+                                                         "B")
+                                           << u"A\uFFFDB"_s;
     QTest::newRow("0xFF") << QByteArray("\xFF\xFF") << u"\uFFFD\uFFFD"_s;
     QTest::newRow("lead byte at end") << QByteArray("AB\x82") << u"AB\uFFFD"_s;
     QTest::newRow("lead byte before space") << QByteArray("\x82 x") << u"\uFFFD x"_s;

@@ -19,7 +19,7 @@ private Q_SLOTS:
     void fillPastThePictureIsCroppedAway();
 
 private:
-    QImage m_source;                          // 600 x 400 stripes, shown at 300 x 200
+    QImage m_source; // 600 x 400 stripes, shown at 300 x 200
     std::array<QVector<QPoint>, 4> m_outlines;
 
     static QRgb stripe(int sx) { return sx < 300 ? qRgb(240, 200, 170) : qRgb(90, 60, 40); }
@@ -37,8 +37,8 @@ void TestFacePictures::init()
     for (int y = 0; y < 400; ++y)
         for (int x = 0; x < 600; ++x)
             m_source.setPixel(x, y, y % 40 < 2 ? qRgb(0, 0, 255) : stripe(x));
-    m_outlines = {rectangle(20, 30, 60, 50), rectangle(200, 30, 240, 50),
-                  rectangle(120, 80, 160, 130), rectangle(100, 150, 200, 180)};
+    m_outlines = {rectangle(20, 30, 60, 50), rectangle(200, 30, 240, 50), rectangle(120, 80, 160, 130),
+                  rectangle(100, 150, 200, 180)};
 }
 
 void TestFacePictures::sizesFollowTheFit_data()
@@ -89,12 +89,12 @@ void TestFacePictures::piecesAndPositionsComeFromTheBoxes()
 void TestFacePictures::outlineHasEveryHoleFilledWithItsStartColour()
 {
     const FacePictures face = makeFacePictures(m_source, m_outlines);
-    QCOMPARE(face.outline.pixel(40, 40), stripe(0));   // right eye on the skin side
+    QCOMPARE(face.outline.pixel(40, 40), stripe(0));    // right eye on the skin side
     QCOMPARE(face.outline.pixel(220, 40), stripe(599)); // left eye on the dark side
     // The nose starts on a blue row; its whole hole, stripes and all, takes that blue.
     QCOMPARE(face.outline.pixel(140, 85), qRgb(0, 0, 255));
     QCOMPARE(face.outline.pixel(150, 125), qRgb(0, 0, 255));
-    QCOMPARE(face.outline.pixel(190, 170), stripe(0));  // mouth starts on the skin side
+    QCOMPARE(face.outline.pixel(190, 170), stripe(0)); // mouth starts on the skin side
     // Outside the holes the outline is the picture.
     QCOMPARE(face.outline.pixel(10, 10), face.whole.pixel(10, 10));
     QCOMPARE(face.outline.pixel(250, 100), face.whole.pixel(250, 100));

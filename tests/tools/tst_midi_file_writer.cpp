@@ -90,8 +90,8 @@ void TestMidiFileWriter::noteWritesDeltasAndEndsAfterLastEvent()
     MidiFileWriter::Track track;
     track.note(10, 480, 3, 60, 100);
     const QByteArray expected = hex("4D54726B 0000000D"
-                                    "0A 933C64"     // note on after 10 ticks
-                                    "8360 833C00"   // note off 480 ticks later
+                                    "0A 933C64"   // note on after 10 ticks
+                                    "8360 833C00" // note off 480 ticks later
                                     "00 FF2F00");
     QCOMPARE(track.chunk().toHex(' '), expected.toHex(' '));
 }
@@ -132,7 +132,7 @@ void TestMidiFileWriter::setEndExtendsTheTrack()
 {
     MidiFileWriter::Track track;
     track.note(0, 10, 0, 60, 64);
-    track.setEnd(5);   // earlier than the last event: no effect
+    track.setEnd(5); // earlier than the last event: no effect
     QVERIFY(track.chunk().endsWith(hex("00 FF2F00")));
     track.setEnd(200);
     QVERIFY(track.chunk().endsWith(hex("803C00 813E FF2F00")));

@@ -7,8 +7,8 @@
 
 namespace {
 
-void fillOutlined(QImage &surface, const std::array<QVector<QPoint>, 4> &outlines,
-                  const std::array<QColor, 4> &colours, int count)
+void fillOutlined(QImage &surface, const std::array<QVector<QPoint>, 4> &outlines, const std::array<QColor, 4> &colours,
+                  int count)
 {
     for (int i = 0; i < count; ++i)
         fillPart(surface, outlines[i], colours[i]);

@@ -107,8 +107,7 @@ QByteArray MidiFileWriter::Track::chunk() const
     return chunk + data;
 }
 
-MidiFileWriter::MidiFileWriter(int ticksPerQuarter)
-    : m_ticksPerQuarter(ticksPerQuarter)
+MidiFileWriter::MidiFileWriter(int ticksPerQuarter) : m_ticksPerQuarter(ticksPerQuarter)
 {
     // The top bit of the division would mean SMPTE time, which this writer does not make.
     check(ticksPerQuarter > 0 && ticksPerQuarter <= 0x7FFF, "division");

@@ -64,9 +64,9 @@ __attribute__((visibility("default"))) int petara_landmarks_find(void *handle, c
         const std::vector<dlib::rectangle> faces = findFaces(model, image);
         if (faces.empty())
             return 0;
-        const auto largest = std::max_element(faces.begin(), faces.end(), [](const dlib::rectangle &a, const dlib::rectangle &b) {
-            return a.area() < b.area();
-        });
+        const auto largest = std::max_element(
+            faces.begin(), faces.end(),
+            [](const dlib::rectangle &a, const dlib::rectangle &b) { return a.area() < b.area(); });
         const dlib::full_object_detection shape = model.predictor(image, *largest);
         for (unsigned long i = 0; i < shape.num_parts(); ++i) {
             points[2 * i] = double(shape.part(i).x());
