@@ -21,11 +21,22 @@ namespace FaceLandmarks {
 
 namespace {
 
-// The module's search function and the model it read; both stay for the rest of the run.
+// The model the module read, with the module's functions for it. The module stays loaded to the
+// end of the run, so the model can be freed as the program ends.
 struct Model
 {
     PetaraLandmarksFind find = nullptr;
+    PetaraLandmarksFree free = nullptr;
     void *handle = nullptr;
+
+    Model() = default;
+    Model(const Model &) = delete;
+    Model &operator=(const Model &) = delete;
+    ~Model()
+    {
+        if (handle)
+            free(handle);
+    }
 };
 
 // The one load of the program. The worker fills `model` and then publishes `state`; the
@@ -64,7 +75,8 @@ std::unique_ptr<Model> openModel(const QString &path)
         QLibrary module(candidate);
         const auto loadModel = reinterpret_cast<PetaraLandmarksLoad>(module.resolve(LandmarkModule::LoadName));
         const auto find = reinterpret_cast<PetaraLandmarksFind>(module.resolve(LandmarkModule::FindName));
-        if (!loadModel || !find)
+        const auto freeModel = reinterpret_cast<PetaraLandmarksFree>(module.resolve(LandmarkModule::FreeName));
+        if (!loadModel || !find || !freeModel)
             continue;
         void *handle = loadModel(QFile::encodeName(path).constData());
         if (!handle)
@@ -72,6 +84,7 @@ std::unique_ptr<Model> openModel(const QString &path)
         // The QLibrary object goes, the module stays loaded: nothing unloads it before exit.
         auto model = std::make_unique<Model>();
         model->find = find;
+        model->free = freeModel;
         model->handle = handle;
         return model;
     }
