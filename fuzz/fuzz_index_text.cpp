@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 
 #include <cstdlib>
+#include <map>
 
 namespace {
 
@@ -40,6 +41,38 @@ void loadAsTheGameDoes(const QByteArray &bytes, int sectionCount)
     }
 }
 
+// The values the way the reader is defined: every line through parseLine, one after another,
+// the first section and the first key of each name counting. The reader takes shortcuts for
+// lines of plain ASCII, which must come to the same.
+std::map<QString, std::map<QString, QString>> readLineByLine(const QByteArray &file)
+{
+    const ProfileText::Encoding encoding = ProfileText::encodingOf(file);
+    const QByteArray bytes = encoding == ProfileText::Encoding::Utf8 ? file.mid(3) : file;
+    std::map<QString, std::map<QString, QString>> sections;
+    std::map<QString, QString> *current = nullptr;
+    qsizetype pos = 0;
+    while (pos < bytes.size()) {
+        // CR LF, LF and a lone CR each end a line.
+        qsizetype end = pos;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
+        const ProfileText::Entry entry = ProfileText::parseLine(bytes.mid(pos, end - pos), encoding);
+        const qsizetype textEnd = end;
+        if (end < bytes.size() && bytes[end] == '\r')
+            ++end;
+        if (end < bytes.size() && bytes[end] == '\n' && (end == textEnd || bytes[end - 1] == '\r'))
+            ++end;
+        pos = end;
+        if (entry.kind == ProfileText::Entry::Section) {
+            const QString name = ProfileText::foldName(entry.name);
+            current = sections.count(name) ? nullptr : &sections[name];
+        } else if (entry.kind == ProfileText::Entry::Key && current) {
+            current->try_emplace(ProfileText::foldName(entry.name), entry.value);
+        }
+    }
+    return sections;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -51,6 +84,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     (void)ProfileFile::parseInteger(text);
 
     const ProfileText::Values values = ProfileText::Values::parse(bytes);
+    const auto reference = readLineByLine(bytes);
+    require(values.sectionCount() == int(reference.size()));
+    for (const auto &[section, keys] : reference) {
+        require(values.sectionNumber(section) >= 0);
+        for (const auto &[key, value] : keys)
+            require(values.value(section, key) == value);
+    }
     for (const char *section : {"faces", "TitleFace", "BGM", "0", "1"}) {
         for (const char *key : {"count", "Name", "X1", "Y4", "NO", "Play", "FileName"}) {
             const std::optional<QString> value = values.value(QString::fromLatin1(section), QString::fromLatin1(key));

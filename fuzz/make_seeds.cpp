@@ -91,8 +91,12 @@ bool writeIndexSeeds(const QDir &folder)
                                                    "FileName=data/tema84.mid\r\n");
     const QByteArray odd = QByteArrayLiteral("; comment\n  [ Faces ]  \rCOUNT = 1 \n[faces]\ncount=9\n[0]\nname=a=b\n"
                                              "=x\n[unclosed\nk=\x81\n");
+    // Quotes, blanks and repeats at the edges of what a value and a key may be.
+    const QByteArray quoted = QByteArrayLiteral("[0]\r\nName=\"\"\r\nX1=\" \"\r\nY1=\"\r\nX2 =\t\"7\" \r\nx2=8\r\n"
+                                                "[ 0 ]\r\nY2=9\r\n[1]\r\n\tName\t=\t\"\"\"\r\n");
     return writeSeed(folder, QStringLiteral("library.ini"), library)
-           && writeSeed(folder, QStringLiteral("odd.ini"), odd);
+           && writeSeed(folder, QStringLiteral("odd.ini"), odd)
+           && writeSeed(folder, QStringLiteral("quoted.ini"), quoted);
 }
 
 bool writeJpegSeeds(const QDir &folder)
