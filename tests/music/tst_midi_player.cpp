@@ -24,6 +24,7 @@ private Q_SLOTS:
 
     void nothingOpenIsHarmless();
     void openReportsLengthAndWaitsAtStart();
+    void preparationOnAnotherThread();
     void playAdvancesInRealTime();
     void reachesTheEndAfterItsDuration();
     void stopKeepsThePosition();
@@ -128,6 +129,27 @@ void TestMidiPlayer::openReportsLengthAndWaitsAtStart()
     m_player->rewind();
     m_player->play();
     QTRY_VERIFY(m_player->position() > 0);
+}
+
+void TestMidiPlayer::preparationOnAnotherThread()
+{
+    // A player that goes while its synthesizer is still being made waits for it and frees it.
+    {
+        MidiPlayer leaving;
+        leaving.prepare();
+    }
+    // Preparing twice makes one synthesizer, which the first open() takes.
+    m_player->prepare();
+    m_player->prepare();
+    m_player->open(writeTune(u"two.mid"_s, 2));
+    QCOMPARE(m_player->length(), 960);
+    m_player->play();
+    QTRY_VERIFY(m_player->position() > 0);
+    // Once a tune is open, preparing again changes nothing.
+    m_player->prepare();
+    QVERIFY(m_player->isOpen());
+    const int before = m_player->position();
+    QTRY_VERIFY(m_player->position() > before);
 }
 
 void TestMidiPlayer::playAdvancesInRealTime()
