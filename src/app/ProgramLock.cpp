@@ -19,7 +19,8 @@ ProgramLock::~ProgramLock()
 std::unique_ptr<ProgramLock> lockProgramFolder(const QString &appDir)
 {
     const QByteArray path = QFile::encodeName(appDir + programLockName());
-    const int fileDescriptor = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    // Reading is enough for flock(), so a lock file that was copied read-only still serves.
+    const int fileDescriptor = ::open(path.constData(), O_RDONLY | O_CREAT | O_CLOEXEC, 0644);
     if (fileDescriptor < 0) {
         const int error = errno;
         throw AppError(QStringLiteral("フォルダ「%1」に書き込めませんでした。\r%2")

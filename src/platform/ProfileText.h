@@ -32,8 +32,9 @@ Entry parseLine(const QByteArray &line, Encoding encoding = Encoding::Cp932);
 // The form in which names are compared.
 QString foldName(const QString &name);
 
-// Every section's values, read once from the file's bytes: each value is decoded once, and
-// sections and keys are found through hash tables, so reading takes time in step with the file.
+// Every section's values, read once from the file's bytes: each value is decoded once, section
+// and key names are found through hash tables, and a section's few values lie side by side, so
+// reading takes time in step with the file.
 class Values
 {
 public:
