@@ -4,7 +4,6 @@
 #include "creation/SourcePicture.h"
 #include "library/FaceLibrary.h"
 #include "platform/FaceLandmarks.h"
-#include "platform/ProfileFile.h"
 #include "support/CreationDriver.h"
 #include "support/FormHarness.h"
 #include "support/TestProgramFolder.h"
@@ -51,15 +50,7 @@ void FlowAutomaticOutlines::initTestCase()
 
 void FlowAutomaticOutlines::init()
 {
-    m_driver.reset();
-    m_harness.reset();
-    m_folder = std::make_unique<TestProgramFolder>();
-    m_folder->addFaces(3);
-    ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), 1);
-    m_harness = std::make_unique<FormHarness>(m_folder->appDir());
-    m_harness->open();
-    m_harness->click(m_harness->w().BtnSentaku);
-    m_driver = std::make_unique<CreationDriver>(*m_harness);
+    startAtSelectionScreen(m_folder, m_harness, m_driver);
 }
 
 void FlowAutomaticOutlines::startOn(const QString &shippedPicture)

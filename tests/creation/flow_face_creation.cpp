@@ -1,7 +1,6 @@
 #include "creation/CreationTexts.h"
 #include "creation/FaceCreation.h"
 #include "platform/JpegCodec.h"
-#include "platform/ProfileFile.h"
 #include "support/CreationDriver.h"
 #include "support/FormHarness.h"
 #include "support/TestProgramFolder.h"
@@ -50,15 +49,7 @@ private:
 
 void FlowFaceCreation::init()
 {
-    m_driver.reset();
-    m_harness.reset();
-    m_folder = std::make_unique<TestProgramFolder>();
-    m_folder->addFaces(3);
-    ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), 1);
-    m_harness = std::make_unique<FormHarness>(m_folder->appDir());
-    m_harness->open();
-    m_harness->click(m_harness->w().BtnSentaku);
-    m_driver = std::make_unique<CreationDriver>(*m_harness);
+    startAtSelectionScreen(m_folder, m_harness, m_driver);
 }
 
 QString FlowFaceCreation::store(const QString &name, const QByteArray &bytes) const

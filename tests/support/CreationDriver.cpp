@@ -1,5 +1,7 @@
 #include "support/CreationDriver.h"
 
+#include "platform/ProfileFile.h"
+
 #include <QAction>
 #include <QLineEdit>
 #include <QPainter>
@@ -78,4 +80,18 @@ void CreationDriver::typeName(const QString &name)
     // One key event per character, carrying its text, since the name may be Japanese.
     for (const QChar c : name)
         QTest::sendKeyEvent(QTest::Click, h.w().Edit1, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+void startAtSelectionScreen(std::unique_ptr<TestProgramFolder> &folder, std::unique_ptr<FormHarness> &harness,
+                            std::unique_ptr<CreationDriver> &driver)
+{
+    driver.reset();
+    harness.reset();
+    folder = std::make_unique<TestProgramFolder>();
+    folder->addFaces(3);
+    ProfileFile(folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), 1);
+    harness = std::make_unique<FormHarness>(folder->appDir());
+    harness->open();
+    harness->click(harness->w().BtnSentaku);
+    driver = std::make_unique<CreationDriver>(*harness);
 }

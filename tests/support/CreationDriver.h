@@ -1,10 +1,13 @@
 #pragma once
 
 #include "support/FormHarness.h"
+#include "support/TestProgramFolder.h"
 
 #include <QImage>
 #include <QPoint>
 #include <QVector>
+
+#include <memory>
 
 // Drives a face creation on the real main window the way a player does: the picture chosen in
 // the scripted dialog, presses on the titles, and curves drawn on Image1 with QTest events.
@@ -44,3 +47,9 @@ public:
 private:
     FormHarness &h;
 };
+
+// Where every face-creation test starts: a new program folder of three faces with face 1 as the
+// opening face, the game open on it, its selection screen shown, and a driver for it. Whatever
+// the three held before is closed first.
+void startAtSelectionScreen(std::unique_ptr<TestProgramFolder> &folder, std::unique_ptr<FormHarness> &harness,
+                            std::unique_ptr<CreationDriver> &driver);
