@@ -10,7 +10,7 @@
 # make screenshot     retakes packaging/screenshots/petara3.png on a virtual X display
 
 PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
-            libjpeg62-turbo-dev libfluidsynth-dev timgm6mb-soundfont fonts-ipafont-gothic \
+            libjpeg62-turbo-dev libfluidsynth-dev libfontconfig-dev timgm6mb-soundfont fonts-ipafont-gothic \
             libdlib-dev libdlib-data desktop-file-utils appstream dpkg-dev file
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 PACKAGE_CHECK_PACKAGES := debootstrap

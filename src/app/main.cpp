@@ -5,8 +5,10 @@
 #include "app/TForm1.h"
 #include "platform/AppError.h"
 #include "platform/FolderCreation.h"
-#include "platform/GameStyle.h"
+#include "platform/FontConfigPreload.h"
 #include "platform/Fonts.h"
+#include "platform/GameStyle.h"
+#include "platform/LargePageHeap.h"
 #include "platform/QtDesktop.h"
 #include "platform/QtDialogs.h"
 #include "platform/SystemChance.h"
@@ -69,6 +71,8 @@ int main(int argc, char *argv[])
         parseCommandLine(core);
         return 0;
     }
+    LargePageHeap::reserve();
+    FontConfigPreload fontConfig;
     QApplication application(argc, argv);
     application.setStyle(new GameStyle);
     nameApplication();
@@ -86,6 +90,8 @@ int main(int argc, char *argv[])
         QCoreApplication::applicationFilePath(), dataDirOption,
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     std::unique_ptr<ProgramLock> lock;
+    // From here on text may be shown, if only in an error message.
+    fontConfig.wait();
     try {
         createFolder(choice.appDir);
         // A program folder on a read-only medium still plays, as it always has; nothing can be written there.
