@@ -46,7 +46,8 @@ public:
     const MusicSettings &music() const { return m_music; }
     int openingStep() const;
     // Cursor 1: the transparent cursor of blind play, the default arrow when its file is missing.
-    QCursor transparentCursor() const;
+    // Read when first needed: the first screen shows no part being dragged.
+    QCursor transparentCursor();
     const FaceSelection &selection() const { return *m_selection; }
     const ShownFace &shownFace() const { return m_shownFace; }
     const GameState &game() const { return m_game; }
@@ -112,6 +113,7 @@ private:
     ShownFace m_shownFace;
     MusicSettings m_music;
     GameState m_game;
+    bool m_transparentCursorRead = false;
     std::optional<QCursor> m_transparentCursor;
     std::unique_ptr<OpeningSequence> m_opening;
     std::unique_ptr<FaceSelection> m_selection;

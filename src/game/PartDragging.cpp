@@ -20,8 +20,7 @@
 
 PartDragging::PartDragging(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, ModeFlags &modes,
                            GameState &state, DragController &drag, Chance &chance)
-    : w(widgets), m_library(library), m_shown(shown), m_modes(modes), m_state(state), m_drag(drag), m_chance(chance),
-      m_transparentCursor(Qt::ArrowCursor)
+    : w(widgets), m_library(library), m_shown(shown), m_modes(modes), m_state(state), m_drag(drag), m_chance(chance)
 {
 }
 
@@ -81,9 +80,10 @@ void PartDragging::BeginPartDrag(QPoint global)
     if (isReal()) {
         // A part already on the face stays where it is.
         if (w.Image1->x() + w.Image1->width() < part->x()) {
-            m_drag.begin(part, m_transparentCursor);
+            const QCursor transparent = m_transparentCursor();
+            m_drag.begin(part, transparent);
             m_state.Dragging = true;
-            GlobalCursor::set(m_transparentCursor);
+            GlobalCursor::set(transparent);
             part->hide();
         }
     } else if (isPractice()) {

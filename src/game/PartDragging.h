@@ -23,8 +23,8 @@ public:
     PartDragging(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, ModeFlags &modes,
                  GameState &state, DragController &drag, Chance &chance);
 
-    // Cursor 1, the transparent cursor of the real mode.
-    void setTransparentCursor(const QCursor &cursor) { m_transparentCursor = cursor; }
+    // Where cursor 1, the transparent cursor of the real mode, comes from.
+    void setTransparentCursor(std::function<QCursor()> cursor) { m_transparentCursor = std::move(cursor); }
 
     // A press on part picture k (1 .. 4), the pointer at `global` on the screen.
     void partMouseDown(int k, QPoint global);
@@ -60,5 +60,5 @@ private:
     GameState &m_state;
     DragController &m_drag;
     Chance &m_chance;
-    QCursor m_transparentCursor;
+    std::function<QCursor()> m_transparentCursor = [] { return QCursor(Qt::ArrowCursor); };
 };

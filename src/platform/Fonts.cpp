@@ -17,6 +17,9 @@ QFont gameFont(int pixelSize, bool bold, bool italic)
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     font.setItalic(italic);
+    // Japanese and Latin text in this face looks the same without the OpenType shaper, whose
+    // tables would otherwise be loaded for every size and script before the first frame.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

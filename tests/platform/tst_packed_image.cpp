@@ -1,5 +1,7 @@
 #include "platform/PackedImage.h"
 
+#include <QResource>
+#include <QSysInfo>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -14,6 +16,7 @@ private Q_SLOTS:
     void refusesWhatIsNotAPackedPicture();
     void builtInPicturesMatchTheirSources_data();
     void builtInPicturesMatchTheirSources();
+    void builtInPicturesAreReadInPlaceAndCopiedOnlyWhenPaintedOn();
 };
 
 namespace {
@@ -86,6 +89,21 @@ void TestPackedImage::builtInPicturesMatchTheirSources()
     const QImage expected(source);
     QVERIFY2(!expected.isNull(), qPrintable(source));
     QCOMPARE(PackedImage::load(u":/art/"_s + name), expected.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+void TestPackedImage::builtInPicturesAreReadInPlaceAndCopiedOnlyWhenPaintedOn()
+{
+    Q_INIT_RESOURCE(resources);
+    const QResource resource(u":/art/icon"_s);
+    QImage icon = PackedImage::load(u":/art/icon"_s);
+    const QImage before = PackedImage::unpack(resource.uncompressedData());
+    QVERIFY(!before.isNull());
+    if (QSysInfo::ByteOrder == QSysInfo::LittleEndian)
+        QCOMPARE(icon.constBits(), resource.data() + 12);
+    // The built-in bytes are read-only: painting must work on a copy and leave them as they were.
+    icon.fill(Qt::red);
+    QVERIFY(icon.constBits() != resource.data() + 12);
+    QCOMPARE(PackedImage::load(u":/art/icon"_s), before);
 }
 
 QTEST_GUILESS_MAIN(TestPackedImage)
