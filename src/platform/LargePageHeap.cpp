@@ -22,6 +22,9 @@ long reserve()
     // library would raise its own threshold once large blocks come and go.
     mallopt(M_MMAP_THRESHOLD, 32 << 20);
     mallopt(M_TRIM_THRESHOLD, 2 * ReservedBytes);
+    // One heap for every thread: the few helper threads (fonts, sound, landmarks) then allocate
+    // from the reserve too, instead of each mapping an arena of its own in small pages.
+    mallopt(M_ARENA_MAX, 1);
 
     // Grow the heap by the reserve at once: a block taken and given back stays as free space at
     // its top. The volatile keeps the compiler from dropping the pair.

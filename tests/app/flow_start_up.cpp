@@ -26,7 +26,8 @@ private Q_SLOTS:
     void missingCursorFileKeepsStartingUp();
     void missingIndexStopsWithAMessage();
     void emptyLibraryNeverReadsAMissingFace();
-    void missingOpeningPictureStopsWithAMessage();
+    void brokenOpeningPictureStopsWithAMessage_data();
+    void brokenOpeningPictureStopsWithAMessage();
     void stoppedStartUpShowsNoFaceName_data();
     void stoppedStartUpShowsNoFaceName();
     void closeWritesTheMusicSwitch();
@@ -246,15 +247,39 @@ void FlowStartUp::emptyLibraryNeverReadsAMissingFace()
     QVERIFY(harness.w().Image1->isHidden());
 }
 
-void FlowStartUp::missingOpeningPictureStopsWithAMessage()
+void FlowStartUp::brokenOpeningPictureStopsWithAMessage_data()
 {
+    QTest::addColumn<QStringList>("missing");
+    QTest::addColumn<QStringList>("garbled");
+    QTest::addColumn<QString>("named");
+    const QString part = QStringLiteral("data/face1_3.jpg");
+    const QString outline = QStringLiteral("data/face1_5.jpg");
+    QTest::newRow("missing part") << QStringList{part} << QStringList() << QStringLiteral("face1_3.jpg");
+    QTest::newRow("missing outline") << QStringList{outline} << QStringList() << QStringLiteral("face1_5.jpg");
+    QTest::newRow("garbled outline") << QStringList() << QStringList{outline} << QStringLiteral("face1_5.jpg");
+    // The outline is read alongside the parts; a broken part is still the one reported.
+    QTest::newRow("part and outline missing")
+        << QStringList{part, outline} << QStringList() << QStringLiteral("face1_3.jpg");
+    QTest::newRow("part missing, outline garbled")
+        << QStringList{part} << QStringList{outline} << QStringLiteral("face1_3.jpg");
+}
+
+void FlowStartUp::brokenOpeningPictureStopsWithAMessage()
+{
+    QFETCH(QStringList, missing);
+    QFETCH(QStringList, garbled);
+    QFETCH(QString, named);
     m_folder->addFaces(2);
     ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), 1);
-    m_folder->removeFile(QStringLiteral("data/face1_3.jpg"));
+    for (const QString &file : missing)
+        m_folder->removeFile(file);
+    for (const QString &file : garbled)
+        m_folder->writeFile(file, QByteArray("\xFF\xD8 not a picture"));
     FormHarness harness(m_folder->appDir());
     QVERIFY(!harness.show());
     QCOMPARE(harness.dialogs.errors.size(), 1);
-    QVERIFY(harness.dialogs.errors[0].contains(QStringLiteral("face1_3.jpg")));
+    QVERIFY2(harness.dialogs.errors[0].contains(named), qPrintable(harness.dialogs.errors[0]));
+    QVERIFY(harness.w().Image1->isHidden());
 }
 
 void FlowStartUp::stoppedStartUpShowsNoFaceName_data()

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <thread>
 #include <vector>
 #include <unistd.h>
 
@@ -17,6 +18,7 @@ private Q_SLOTS:
     void blocksOfTheFirstScreenComeFromTheMarkedHeap_data();
     void blocksOfTheFirstScreenComeFromTheMarkedHeap();
     void givingBackABlockKeepsTheReserve();
+    void otherThreadsAllocateFromTheReserveToo();
 
 private:
     long m_marked = 0;
@@ -116,6 +118,23 @@ void TestLargePageHeap::givingBackABlockKeepsTheReserve()
     std::free(block);
     // The C library trims the heap above its threshold; the reserve stays below it.
     QCOMPARE(sbrk(0), top);
+}
+
+void TestLargePageHeap::otherThreadsAllocateFromTheReserveToo()
+{
+    // Far enough into the reserve to be past its first, unmarked, huge page.
+    constexpr size_t Bytes = 6u << 20;
+    QByteArrayList flags;
+    std::thread helper([&flags] {
+        char *block = static_cast<char *>(std::malloc(Bytes));
+        if (!block)
+            return;
+        block[Bytes / 2] = 1;
+        flags = mappingFlags(block + Bytes / 2);
+        std::free(block);
+    });
+    helper.join();
+    QVERIFY2(flags.contains("hg"), flags.join(' '));
 }
 
 QTEST_GUILESS_MAIN(TestLargePageHeap)
