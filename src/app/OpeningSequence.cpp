@@ -20,14 +20,10 @@ OpeningSequence::OpeningSequence(Form1Widgets &widgets, const FaceLibrary &libra
 void OpeningSequence::prepare()
 {
     const int face = m_shown.CurrentFace;
-    // The whole face, by far the largest picture, decodes on another thread while the parts load
-    // here; its failure, if any, still comes after theirs.
-    std::future<QImage> whole = FacePictureLoader::readWholeInBackground(
-        FacePaths::facePicture(m_library.AppDir, face, 5));
     for (int k = 1; k <= 4; ++k)
         FacePictureLoader::loadPart(*w.partImage(k), FacePaths::facePicture(m_library.AppDir, face, k),
                                     m_library.DpiScale);
-    FacePictureLoader::loadWhole(*w.Image1, whole);
+    FacePictureLoader::loadWhole(*w.Image1, FacePaths::facePicture(m_library.AppDir, face, 5));
     w.Label2->setCaption(Guidance::Loading);
     OpeningStep = 0;
 }

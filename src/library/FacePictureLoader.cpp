@@ -29,14 +29,4 @@ void loadWhole(PictureBox &box, const QString &path)
     box.setPicture(JpegCodec::decodeFile(path));
 }
 
-std::future<QImage> readWholeInBackground(const QString &path)
-{
-    return std::async(std::launch::async | std::launch::deferred, [path] { return JpegCodec::decodeFile(path); });
-}
-
-void loadWhole(PictureBox &box, std::future<QImage> &picture)
-{
-    box.setPicture(picture.get());
-}
-
 } // namespace FacePictureLoader

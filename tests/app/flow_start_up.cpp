@@ -257,7 +257,7 @@ void FlowStartUp::brokenOpeningPictureStopsWithAMessage_data()
     QTest::newRow("missing part") << QStringList{part} << QStringList() << QStringLiteral("face1_3.jpg");
     QTest::newRow("missing outline") << QStringList{outline} << QStringList() << QStringLiteral("face1_5.jpg");
     QTest::newRow("garbled outline") << QStringList() << QStringList{outline} << QStringLiteral("face1_5.jpg");
-    // The outline is read alongside the parts; a broken part is still the one reported.
+    // The parts are read before the outline: a broken part is the one reported.
     QTest::newRow("part and outline missing")
         << QStringList{part, outline} << QStringList() << QStringLiteral("face1_3.jpg");
     QTest::newRow("part missing, outline garbled")
