@@ -57,7 +57,7 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     const QString game = QStringLiteral(GAME_PROGRAM);
     const QString empty = QStringLiteral(EMPTY_WINDOW_PROGRAM);
-    constexpr int Runs = 31;
+    constexpr int Runs = 51;
     std::vector<double> gameTimes;
     std::vector<double> emptyTimes;
     std::vector<double> ratios;
