@@ -1,6 +1,6 @@
 #include "platform/LargePageHeap.h"
 
-// Any C library header defines __GLIBC__, which the test below needs.
+// Any C library header defines __GLIBC__, which the check below needs.
 #include <cstdint>
 #include <cstdlib>
 
