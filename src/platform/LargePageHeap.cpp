@@ -26,6 +26,16 @@ long reserve()
     // from the reserve too, instead of each mapping an arena of its own in small pages.
     mallopt(M_ARENA_MAX, 1);
 
+    // A huge page is only used where nothing of its range is in memory yet. The C library writes
+    // a chunk header where the reserve starts, so end the heap just short of a huge-page boundary:
+    // the header lands below it and the reserve's huge pages start out untouched. The skipped
+    // bytes are taken for someone else's and left alone; never touched, they cost no memory.
+    constexpr std::uintptr_t HeaderRoom = 64;
+    const auto heapEnd = reinterpret_cast<std::uintptr_t>(sbrk(0));
+    const std::uintptr_t gap = ((heapEnd + HeaderRoom + HugePage - 1) & ~(HugePage - 1)) - HeaderRoom - heapEnd;
+    if (gap > 0 && sbrk(std::intptr_t(gap)) == reinterpret_cast<void *>(-1))
+        return 0;
+
     // Grow the heap by the reserve at once: a block taken and given back stays as free space at
     // its top. The volatile keeps the compiler from dropping the pair.
     const auto before = reinterpret_cast<std::uintptr_t>(sbrk(0));
