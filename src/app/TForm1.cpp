@@ -79,11 +79,10 @@ int TForm1::openingStep() const
 
 QCursor TForm1::transparentCursor()
 {
-    if (!m_transparentCursorRead) {
-        m_transparentCursor = CursorFile::load(FacePaths::cursorFile(m_library.AppDir));
-        m_transparentCursorRead = true;
-    }
-    return m_transparentCursor.value_or(QCursor(Qt::ArrowCursor));
+    if (!m_transparentCursor)
+        m_transparentCursor =
+            CursorFile::load(FacePaths::cursorFile(m_library.AppDir)).value_or(QCursor(Qt::ArrowCursor));
+    return *m_transparentCursor;
 }
 
 bool TForm1::guarded(const std::function<void()> &handler)

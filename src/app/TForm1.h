@@ -113,7 +113,6 @@ private:
     ShownFace m_shownFace;
     MusicSettings m_music;
     GameState m_game;
-    bool m_transparentCursorRead = false;
     std::optional<QCursor> m_transparentCursor;
     std::unique_ptr<OpeningSequence> m_opening;
     std::unique_ptr<FaceSelection> m_selection;
