@@ -1,5 +1,7 @@
 #include "platform/FontConfigPreload.h"
 
+#include "platform/ThreadPlacement.h"
+
 #include <fontconfig/fontconfig.h>
 
 #include <system_error>
@@ -8,6 +10,7 @@ FontConfigPreload::FontConfigPreload()
 {
     try {
         m_reader = std::thread([] { FcInit(); });
+        ThreadPlacement::keepOffCallersCore(m_reader);
     } catch (const std::system_error &) {
         // No thread to spare: Qt reads the configuration itself when it first needs it.
     }

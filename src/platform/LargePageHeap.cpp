@@ -22,9 +22,10 @@ long reserve()
     // library would raise its own threshold once large blocks come and go.
     mallopt(M_MMAP_THRESHOLD, 32 << 20);
     mallopt(M_TRIM_THRESHOLD, 2 * ReservedBytes);
-    // One heap for every thread: the few helper threads (fonts, sound, landmarks) then allocate
-    // from the reserve too, instead of each mapping an arena of its own in small pages.
-    mallopt(M_ARENA_MAX, 1);
+    // Two heaps: the interface thread's, and one that the helper threads (fonts, sound,
+    // landmarks) share instead of mapping one each. The font helper allocates as busily as the
+    // interface thread while both start up; on one heap they took turns at its lock.
+    mallopt(M_ARENA_MAX, 2);
 
     // A huge page is only used where nothing of its range is in memory yet. The C library writes
     // a chunk header where the reserve starts, so end the heap just short of a huge-page boundary:
