@@ -429,6 +429,7 @@ void FlowFaceCreation::fourthPartAsksForAName()
     QVERIFY(!w.BtnSentaku->isEnabled());
     QCOMPARE(w.Label1->caption(), CreationText::Naming);
     QVERIFY(w.Edit1->isVisible());
+    QCOMPARE(w.Edit1->font().pixelSize(), 13);
     QCOMPARE(m_harness->form().focusWidget(), w.Edit1);
     m_driver->typeName(QStringLiteral("　"));
     QVERIFY(!w.BtnSentaku->isEnabled());

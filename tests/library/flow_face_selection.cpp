@@ -91,6 +91,7 @@ void FlowFaceSelection::selectionScreenShowsWhatItShould()
     QVERIFY(!w.BtnRenshu->isEnabled());
     QCOMPARE(w.BtnRenshu->text(), QStringLiteral("練習"));
     QVERIFY(w.ComboBox1->isVisible());
+    QCOMPARE(w.ComboBox1->font().pixelSize(), 13);
     QCOMPARE(w.ComboBox1->currentIndex(), -1);
     QVERIFY(w.CheckBox1->isVisible());
     QVERIFY(w.Label2->isVisible());
