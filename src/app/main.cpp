@@ -82,6 +82,9 @@ int main(int argc, char *argv[])
     loadArtResources();
     application.setApplicationDisplayName(QStringLiteral("ペタラ　３"));
     application.setWindowIcon(QIcon(QPixmap::fromImage(PackedImage::load(QStringLiteral(":/art/icon")))));
+    // From here on the font database is asked, to pick the game's family and for any text,
+    // error messages included: the configuration must be read.
+    fontConfig.wait();
     Fonts::installSubstitution();
     application.setFont(Fonts::gameFont(12));
 
@@ -90,8 +93,6 @@ int main(int argc, char *argv[])
         QCoreApplication::applicationFilePath(), dataDirOption,
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     std::unique_ptr<ProgramLock> lock;
-    // From here on text may be shown, if only in an error message.
-    fontConfig.wait();
     try {
         createFolder(choice.appDir);
         // A program folder on a read-only medium still plays, as it always has; nothing can be written there.
