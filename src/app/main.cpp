@@ -82,6 +82,9 @@ int main(int argc, char *argv[])
     loadArtResources();
     application.setApplicationDisplayName(QStringLiteral("ペタラ　３"));
     application.setWindowIcon(QIcon(QPixmap::fromImage(PackedImage::load(QStringLiteral(":/art/icon")))));
+    const ProgramFolderChoice choice = chooseProgramFolder(
+        QCoreApplication::applicationFilePath(), dataDirOption,
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     // From here on the font database is asked, to pick the game's family and for any text,
     // error messages included: the configuration must be read.
     fontConfig.wait();
@@ -89,9 +92,6 @@ int main(int argc, char *argv[])
     application.setFont(Fonts::gameFont(12));
 
     QtDialogs dialogs;
-    const ProgramFolderChoice choice = chooseProgramFolder(
-        QCoreApplication::applicationFilePath(), dataDirOption,
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     std::unique_ptr<ProgramLock> lock;
     try {
         createFolder(choice.appDir);

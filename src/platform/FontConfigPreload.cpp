@@ -23,6 +23,9 @@ FontConfigPreload::~FontConfigPreload()
 
 void FontConfigPreload::wait()
 {
-    if (m_reader.joinable())
-        m_reader.join();
+    if (!m_reader.joinable())
+        return;
+    // Waiting leaves this core idle; should the helper still be busy, it may finish here.
+    ThreadPlacement::allowCallersCores(m_reader);
+    m_reader.join();
 }

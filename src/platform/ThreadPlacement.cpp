@@ -27,12 +27,22 @@ int keepOffCallersCore(std::thread &helper)
     return callersCore;
 }
 
+void allowCallersCores(std::thread &helper)
+{
+    cpu_set_t allowed;
+    CPU_ZERO(&allowed);
+    if (helper.joinable() && sched_getaffinity(0, sizeof allowed, &allowed) == 0)
+        pthread_setaffinity_np(helper.native_handle(), sizeof allowed, &allowed);
+}
+
 #else
 
 int keepOffCallersCore(std::thread &)
 {
     return -1;
 }
+
+void allowCallersCores(std::thread &) {}
 
 #endif
 

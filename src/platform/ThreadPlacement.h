@@ -11,4 +11,8 @@ namespace ThreadPlacement {
 // Returns that core, or -1 where there is no other core to use (the helper is left as it was).
 int keepOffCallersCore(std::thread &helper);
 
+// Lets helper run on every core the caller may use again: for when the caller is about to wait
+// for it, so that the core the caller leaves idle is open to the helper.
+void allowCallersCores(std::thread &helper);
+
 } // namespace ThreadPlacement

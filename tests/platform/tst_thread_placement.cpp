@@ -47,6 +47,7 @@ class TestThreadPlacement : public QObject
 
 private Q_SLOTS:
     void theHelperRunsOnAnotherCore();
+    void aWaitedForHelperMayUseEveryCoreAgain();
     void withOneCoreTheHelperIsLeftAsItWas();
     void aFinishedThreadIsLeftAlone();
 };
@@ -79,6 +80,18 @@ void TestThreadPlacement::theHelperRunsOnAnotherCore()
     QVERIFY(CPU_EQUAL(&helpersCores, &allowed));
     const int ranOn = helper.finish();
     QVERIFY(ranOn != keptOff);
+}
+
+void TestThreadPlacement::aWaitedForHelperMayUseEveryCoreAgain()
+{
+    cpu_set_t allowed = processCores();
+    if (CPU_COUNT(&allowed) < 2)
+        QSKIP("this machine lets the test run on one core only");
+    WaitingHelper helper;
+    QVERIFY(ThreadPlacement::keepOffCallersCore(helper.thread) >= 0);
+    ThreadPlacement::allowCallersCores(helper.thread);
+    cpu_set_t helpersCores = helper.cores();
+    QVERIFY(CPU_EQUAL(&helpersCores, &allowed));
 }
 
 void TestThreadPlacement::withOneCoreTheHelperIsLeftAsItWas()
