@@ -34,8 +34,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && !m_painted) {
-            m_painted = true;
+        if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
             // Run once the paint has gone out to the screen, after this event is done.
             QTimer::singleShot(0, this, [this] {
@@ -54,7 +53,6 @@ protected:
 
 private:
     std::vector<std::function<void()>> m_work;
-    bool m_painted = false;
     bool m_ran = false;
 };
 
