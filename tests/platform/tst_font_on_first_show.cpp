@@ -10,63 +10,42 @@ class TestFontOnFirstShow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void hiddenBoxesTakeTheFontWhenShown();
-    void aComboBoxBuildsItsListOnlyWhenShown();
+    void aHiddenBoxTakesTheFontWhenShown();
     void aBoxOnScreenTakesTheFontAtOnce();
 };
 
 namespace {
 
-QFont boxFont()
+QFont sized(int pixels)
 {
     QFont font;
-    font.setPixelSize(13);
+    font.setPixelSize(pixels);
     return font;
 }
 
 } // namespace
 
-void TestFontOnFirstShow::hiddenBoxesTakeTheFontWhenShown()
+void TestFontOnFirstShow::aHiddenBoxTakesTheFontWhenShown()
 {
     QWidget window;
-    window.setFont([] {
-        QFont font;
-        font.setPixelSize(12);
-        return font;
-    }());
-    auto *edit = new QLineEdit(&window);
-    edit->hide();
-    setFontOnFirstShow(*edit, boxFont());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(edit->font().pixelSize(), 12);
-    edit->show();
-    QCOMPARE(edit->font().pixelSize(), 13);
-    // Once given, the font is the box's own: hiding and showing again keeps it, and a later
-    // change of font is not undone by the next show.
-    edit->hide();
-    QFont larger = boxFont();
-    larger.setPixelSize(20);
-    edit->setFont(larger);
-    edit->show();
-    QCOMPARE(edit->font().pixelSize(), 20);
-}
-
-void TestFontOnFirstShow::aComboBoxBuildsItsListOnlyWhenShown()
-{
-    QWidget window;
+    window.setFont(sized(12));
     auto *combo = new QComboBox(&window);
     combo->addItems({QStringLiteral("顔1"), QStringLiteral("顔2")});
     combo->hide();
-    setFontOnFirstShow(*combo, boxFont());
+    setFontOnFirstShow(*combo, sized(13));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    // The drop-down list is built the first time the box's font is set: not yet.
+    // Setting a combo box's font builds its drop-down list: not while it is hidden.
+    QCOMPARE(combo->font().pixelSize(), 12);
     QVERIFY(!combo->findChild<QAbstractItemView *>());
     combo->show();
     QCOMPARE(combo->font().pixelSize(), 13);
-    QVERIFY(combo->findChild<QAbstractItemView *>());
     QCOMPARE(combo->view()->font().pixelSize(), 13);
+    // Given once: a later font is not undone by the next show.
+    combo->hide();
+    combo->setFont(sized(20));
+    combo->show();
+    QCOMPARE(combo->font().pixelSize(), 20);
 }
 
 void TestFontOnFirstShow::aBoxOnScreenTakesTheFontAtOnce()
@@ -75,7 +54,7 @@ void TestFontOnFirstShow::aBoxOnScreenTakesTheFontAtOnce()
     auto *edit = new QLineEdit(&window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    setFontOnFirstShow(*edit, boxFont());
+    setFontOnFirstShow(*edit, sized(13));
     QCOMPARE(edit->font().pixelSize(), 13);
 }
 

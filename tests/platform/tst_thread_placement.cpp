@@ -6,121 +6,83 @@
 #include <pthread.h>
 #include <sched.h>
 
-// A helper thread that waits until released, then tells which core it ran on.
-class WaitingHelper
-{
-public:
-    WaitingHelper()
-        : thread([this] {
-              while (!released.load())
-                  std::this_thread::yield();
-              coreSeen = sched_getcpu();
-          })
-    {
-    }
-    ~WaitingHelper() { finish(); }
-
-    int finish()
-    {
-        released = true;
-        if (thread.joinable())
-            thread.join();
-        return coreSeen;
-    }
-
-    cpu_set_t cores()
-    {
-        cpu_set_t set;
-        CPU_ZERO(&set);
-        pthread_getaffinity_np(thread.native_handle(), sizeof set, &set);
-        return set;
-    }
-
-    std::atomic<bool> released{false};
-    int coreSeen = -1;
-    std::thread thread;
-};
-
 class TestThreadPlacement : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void theHelperRunsOnAnotherCore();
-    void aWaitedForHelperMayUseEveryCoreAgain();
-    void withOneCoreTheHelperIsLeftAsItWas();
-    void aFinishedThreadIsLeftAlone();
+    void theHelperRunsOffTheCallersCoreUntilWaitedFor();
+    void withOneCoreOrNoThreadNothingChanges();
 };
 
 namespace {
 
-cpu_set_t processCores()
+// A helper that spins until the test ends, however it ends.
+struct SpinningHelper
+{
+    std::atomic<bool> released{false};
+    std::thread thread{[this] {
+        while (!released)
+            std::this_thread::yield();
+    }};
+    ~SpinningHelper()
+    {
+        released = true;
+        thread.join();
+    }
+};
+
+cpu_set_t coresOf(pthread_t thread)
 {
     cpu_set_t set;
     CPU_ZERO(&set);
-    sched_getaffinity(0, sizeof set, &set);
+    pthread_getaffinity_np(thread, sizeof set, &set);
     return set;
 }
 
 } // namespace
 
-void TestThreadPlacement::theHelperRunsOnAnotherCore()
+void TestThreadPlacement::theHelperRunsOffTheCallersCoreUntilWaitedFor()
 {
-    cpu_set_t allowed = processCores();
+    cpu_set_t allowed = coresOf(pthread_self());
     if (CPU_COUNT(&allowed) < 2)
         QSKIP("this machine lets the test run on one core only");
-    WaitingHelper helper;
+    SpinningHelper helper;
     const int keptOff = ThreadPlacement::keepOffCallersCore(helper.thread);
-    QVERIFY(keptOff >= 0);
-    QVERIFY(CPU_ISSET(keptOff, &allowed));
-    cpu_set_t helpersCores = helper.cores();
-    QVERIFY(!CPU_ISSET(keptOff, &helpersCores));
+    QVERIFY(keptOff >= 0 && CPU_ISSET(keptOff, &allowed));
     // Every other core the process may use stays open to the helper.
-    CPU_CLR(keptOff, &allowed);
-    QVERIFY(CPU_EQUAL(&helpersCores, &allowed));
-    const int ranOn = helper.finish();
-    QVERIFY(ranOn != keptOff);
-}
-
-void TestThreadPlacement::aWaitedForHelperMayUseEveryCoreAgain()
-{
-    cpu_set_t allowed = processCores();
-    if (CPU_COUNT(&allowed) < 2)
-        QSKIP("this machine lets the test run on one core only");
-    WaitingHelper helper;
-    QVERIFY(ThreadPlacement::keepOffCallersCore(helper.thread) >= 0);
+    cpu_set_t others = allowed;
+    CPU_CLR(keptOff, &others);
+    cpu_set_t helpersCores = coresOf(helper.thread.native_handle());
+    QVERIFY(CPU_EQUAL(&helpersCores, &others));
+    // About to wait for it, the caller opens its own core to the helper again.
     ThreadPlacement::allowCallersCores(helper.thread);
-    cpu_set_t helpersCores = helper.cores();
+    helpersCores = coresOf(helper.thread.native_handle());
     QVERIFY(CPU_EQUAL(&helpersCores, &allowed));
 }
 
-void TestThreadPlacement::withOneCoreTheHelperIsLeftAsItWas()
-{
-    const cpu_set_t before = processCores();
-    const int core = sched_getcpu();
-    QVERIFY(core >= 0);
-    cpu_set_t one;
-    CPU_ZERO(&one);
-    CPU_SET(core, &one);
-    QCOMPARE(sched_setaffinity(0, sizeof one, &one), 0);
-    int keptOff = 0;
-    cpu_set_t helpersCores;
-    {
-        // A thread inherits its creator's cores: this helper has that single one.
-        WaitingHelper helper;
-        keptOff = ThreadPlacement::keepOffCallersCore(helper.thread);
-        helpersCores = helper.cores();
-    }
-    sched_setaffinity(0, sizeof before, &before);
-    QCOMPARE(keptOff, -1);
-    QVERIFY(CPU_EQUAL(&helpersCores, &one));
-}
-
-void TestThreadPlacement::aFinishedThreadIsLeftAlone()
+void TestThreadPlacement::withOneCoreOrNoThreadNothingChanges()
 {
     std::thread joined([] {});
     joined.join();
     QCOMPARE(ThreadPlacement::keepOffCallersCore(joined), -1);
+
+    const cpu_set_t before = coresOf(pthread_self());
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    CPU_SET(sched_getcpu(), &one);
+    QCOMPARE(sched_setaffinity(0, sizeof one, &one), 0);
+    // A thread inherits its creator's cores: this helper has that single one, and keeps it.
+    int keptOff = 0;
+    cpu_set_t helpersCores;
+    {
+        SpinningHelper helper;
+        keptOff = ThreadPlacement::keepOffCallersCore(helper.thread);
+        helpersCores = coresOf(helper.thread.native_handle());
+    }
+    sched_setaffinity(0, sizeof before, &before);
+    QCOMPARE(keptOff, -1);
+    QVERIFY(CPU_EQUAL(&helpersCores, &one));
 }
 
 QTEST_GUILESS_MAIN(TestThreadPlacement)
