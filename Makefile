@@ -4,19 +4,23 @@
 # make sanitize builds a second tree with ASan, UBSan and LSan and runs every test there
 # make fuzz     builds the fuzz targets with clang and runs each for FUZZ_SECONDS (default 60)
 # make install PREFIX=/usr/local   installs the game as a desktop program (DESTDIR works too)
-# make package        builds the Debian package build/petara3_<version>_<arch>.deb
-# make package-check  installs that package into a clean Debian 12 root and starts the game there
+# make package        builds the Debian packages petara3 and petara3-outlines in build-deb/
+# make package-check  lints them, installs them into a clean Debian 12 root and starts the game there
+# make fresh-check    runs `make test` on the committed tree in a minimal Debian 12 root with only make
 # make artwork        redraws resources/ and the desktop icons in packaging/icons/
 # make screenshot     retakes packaging/screenshots/petara3.png on a virtual X display
 
 PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
             libjpeg62-turbo-dev libfluidsynth-dev libfontconfig-dev timgm6mb-soundfont fonts-ipafont-gothic \
-            libdlib-dev libdlib-data desktop-file-utils appstream dpkg-dev file
+            libdlib-dev libblas-dev liblapack-dev libdlib-data qt6-translations-l10n \
+            desktop-file-utils appstream dpkg-dev file
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-PACKAGE_CHECK_PACKAGES := debootstrap
+ROOT_CHECK_PACKAGES := debootstrap git
+PACKAGE_CHECK_PACKAGES := $(ROOT_CHECK_PACKAGES) lintian
 SCREENSHOT_PACKAGES := xvfb xauth
 PREFIX := /usr/local
 BUILD_DIR := build
+PACKAGE_DIR := build-deb
 ASAN_DIR := build-asan
 FUZZ_DIR := build-fuzz
 FUZZ_SECONDS := 60
@@ -30,7 +34,7 @@ SANITIZER_ENV := QT_QPA_PLATFORM=offscreen \
   LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0
 
 .PHONY: all deps fuzz-deps configure compile run test bench sanitize fuzz clean install package \
-        package-check artwork screenshot
+        package-check fresh-check artwork screenshot
 
 all: compile
 
@@ -85,23 +89,35 @@ fuzz: fuzz-deps
 install: compile
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
-package: compile
-	cd $(BUILD_DIR) && cpack -G DEB
+# The packages come from a tree of their own, configured for /usr (the module then sits in the
+# multiarch library folder), with Debian's hardening flags and without the tests.
+package: deps
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr -DPETARA_TESTS=OFF \
+	  "-DCMAKE_CXX_FLAGS=$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS) $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS)" \
+	  "-DCMAKE_EXE_LINKER_FLAGS=$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)" \
+	  "-DCMAKE_MODULE_LINKER_FLAGS=$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(PACKAGE_DIR) -j$(JOBS)
+	rm -f $(PACKAGE_DIR)/*.deb
+	cd $(PACKAGE_DIR) && cpack -G DEB
 
 package-check: package
 	$(MAKE) deps PACKAGES="$(PACKAGE_CHECK_PACKAGES)"
-	packaging/check-deb.sh $(BUILD_DIR)
+	packaging/check-deb.sh $(PACKAGE_DIR)
+
+fresh-check:
+	$(MAKE) deps PACKAGES="$(ROOT_CHECK_PACKAGES)"
+	packaging/fresh-check.sh $(BUILD_DIR)
 
 artwork: compile
 	cmake --build $(BUILD_DIR) --target make_artwork -j$(JOBS)
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/make_artwork resources packaging/icons
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tools/make_artwork resources packaging/icons
 
 screenshot: compile
 	$(MAKE) deps PACKAGES="$(SCREENSHOT_PACKAGES)"
 	cmake --build $(BUILD_DIR) --target make_screenshot -j$(JOBS)
 	mkdir -p packaging/screenshots
 	PETARA_AUDIO_DRIVER=file xvfb-run -a -s "-screen 0 1024x768x24" \
-	  ./$(BUILD_DIR)/make_screenshot . packaging/screenshots/petara3.png
+	  ./$(BUILD_DIR)/tools/make_screenshot . packaging/screenshots/petara3.png
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(PACKAGE_DIR)
