@@ -10,8 +10,11 @@ if(NOT result EQUAL 0)
 endif()
 
 set(expected
-  bin/${PROGRAM}
+  ${PROGRAM}
   ${MODULE}
+  share/doc/petara3/copyright
+  share/doc/petara3/changelog.gz
+  share/doc/petara3-outlines/copyright
   share/petara3/data/facedata.ini
   share/petara3/data/face0_0.jpg
   share/petara3/data/tomei.cur
@@ -24,12 +27,13 @@ foreach(relative IN LISTS expected)
     message(FATAL_ERROR "missing from the installed tree: ${relative}")
   endif()
 endforeach()
-if(EXISTS ${PREFIX}/bin/data)
-  message(FATAL_ERROR "bin/data would make the installed program run in place")
+get_filename_component(program_dir ${PREFIX}/${PROGRAM} DIRECTORY)
+if(EXISTS ${program_dir}/data)
+  message(FATAL_ERROR "${program_dir}/data would make the installed program run in place")
 endif()
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
-foreach(size 48 128 256)
+foreach(size ${ICON_SIZES})
   set(icon ${PREFIX}/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
   if(NOT EXISTS ${icon})
     message(FATAL_ERROR "missing icon: ${icon}")
@@ -59,7 +63,7 @@ foreach(check
   endif()
 endforeach()
 
-execute_process(COMMAND ${PREFIX}/bin/${PROGRAM} --version RESULT_VARIABLE result OUTPUT_VARIABLE out)
+execute_process(COMMAND ${PREFIX}/${PROGRAM} --version RESULT_VARIABLE result OUTPUT_VARIABLE out)
 if(NOT result EQUAL 0 OR NOT out MATCHES "petara3 [0-9]+\\.[0-9]+")
   message(FATAL_ERROR "--version answered ${result}: ${out}")
 endif()
@@ -67,7 +71,7 @@ endif()
 # The first start fills the player's folder before the window opens; the game then runs until stopped.
 set(home ${PREFIX}/home)
 execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${home} PETARA_AUDIO_DRIVER=file
-                        QT_QPA_PLATFORM=offscreen ${PREFIX}/bin/${PROGRAM}
+                        QT_QPA_PLATFORM=offscreen ${PREFIX}/${PROGRAM}
                 TIMEOUT 8 RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
 file(GLOB_RECURSE shipped RELATIVE ${PREFIX}/share/petara3 ${PREFIX}/share/petara3/*)
 foreach(relative IN LISTS shipped)
@@ -81,7 +85,7 @@ endif()
 # A home folder that cannot take the files: the game says so in Japanese before its error box.
 file(WRITE ${PREFIX}/not-a-folder "")
 execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${PREFIX}/not-a-folder/share PETARA_AUDIO_DRIVER=file
-                        QT_QPA_PLATFORM=offscreen ${PREFIX}/bin/${PROGRAM}
+                        QT_QPA_PLATFORM=offscreen ${PREFIX}/${PROGRAM}
                 TIMEOUT 8 RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE err)
 if(NOT err MATCHES "を作れませんでした")
   message(FATAL_ERROR "no clear message for a home folder that cannot be written (${result}): ${err}")
