@@ -1,6 +1,7 @@
 // Draws the title, banner and window icon of the game into <resources folder> (default
 // "resources") and lists them in resources.qrc under the prefix /art. With an icons folder, also
-// draws the desktop icon there at the sizes of the hicolor theme (petara3-<size>.png).
+// draws the desktop icon there at the sizes of the hicolor theme (petara3-<size>.png), the small
+// ones drawn for their size rather than scaled down.
 // Usage: QT_QPA_PLATFORM=offscreen make_artwork [resources folder [icons folder]]
 
 #include "platform/AppError.h"
@@ -18,6 +19,7 @@
 #include <QRadialGradient>
 #include <QtMath>
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -210,6 +212,46 @@ QImage drawIcon(int size = 64)
     return image;
 }
 
+// Below 48 pixels the detailed face turns to mush, so the small icons are drawn anew on a
+// 16-unit grid and keep only what reads at that size: the red tile, the hair, the face, the eyes
+// and the smile, each edge on a whole pixel.
+QImage drawSmallIcon(int size)
+{
+    QImage image = canvas(size, size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const auto at = [size](qreal units) { return std::round(units * size / 16.0); };
+    const auto box = [&at](qreal x, qreal y, qreal w, qreal h) {
+        return QRectF(at(x), at(y), at(x + w) - at(x), at(y + h) - at(y));
+    };
+    p.setPen(Qt::NoPen);
+    p.setBrush(Crimson);
+    p.drawRoundedRect(QRectF(0, 0, size, size), at(3), at(3));
+    if (size >= 22) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Gold, 1));
+        p.drawRoundedRect(QRectF(1.5, 1.5, size - 3, size - 3), at(2.5), at(2.5));
+        p.setPen(Qt::NoPen);
+    }
+    p.setBrush(Ink);
+    p.drawEllipse(box(2.5, 2, 11, 9.5));
+    p.setBrush(QColor(255, 244, 232));
+    p.drawEllipse(box(3, 4.5, 10, 10));
+    // The eyes: short strokes a pixel or more thick.
+    const qreal stroke = qMax(1.0, at(1));
+    p.setBrush(Ink);
+    p.drawRect(QRectF(at(5), at(8.5), at(2), stroke));
+    p.drawRect(QRectF(at(9), at(8.5), at(2), stroke));
+    p.setBrush(QColor(210, 30, 40));
+    p.drawRect(QRectF(at(6.5), at(11.5), at(3), stroke));
+    return image;
+}
+
+QImage drawIconAt(int size)
+{
+    return size < 48 ? drawSmallIcon(size) : drawIcon(size);
+}
+
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     try {
@@ -271,8 +313,8 @@ int main(int argc, char *argv[])
         const QDir icons(QString::fromLocal8Bit(argv[2]));
         if (!QDir().mkpath(icons.path()))
             return 1;
-        for (const int size : {48, 128, 256}) {
-            if (!save(drawIcon(size), icons.filePath(QStringLiteral("petara3-%1.png").arg(size))))
+        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            if (!save(drawIconAt(size), icons.filePath(QStringLiteral("petara3-%1.png").arg(size))))
                 return 1;
         }
     }
