@@ -4,6 +4,7 @@
 #include "app/ProgramLock.h"
 #include "app/TForm1.h"
 #include "platform/AppError.h"
+#include "platform/FaceLandmarks.h"
 #include "platform/FolderCreation.h"
 #include "platform/FontConfigPreload.h"
 #include "platform/Fonts.h"
@@ -112,6 +113,11 @@ int main(int argc, char *argv[])
     services.dialogs = &dialogs;
     services.chance = &chance;
     services.desktop = &desktop;
+
+    // Face creation simply offers no "自動" without them; the log says why, once.
+    const QString outlinesMissing = FaceLandmarks::missingPieces();
+    if (!outlinesMissing.isEmpty())
+        std::fprintf(stderr, "petara3: automatic outlines: not installed (%s)\n", qPrintable(outlinesMissing));
 
     TForm1 form1(services);
     dialogs.setOwner(&form1);

@@ -10,6 +10,7 @@
 #include <QMutex>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 
@@ -116,6 +117,19 @@ QString defaultModelPath()
 bool modelPresent(const QString &path)
 {
     return QFileInfo(path).isFile();
+}
+
+QString missingPieces(const QString &path)
+{
+    const QStringList candidates = moduleCandidates();
+    const bool moduleFound = std::any_of(candidates.cbegin(), candidates.cend(),
+                                         [](const QString &candidate) { return QFileInfo(candidate).isFile(); });
+    if (!moduleFound)
+        return QStringLiteral("no module %1; the package petara3-outlines brings it")
+            .arg(QDir::cleanPath(candidates.constLast()));
+    if (!modelPresent(path))
+        return QStringLiteral("no shape model %1; the package libdlib-data brings it").arg(path);
+    return {};
 }
 
 QFuture<void> startLoading(const QString &path)

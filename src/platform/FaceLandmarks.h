@@ -17,6 +17,9 @@ enum class ModelState { Absent, Loading, Ready, Failed };
 QString defaultModelPath();
 // Whether a model file stands at `path` (so the feature is offered at all).
 bool modelPresent(const QString &path = defaultModelPath());
+// Why the automatic outlines cannot be offered on this system (the landmark module or the model
+// is not installed), in a line for standard error; empty when both are there.
+QString missingPieces(const QString &path = defaultModelPath());
 // Starts reading the model from `path` in the background, the first time only; later calls
 // return the same load. The future finishes when the model is ready or has failed.
 QFuture<void> startLoading(const QString &path = defaultModelPath());
