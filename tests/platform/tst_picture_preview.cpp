@@ -2,13 +2,20 @@
 #include "platform/PictureFile.h"
 #include "platform/PictureLimits.h"
 #include "platform/PicturePreview.h"
+#include "platform/QtDialogs.h"
 #include "support/PhotoFiles.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListView>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -41,6 +48,18 @@ QList<QRgb> quadrantColours(const QImage &image)
             image.pixel(3 * w / 4, 3 * h / 4)};
 }
 
+// The row of the list that shows the file name, once the dialog has read its folder.
+QModelIndex itemNamed(const QListView *list, const QString &name)
+{
+    const QAbstractItemModel *model = list->model();
+    for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
+        const QModelIndex item = model->index(row, 0, list->rootIndex());
+        if (item.data().toString() == name)
+            return item;
+    }
+    return QModelIndex();
+}
+
 const QString unreadable = u"この画像は読み込めません。"_s;
 const QString tooManyPixels = u"画像が大きすぎるため読み込めません（1億画素まで）。"_s;
 
@@ -63,6 +82,7 @@ private Q_SLOTS:
     void neverOpensPipesOrDevices_data();
     void neverOpensPipesOrDevices();
     void folderShowsNothing();
+    void photoDialogShowsThePreview();
 
 private:
     QString store(const QString &name, const QByteArray &bytes) const;
@@ -239,6 +259,57 @@ void TestPicturePreview::folderShowsNothing()
     const PicturePreview preview = previewPicture(m_dir->path(), QSize(200, 200));
     QVERIFY(preview.picture.isNull());
     QCOMPARE(previewLine(preview), QString());
+}
+
+// The real dialog, Qt's own rather than the desktop's: same title and filters as ever, and the
+// preview beside the list follows the selection.
+void TestPicturePreview::photoDialogShowsThePreview()
+{
+    const QString photo = store(u"photo.jpg"_s, JpegCodec::encode(PhotoFiles::quadrants(640, 480)));
+    const QString broken = store(u"broken.jpg"_s, QByteArray("\xFF\xD8 broken"));
+    QString title;
+    QStringList filters;
+    QStringList lines;
+    QList<QSize> shownPictures;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll.stop();
+        // Accepts the last file clicked; a check that failed before leaves nothing to accept.
+        const auto closeDialog = qScopeGuard([&] {
+            QMetaObject::invokeMethod(dialog, "accept");
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        title = dialog->windowTitle();
+        filters = dialog->nameFilters();
+        auto *line = dialog->findChild<QLabel *>(u"previewLine"_s);
+        auto *picture = dialog->findChild<QLabel *>(u"previewPicture"_s);
+        auto *list = dialog->findChild<QListView *>(u"listView"_s);
+        QVERIFY(line && picture && list && line->isVisible());
+        dialog->setDirectory(m_dir->path());
+        for (const QString &name : {u"broken.jpg"_s, u"photo.jpg"_s}) {
+            QModelIndex item;
+            QTRY_VERIFY((item = itemNamed(list, name)).isValid());
+            const QString before = line->text();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+            QTRY_VERIFY(!line->text().isEmpty() && line->text() != before);
+            lines << line->text();
+            shownPictures << picture->pixmap().size();
+        }
+    });
+    poll.start(10);
+    QtDialogs dialogs;
+    const QString filter = u"グラフィックファイル (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|"
+                           u"JPEG イメージファイル (*.jpg)|*.jpg|JPEG イメージファイル (*.jpeg)|*.jpeg|"
+                           u"ビットマップ (*.bmp)|*.bmp"_s;
+    QCOMPARE(dialogs.openPicture(u"顔の読み込み"_s, filter), photo);
+    QCOMPARE(title, u"顔の読み込み"_s);
+    QCOMPARE(filters, toQtFileFilter(filter).split(u";;"_s));
+    QCOMPARE(lines, (QStringList{unreadable, u"640 × 480 ピクセル"_s}));
+    QCOMPARE(shownPictures, (QList<QSize>{QSize(0, 0), QSize(200, 150)}));
 }
 
 QTEST_MAIN(TestPicturePreview)
