@@ -2,7 +2,9 @@
 #include "app/FirstFrame.h"
 #include "app/ProgramFolderChoice.h"
 #include "app/ProgramLock.h"
+#include "app/QtJapanese.h"
 #include "app/TForm1.h"
+#include "app/WindowSystemChoice.h"
 #include "platform/AppError.h"
 #include "platform/FolderCreation.h"
 #include "platform/FontConfigPreload.h"
@@ -21,6 +23,7 @@
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <vector>
 
 #ifndef PETARA_VERSION
 #define PETARA_VERSION "0"
@@ -61,6 +64,32 @@ bool onlyAsksForText(int argc, char *argv[])
     return false;
 }
 
+// The command line with "-platform NAME" right behind the program's name, when a platform is
+// chosen: a -platform the player gives later on the line still wins, and unlike the variable
+// QT_QPA_PLATFORM it is not handed down to the programs the game opens (the help text's editor).
+class PlatformArguments
+{
+public:
+    PlatformArguments(int argc, char *argv[], const QByteArray &platform)
+        : m_platformOption("-platform"), m_platform(platform)
+    {
+        m_values.assign(argv, argv + argc);
+        if (!platform.isEmpty() && argc > 0)
+            m_values.insert(m_values.begin() + 1, {m_platformOption.data(), m_platform.data()});
+        m_count = int(m_values.size());
+        m_values.push_back(nullptr);
+    }
+    // QApplication keeps both, and may take its own options out of them.
+    int &count() { return m_count; }
+    char **values() { return m_values.data(); }
+
+private:
+    QByteArray m_platformOption;
+    QByteArray m_platform;
+    std::vector<char *> m_values;
+    int m_count;
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -73,7 +102,10 @@ int main(int argc, char *argv[])
     }
     LargePageHeap::reserve();
     FontConfigPreload fontConfig;
-    QApplication application(argc, argv);
+    PlatformArguments arguments(argc, argv, chosenQtPlatform(SessionVariables::ofThisProcess()));
+    QApplication application(arguments.count(), arguments.values());
+    // Before the first window, so that every box and dialog of Qt's speaks Japanese.
+    installQtJapanese(application);
     application.setStyle(new GameStyle);
     nameApplication();
     application.setDesktopFileName(QStringLiteral("jp.example.petara3"));
