@@ -3,6 +3,7 @@
 #include "app/ProgramFolderChoice.h"
 #include "app/ProgramLock.h"
 #include "app/QtJapanese.h"
+#include "app/SecondStart.h"
 #include "app/TForm1.h"
 #include "app/WindowSystemChoice.h"
 #include "platform/AppError.h"
@@ -90,6 +91,14 @@ private:
     int m_count;
 };
 
+// The message of a start that cannot go on, on standard error and in a box.
+int endWith(Dialogs &dialogs, const AppError &error)
+{
+    std::fprintf(stderr, "petara3: %s\n", error.what());
+    dialogs.showError(error.message() + QStringLiteral("\rペタラ３を終了します。"));
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -125,16 +134,24 @@ int main(int argc, char *argv[])
 
     QtDialogs dialogs;
     std::unique_ptr<ProgramLock> lock;
+    SecondStartListener secondStarts;
     try {
         createFolder(choice.appDir);
         // A program folder on a read-only medium still plays, as it always has; nothing can be written there.
-        if (!choice.runsInPlace() || QFileInfo(choice.appDir).isWritable())
+        if (!choice.runsInPlace() || QFileInfo(choice.appDir).isWritable()) {
             lock = lockProgramFolder(choice.appDir);
+            secondStarts.listen(choice.appDir);
+        }
         prepareProgramFolder(choice);
+    } catch (const ProgramAlreadyRunning &error) {
+        // The player wants the game: the one running comes forward, and this start ends at once.
+        if (SecondStart::askRunningCopyForward(choice.appDir)) {
+            std::fprintf(stderr, "petara3: %s起動中のウィンドウを前面に出しました。\n", error.what());
+            return 0;
+        }
+        return endWith(dialogs, error);
     } catch (const AppError &error) {
-        std::fprintf(stderr, "petara3: %s\n", error.what());
-        dialogs.showError(error.message() + QStringLiteral("\rペタラ３を終了します。"));
-        return 1;
+        return endWith(dialogs, error);
     }
 
     SystemChance chance;
@@ -147,6 +164,7 @@ int main(int argc, char *argv[])
 
     TForm1 form1(services);
     dialogs.setOwner(&form1);
+    secondStarts.setWindow(&form1);
     logFirstFrame(form1);
     form1.show();
     return application.exec();
