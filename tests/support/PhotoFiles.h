@@ -75,21 +75,4 @@ inline QByteArray jpegClaiming(quint16 width, quint16 height)
     return jpeg;
 }
 
-// A 24-bit bitmap header that claims the given size and carries no pixels.
-inline QByteArray bitmapHeader(qint32 width, qint32 height)
-{
-    QByteArray bytes(54, '\0');
-    char *data = bytes.data();
-    data[0] = 'B';
-    data[1] = 'M';
-    qToLittleEndian<quint32>(54 + 16, data + 2);
-    qToLittleEndian<quint32>(54, data + 10);
-    qToLittleEndian<quint32>(40, data + 14);
-    qToLittleEndian<qint32>(width, data + 18);
-    qToLittleEndian<qint32>(height, data + 22);
-    qToLittleEndian<quint16>(1, data + 26);
-    qToLittleEndian<quint16>(24, data + 28);
-    return bytes + QByteArray(16, '\0');
-}
-
 } // namespace PhotoFiles
