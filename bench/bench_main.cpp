@@ -144,6 +144,7 @@ public:
     void showError(const QString &text) override { std::printf("error: %s\n", qPrintable(text)); }
     bool askYesNo(const QString &) override { return false; }
     QString openFile(const QString &, const QString &) override { return {}; }
+    QString openPicture(const QString &, const QString &) override { return {}; }
 };
 
 class FixedChanceForBench : public Chance

@@ -1,5 +1,7 @@
 #include "creation_bench.h"
 
+#include "preview_bench.h"
+
 #include "creation/CreationDrawing.h"
 #include "creation/PictureFit.h"
 #include "creation/SourcePicture.h"
@@ -157,6 +159,7 @@ void benchFaceCreation(const QString &folder, const QString &benchmarkProgram)
     std::printf("24 MP photo: %d x %d, %.1f MB of JPEG\n", PhotoWidth, PhotoHeight,
                 QFile(path).size() / (1024.0 * 1024.0));
     benchLoad(path);
+    benchPreview(path);
     benchOutlineRedraw(path);
     benchPeakMemory(path, benchmarkProgram);
 }

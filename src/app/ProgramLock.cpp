@@ -35,7 +35,7 @@ std::unique_ptr<ProgramLock> lockProgramFolder(const QString &appDir)
         const int error = errno;
         ::close(fileDescriptor);
         if (error == EWOULDBLOCK)
-            throw AppError(QStringLiteral("ペタラ３はもう起動しています。"));
+            throw ProgramAlreadyRunning();
         throw AppError(QStringLiteral("フォルダ「%1」に書き込めませんでした。\r%2")
                            .arg(QDir::toNativeSeparators(appDir), reasonForWriteError(error)));
     }

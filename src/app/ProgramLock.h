@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/AppError.h"
+
 #include <QString>
 
 #include <memory>
@@ -19,9 +21,15 @@ private:
     int m_fileDescriptor;
 };
 
-// Locks the program folder. Throws AppError saying the game is already running when another
-// live instance holds it, or naming the folder and the reason when the lock file cannot be
-// opened.
+// What locking the folder throws when another live instance holds the lock.
+class ProgramAlreadyRunning : public AppError
+{
+public:
+    ProgramAlreadyRunning() : AppError(QStringLiteral("ペタラ３はもう起動しています。")) {}
+};
+
+// Locks the program folder. Throws ProgramAlreadyRunning when another live instance holds it,
+// or AppError naming the folder and the reason when the lock file cannot be opened.
 std::unique_ptr<ProgramLock> lockProgramFolder(const QString &appDir);
 
 // The lock file's name inside the program folder.

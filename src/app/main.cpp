@@ -2,7 +2,10 @@
 #include "app/FirstFrame.h"
 #include "app/ProgramFolderChoice.h"
 #include "app/ProgramLock.h"
+#include "app/QtJapanese.h"
+#include "app/SecondStart.h"
 #include "app/TForm1.h"
+#include "app/WindowSystemChoice.h"
 #include "platform/AppError.h"
 #include "platform/FaceLandmarks.h"
 #include "platform/FolderCreation.h"
@@ -22,6 +25,7 @@
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <vector>
 
 #ifndef PETARA_VERSION
 #define PETARA_VERSION "0"
@@ -62,6 +66,40 @@ bool onlyAsksForText(int argc, char *argv[])
     return false;
 }
 
+// The command line with "-platform NAME" right behind the program's name, when a platform is
+// chosen: a -platform the player gives later on the line still wins, and unlike the variable
+// QT_QPA_PLATFORM it is not handed down to the programs the game opens (the help text's editor).
+class PlatformArguments
+{
+public:
+    PlatformArguments(int argc, char *argv[], const QByteArray &platform)
+        : m_platformOption("-platform"), m_platform(platform)
+    {
+        m_values.assign(argv, argv + argc);
+        if (!platform.isEmpty() && argc > 0)
+            m_values.insert(m_values.begin() + 1, {m_platformOption.data(), m_platform.data()});
+        m_count = int(m_values.size());
+        m_values.push_back(nullptr);
+    }
+    // QApplication keeps both, and may take its own options out of them.
+    int &count() { return m_count; }
+    char **values() { return m_values.data(); }
+
+private:
+    QByteArray m_platformOption;
+    QByteArray m_platform;
+    std::vector<char *> m_values;
+    int m_count;
+};
+
+// The message of a start that cannot go on, on standard error and in a box.
+int endWith(Dialogs &dialogs, const AppError &error)
+{
+    std::fprintf(stderr, "petara3: %s\n", error.what());
+    dialogs.showError(error.message() + QStringLiteral("\rペタラ３を終了します。"));
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -74,7 +112,10 @@ int main(int argc, char *argv[])
     }
     LargePageHeap::reserve();
     FontConfigPreload fontConfig;
-    QApplication application(argc, argv);
+    PlatformArguments arguments(argc, argv, chosenQtPlatform(SessionVariables::ofThisProcess()));
+    QApplication application(arguments.count(), arguments.values());
+    // Before the first window, so that every box and dialog of Qt's speaks Japanese.
+    installQtJapanese(application);
     application.setStyle(new GameStyle);
     nameApplication();
     application.setDesktopFileName(QStringLiteral("jp.example.petara3"));
@@ -94,16 +135,24 @@ int main(int argc, char *argv[])
 
     QtDialogs dialogs;
     std::unique_ptr<ProgramLock> lock;
+    SecondStartListener secondStarts;
     try {
         createFolder(choice.appDir);
         // A program folder on a read-only medium still plays, as it always has; nothing can be written there.
-        if (!choice.runsInPlace() || QFileInfo(choice.appDir).isWritable())
+        if (!choice.runsInPlace() || QFileInfo(choice.appDir).isWritable()) {
             lock = lockProgramFolder(choice.appDir);
+            secondStarts.listen(choice.appDir);
+        }
         prepareProgramFolder(choice);
+    } catch (const ProgramAlreadyRunning &error) {
+        // The player wants the game: the one running comes forward, and this start ends at once.
+        if (SecondStart::askRunningCopyForward(choice.appDir)) {
+            std::fprintf(stderr, "petara3: %s起動中のウィンドウを前面に出しました。\n", error.what());
+            return 0;
+        }
+        return endWith(dialogs, error);
     } catch (const AppError &error) {
-        std::fprintf(stderr, "petara3: %s\n", error.what());
-        dialogs.showError(error.message() + QStringLiteral("\rペタラ３を終了します。"));
-        return 1;
+        return endWith(dialogs, error);
     }
 
     SystemChance chance;
@@ -121,6 +170,7 @@ int main(int argc, char *argv[])
 
     TForm1 form1(services);
     dialogs.setOwner(&form1);
+    secondStarts.setWindow(&form1);
     logFirstFrame(form1);
     form1.show();
     return application.exec();

@@ -27,7 +27,7 @@ PictureLoading::PictureLoading(const Form1Widgets &widgets, ModeFlags &modes, Cr
 
 void PictureLoading::N9Click()
 {
-    const QString path = m_dialogs.openFile(CreationText::DialogTitle, CreationText::DialogFilter);
+    const QString path = m_dialogs.openPicture(CreationText::DialogTitle, CreationText::DialogFilter);
     if (path.isEmpty())
         return;
     m_state = CreationState();

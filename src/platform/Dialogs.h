@@ -19,4 +19,6 @@ public:
     // A file-open dialog. The filter uses the "description|pattern|..." form.
     // Returns the chosen path, or an empty string when the player cancels.
     virtual QString openFile(const QString &title, const QString &filter) = 0;
+    // openFile() for a photo: the dialog also shows a preview of the selected file.
+    virtual QString openPicture(const QString &title, const QString &filter) = 0;
 };

@@ -1,7 +1,10 @@
 #include "platform/QtDialogs.h"
 
+#include "platform/PicturePreviewPane.h"
+
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -64,6 +67,22 @@ bool QtDialogs::askYesNo(const QString &question)
 QString QtDialogs::openFile(const QString &title, const QString &filter)
 {
     return QFileDialog::getOpenFileName(m_owner, title, QString(), toQtFileFilter(filter));
+}
+
+QString QtDialogs::openPicture(const QString &title, const QString &filter)
+{
+    QFileDialog dialog(m_owner, title, QString(), toQtFileFilter(filter));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // Qt's dialog lays out its folder row, list, name and type rows on a grid: the list is row 1.
+    if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout())) {
+        auto *preview = new PicturePreviewPane(&dialog);
+        grid->addWidget(preview, 1, grid->columnCount());
+        QObject::connect(&dialog, &QFileDialog::currentChanged, preview, &PicturePreviewPane::showPreviewOf);
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
 }
 
 QString toQtFileFilter(const QString &filter)

@@ -15,6 +15,8 @@ public:
     void showError(const QString &text) override;
     bool askYesNo(const QString &question) override;
     QString openFile(const QString &title, const QString &filter) override;
+    // Qt's own file dialog, not the desktop's, which has no room for the preview.
+    QString openPicture(const QString &title, const QString &filter) override;
 
 private:
     QWidget *m_owner;

@@ -85,7 +85,7 @@ void FlowFaceCreation::startSwitchesToTheCreationScreen()
 {
     const Form1Widgets &w = m_harness->w();
     startOn(CreationDriver::madeFace());
-    QCOMPARE(m_harness->dialogs.fileDialogs,
+    QCOMPARE(m_harness->dialogs.pictureDialogs,
              QStringList{QStringLiteral("顔の読み込み|グラフィックファイル (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|"
                                         "JPEG イメージファイル (*.jpg)|*.jpg|JPEG イメージファイル (*.jpeg)|*.jpeg|"
                                         "ビットマップ (*.bmp)|*.bmp")});

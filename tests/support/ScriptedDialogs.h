@@ -22,6 +22,11 @@ public:
         fileDialogs << title + QLatin1Char('|') + filter;
         return chosenFiles.isEmpty() ? QString() : chosenFiles.dequeue();
     }
+    QString openPicture(const QString &title, const QString &filter) override
+    {
+        pictureDialogs << title + QLatin1Char('|') + filter;
+        return chosenFiles.isEmpty() ? QString() : chosenFiles.dequeue();
+    }
 
     QQueue<bool> answers;
     QQueue<QString> chosenFiles;
@@ -29,4 +34,5 @@ public:
     QStringList errors;
     QStringList questions;
     QStringList fileDialogs;
+    QStringList pictureDialogs;
 };
