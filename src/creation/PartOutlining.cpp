@@ -58,6 +58,7 @@ void PartOutlining::BeginPartOutline(int k)
     w.partTitle(k)->setBackgroundColor(GameColour::HintRed);
     w.partImage(k)->clearPicture();
     m_state.PartOutlined[k] = false;
+    m_state.PartAutomatic[k] = false;
     RedrawCreation(k);
     m_state.ColorPickMode = false;
 }
@@ -173,12 +174,32 @@ void PartOutlining::outlineAutomatically(const FoundParts &found)
         m_state.PartColor[k] = found.colours[k];
         m_modes.CurrentPart = k;
         CapturePart();
+        m_state.PartAutomatic[k] = true;
     }
     m_modes.CurrentPart = 0;
     for (int i = 1; i <= 4; ++i)
         w.partTitle(i)->setBackgroundColor(GameColour::TitleYellow);
     w.guide(CreationText::Outlining);
     checkCompletion();
+}
+
+void PartOutlining::dropOutlines(bool handOutlinedToo)
+{
+    for (int k = 1; k <= 4; ++k) {
+        if (!m_state.PartOutlined[k] || !(m_state.PartAutomatic[k] || handOutlinedToo))
+            continue;
+        m_state.PartOutlined[k] = false;
+        m_state.PartAutomatic[k] = false;
+        m_state.PartPoints[k].clear();
+        w.partImage(k)->clearPicture();
+        w.partImage(k)->hide();
+    }
+    // Back from the naming state, should the four have been outlined.
+    w.Edit1->hide();
+    w.BtnSentaku->setEnabled(false);
+    m_canvas.drawCleanPicture();
+    m_canvas.fillOutlinedParts();
+    m_canvas.changed();
 }
 
 void PartOutlining::checkCompletion()

@@ -33,9 +33,12 @@ public:
     // Cuts out the piece of the current part from the clean picture and fills every hole.
     void CapturePart();
     // Takes each found outline of a part not yet outlined as an accepted curve filled in its
-    // found colour, exactly as if drawn by hand; parts outlined by hand stay as they are.
-    // Ends any zoom and colour pick, then runs the completion test.
+    // found colour, exactly as if drawn by hand, and marks it automatic; parts outlined by hand
+    // stay as they are. Ends any zoom and colour pick, then runs the completion test.
     void outlineAutomatically(const FoundParts &found);
+    // Takes back the parts that "自動" outlined (all parts when `handOutlinedToo`): their pieces
+    // and fills go, and the picture is redrawn with the fills that remain.
+    void dropOutlines(bool handOutlinedToo);
 
 private:
     void startCurve(int k, QPoint at);

@@ -1,0 +1,61 @@
+#include "creation/FaceFraming.h"
+
+#include "creation/LandmarkOutlines.h"
+
+#include <QLineF>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The frame's side against the face's larger extent, brows to chin or jaw to jaw.
+constexpr double FrameToFace = 1.7;
+// The share of the frame's spare height that goes above the face, for the hair.
+constexpr double SpareAbove = 0.7;
+// A frame that would enlarge the face less than this is not worth the zoom.
+constexpr double LeastEnlargement = 1.25;
+
+// Moves [start, start + length) inside [0, limit), cutting it to the limit when longer.
+void fitInto(double &start, double &length, int limit)
+{
+    length = std::min(length, double(limit));
+    start = std::clamp(start, 0.0, limit - length);
+}
+
+} // namespace
+
+std::optional<QRect> framingFor(const QVector<QPointF> &landmarks, QSize shown)
+{
+    if (landmarks.size() != LandmarkCount || shown.isEmpty())
+        return std::nullopt;
+    if (QLineF(landmarks[36], landmarks[45]).length() >= SmallFaceEyeSpan)
+        return std::nullopt;
+    const QRectF face = QPolygonF(landmarks).boundingRect();
+    const double side = FrameToFace * std::max(face.width(), face.height());
+    if (side * LeastEnlargement > std::max(shown.width(), shown.height()))
+        return std::nullopt;
+    double left = face.center().x() - side / 2;
+    double top = face.top() - SpareAbove * (side - face.height());
+    double width = side;
+    double height = side;
+    fitInto(left, width, shown.width());
+    fitInto(top, height, shown.height());
+    const QRect frame(QPoint(int(std::floor(left)), int(std::floor(top))),
+                      QPoint(int(std::ceil(left + width)) - 1, int(std::ceil(top + height)) - 1));
+    return frame & QRect(QPoint(0, 0), shown);
+}
+
+QVector<QPointF> asShown(const QVector<QPointF> &points, const QRectF &region, QSize shown)
+{
+    QVector<QPointF> mapped;
+    if (region.isEmpty())
+        return mapped;
+    const double scaleX = shown.width() / region.width();
+    const double scaleY = shown.height() / region.height();
+    mapped.reserve(points.size());
+    for (const QPointF &p : points)
+        mapped.append(QPointF((p.x() - region.left() + 0.5) * scaleX - 0.5, (p.y() - region.top() + 0.5) * scaleY - 0.5));
+    return mapped;
+}
