@@ -18,10 +18,10 @@ constexpr double SpareAbove = 0.7;
 constexpr double LeastEnlargement = 1.25;
 
 // Moves [start, start + length) inside [0, limit), cutting it to the limit when longer.
-void fitInto(double &start, double &length, int limit)
+void fitInto(int &start, int &length, int limit)
 {
-    length = std::min(length, double(limit));
-    start = std::clamp(start, 0.0, limit - length);
+    length = std::min(length, limit);
+    start = std::clamp(start, 0, limit - length);
 }
 
 } // namespace
@@ -36,15 +36,13 @@ std::optional<QRect> framingFor(const QVector<QPointF> &landmarks, QSize shown)
     const double side = FrameToFace * std::max(face.width(), face.height());
     if (side * LeastEnlargement > std::max(shown.width(), shown.height()))
         return std::nullopt;
-    double left = face.center().x() - side / 2;
-    double top = face.top() - SpareAbove * (side - face.height());
-    double width = side;
-    double height = side;
+    int left = int(std::floor(face.center().x() - side / 2));
+    int top = int(std::floor(face.top() - SpareAbove * (side - face.height())));
+    int width = int(std::ceil(side));
+    int height = width;
     fitInto(left, width, shown.width());
     fitInto(top, height, shown.height());
-    const QRect frame(QPoint(int(std::floor(left)), int(std::floor(top))),
-                      QPoint(int(std::ceil(left + width)) - 1, int(std::ceil(top + height)) - 1));
-    return frame & QRect(QPoint(0, 0), shown);
+    return QRect(left, top, width, height);
 }
 
 QVector<QPointF> asShown(const QVector<QPointF> &points, const QRectF &region, QSize shown)
