@@ -5,6 +5,7 @@
 #include "creation/CreationCanvas.h"
 #include "creation/CreationState.h"
 #include "creation/CreationTexts.h"
+#include "creation/FaceFraming.h"
 #include "creation/FaceSearch.h"
 #include "creation/LandmarkOutlines.h"
 #include "creation/PartOutlining.h"
@@ -15,6 +16,8 @@
 #include "platform/FaceLandmarks.h"
 #include "screen/Form1Widgets.h"
 #include "screen/ShownFace.h"
+
+#include <cmath>
 
 using FaceLandmarks::ModelState;
 
@@ -48,6 +51,7 @@ void AutomaticOutlining::end()
     m_turn = FaceTurn();
     m_leftPicture = 0;
     m_framed = false;
+    m_frame = QRect();
 }
 
 void AutomaticOutlining::refreshButton()
@@ -99,8 +103,10 @@ void AutomaticOutlining::press()
     m_turn.taken = next;
 
     const AutomaticPlan plan = planOutlines(landmarks, m_base.pixels.size(), m_baseDisplay);
-    // Outlines drawn on one picture mean nothing on another: when the picture changes, they all go.
-    m_outlining.dropOutlines(m_framed || plan.frame);
+    m_outlining.dropAutomaticOutlines();
+    const QRectF wholeBase(QPointF(0, 0), QSizeF(m_base.pixels.size()));
+    const QRectF shownBefore = m_framed ? QRectF(m_frame) : wholeBase;
+    const QSize displayBefore(m_shown.DisplayWidth, m_shown.DisplayHeight);
     if (m_framed) {
         showPicture(m_base, m_baseDisplay);
         m_framed = false;
@@ -108,12 +114,24 @@ void AutomaticOutlining::press()
     PictureOutlines onPicture = plan.outlines;
     if (plan.frame) {
         m_framed = m_zoom.zoomTo(*plan.frame);
+        m_frame = plan.zoom.crop;
         // Refused (a picture too small to crop), the face is outlined as it stands.
         if (!m_framed)
             onPicture = planOutlines(landmarks, m_base.pixels.size(), m_baseDisplay, false).outlines;
     }
-
     const QSize display(m_shown.DisplayWidth, m_shown.DisplayHeight);
+    const QRectF shownNow = m_framed ? QRectF(m_frame) : wholeBase;
+    // The parts the player outlined by hand follow the picture to its new place.
+    if (shownNow != shownBefore || display != displayBefore) {
+        m_outlining.carryOutlines(
+            [&](QPoint p) {
+                const QPointF there = asShown({fromShown(QPointF(p), shownBefore, displayBefore)}, shownNow, display)
+                                          .first();
+                return QPoint(int(std::lround(there.x())), int(std::lround(there.y())));
+            },
+            display);
+    }
+
     QImage clean = blankSurface();
     drawSourcePicture(clean, m_state.SourcePicture.pixels, display);
     FoundParts found;

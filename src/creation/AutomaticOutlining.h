@@ -4,6 +4,7 @@
 #include "creation/WorkingPicture.h"
 
 #include <QFutureWatcher>
+#include <QRect>
 #include <QSize>
 
 class CreationCanvas;
@@ -32,9 +33,10 @@ public:
     // The end of a face creation: hides the button and forgets the faces found.
     void end();
     // "自動": takes the next face of the picture (the largest at the first press), takes back
-    // the parts the previous press outlined, frames the face when it is small and outlines
-    // every part not outlined by hand that lies on the picture; Label1 says what was done.
-    // With no face found only Label1 changes.
+    // the parts the previous press outlined, frames the face when it is small (or goes back
+    // to the whole picture; the parts outlined by hand follow it) and outlines every part not
+    // outlined by hand that lies on the picture; Label1 says what was done. With no face
+    // found only Label1 changes.
     void press();
 
 private:
@@ -57,4 +59,5 @@ private:
     // The working picture as the last press left it, to tell whether it has changed since.
     qint64 m_leftPicture = 0;
     bool m_framed = false;
+    QRect m_frame; // the part of the picture the framing shows, in its pixels
 };

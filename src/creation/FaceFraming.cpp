@@ -57,3 +57,11 @@ QVector<QPointF> asShown(const QVector<QPointF> &points, const QRectF &region, Q
         mapped.append(QPointF((p.x() - region.left() + 0.5) * scaleX - 0.5, (p.y() - region.top() + 0.5) * scaleY - 0.5));
     return mapped;
 }
+
+QPointF fromShown(QPointF point, const QRectF &region, QSize shown)
+{
+    if (shown.isEmpty())
+        return region.topLeft();
+    return QPointF(region.left() + (point.x() + 0.5) * region.width() / shown.width() - 0.5,
+                   region.top() + (point.y() + 0.5) * region.height() / shown.height() - 0.5);
+}

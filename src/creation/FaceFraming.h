@@ -26,3 +26,5 @@ std::optional<QRect> framingFor(const QVector<QPointF> &landmarks, QSize shown);
 // Points of a picture, in its pixels, as they lie on the face box when `region` of the picture
 // (in its pixels) is drawn at `shown` from the box's top-left corner, pixel centres matched.
 QVector<QPointF> asShown(const QVector<QPointF> &points, const QRectF &region, QSize shown);
+// The other way: a face-box point back to the picture's pixels.
+QPointF fromShown(QPointF point, const QRectF &region, QSize shown);

@@ -14,17 +14,24 @@ constexpr double CloseBorder = 0.2;
 // The border never needs to be wider than the detector's smallest face, in the copy's pixels.
 constexpr double WidestBorder = 64.0;
 constexpr double WidestFit = 400.0;
+// The detector's smallest face box is about 64 pixels; half as wide again leaves room.
+constexpr double RoomyFace = 96.0;
 
 } // namespace
 
-QVector<Pass> detectionPasses(QSize picture, int quickSide, int closeSide)
+QVector<Pass> detectionPasses(QSize picture, int coarseSide, int quickSide, int closeSide)
 {
     const int longer = qMax(picture.width(), picture.height());
     if (longer <= 0)
         return {};
-    const Pass quick{qMin(longer, quickSide), 0.0};
-    const Pass close{qMin(2 * longer, closeSide), CloseBorder};
-    return {quick, close};
+    QVector<Pass> passes;
+    for (const int side : {coarseSide, quickSide}) {
+        const int shrunk = qMin(side, longer);
+        if (passes.isEmpty() || shrunk > passes.last().side)
+            passes.append({shrunk, 0.0});
+    }
+    passes.append({qMax(passes.last().side, qMin(2 * longer, closeSide)), CloseBorder});
+    return passes;
 }
 
 QVector<QRectF> findFaces(const QImage &picture)
@@ -33,7 +40,14 @@ QVector<QRectF> findFaces(const QImage &picture)
         return {};
     const int longer = qMax(picture.width(), picture.height());
     const int shorter = qMin(picture.width(), picture.height());
-    for (const Pass &pass : detectionPasses(picture.size())) {
+    const QVector<Pass> passes = detectionPasses(picture.size());
+    QVector<QRectF> faces;
+    for (qsizetype i = 0; i < passes.size(); ++i) {
+        const Pass &pass = passes[i];
+        const bool last = i + 1 == passes.size();
+        // The search with the border is only for pictures where nothing else showed a face.
+        if (!faces.isEmpty() && pass.border > 0)
+            break;
         const double shrink = double(longer) / pass.side;
         const int border = int(std::lround(std::min(pass.border * shorter, WidestBorder * std::max(1.0, shrink))));
         const QRect region = picture.rect().adjusted(-border, -border, border, border);
@@ -43,17 +57,23 @@ QVector<QRectF> findFaces(const QImage &picture)
             copy = copy.scaled(QSize(int(std::lround(copy.width() / shrink)), int(std::lround(copy.height() / shrink))),
                                Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const QVector<QRectF> found = FaceLandmarks::detectFaces(copy);
-        if (found.isEmpty())
+        if (found.size() <= faces.size())
             continue;
         const double toPictureX = double(region.width()) / copy.width();
         const double toPictureY = double(region.height()) / copy.height();
-        QVector<QRectF> faces;
-        for (const QRectF &box : found)
+        faces.clear();
+        double smallest = copy.width();
+        for (const QRectF &box : found) {
             faces.append(QRectF(region.left() + box.left() * toPictureX, region.top() + box.top() * toPictureY,
                                 box.width() * toPictureX, box.height() * toPictureY));
-        return largestFirst(faces);
+            smallest = std::min(smallest, box.width());
+        }
+        // Faces well above the detector's smallest mean that others of a like size were seen
+        // too; faces near it may have neighbours a little smaller, which a closer look finds.
+        if (smallest >= RoomyFace || last)
+            break;
     }
-    return {};
+    return largestFirst(faces);
 }
 
 QVector<QPointF> landmarksOf(const QImage &picture, const QRectF &face)

@@ -294,15 +294,28 @@ void FlowAutomaticOutlines::eachPressTakesTheNextFace()
 {
     startOnMade(TestPhotos::twoFaces(PictureFile::load(m_dataDir + QStringLiteral("face2_0.jpg"))).picture);
     const Form1Widgets &w = m_harness->w();
+    // The player outlines the larger face's mouth by hand first, small as it is shown.
+    m_driver->outline(4, {{65, 110}, {90, 110}, {90, 126}, {65, 126}});
+    QVERIFY(state().PartOutlined[4]);
+    const QColor handColour = state().PartColor[4];
     pressAutomatic();
     QVERIFY(w.Label1->caption().contains(CreationText::AutomaticFaces.arg(2)));
     QVERIFY(state().allOutlined());
+    // The hand-drawn mouth followed the framing: the same part of the photo, larger.
+    QVERIFY(!state().PartAutomatic[4]);
+    QCOMPARE(state().PartColor[4], handColour);
+    QVERIFY2(state().PartRight[4] - state().PartLeft[4] > 2 * 25,
+             qPrintable(QString::number(state().PartRight[4] - state().PartLeft[4])));
+    QCOMPARE(w.partImage(4)->width(), state().PartRight[4] - state().PartLeft[4]);
     const QImage first = state().SourcePicture.pixels;
     const QColor firstNose = state().PartColor[3];
 
     pressAutomatic();
     QVERIFY(w.Label1->caption().contains(CreationText::AutomaticNextFace.arg(2).arg(2)));
+    // The hand-drawn mouth lies off the other face's frame: it went, and "自動" outlined this
+    // face's own.
     QVERIFY(state().allOutlined());
+    QVERIFY(state().PartAutomatic[4]);
     const QImage second = state().SourcePicture.pixels;
     QVERIFY(second != first);
     // The smaller face gave a smaller crop of the photo: the frame follows the face.
