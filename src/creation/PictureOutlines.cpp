@@ -38,6 +38,25 @@ QPointF atY(QPointF a, QPointF b, double y)
 
 } // namespace
 
+QVector<QPoint> widenedTo(const QVector<QPoint> &outline, int width)
+{
+    const QRect box = QPolygon(outline).boundingRect();
+    // A piece is as wide as its outline's largest x less its smallest.
+    const int pieceWidth = box.width() - 1;
+    if (outline.isEmpty() || pieceWidth >= width)
+        return outline;
+    const double middle = (box.left() + box.right()) / 2.0;
+    const double stretch = pieceWidth > 0 ? double(width) / pieceWidth : 0.0;
+    QVector<QPoint> widened;
+    for (const QPoint &p : outline) {
+        // A piece with no width at all is spread to both sides of its middle.
+        const double offset = pieceWidth > 0 ? (p.x() - middle) * stretch : (p.x() <= middle ? -width / 2.0 : width / 2.0);
+        const double x = middle + offset;
+        widened.append(QPoint(int(offset < 0 ? std::floor(x) : std::ceil(x)), p.y()));
+    }
+    return widened;
+}
+
 QVector<QPoint> clippedToPicture(const QVector<QPoint> &outline, QSize picture)
 {
     if (picture.isEmpty())
@@ -84,7 +103,7 @@ PictureOutlines outlinesOnPicture(const QVector<QPointF> &landmarks, QSize pictu
     for (int k = 1; k <= 4; ++k) {
         QVector<QPoint> clipped;
         if (partOnPicture(landmarks, k, picture))
-            clipped = clippedToPicture(outlines[k], picture);
+            clipped = clippedToPicture(k <= 2 ? widenedTo(outlines[k], SmallestEyePiece) : outlines[k], picture);
         const QRect box = QPolygon(clipped).boundingRect();
         if (clipped.size() < 3 || box.width() < 2 || box.height() < 2) {
             found.leftOut.append(k);

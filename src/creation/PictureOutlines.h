@@ -17,6 +17,13 @@ struct PictureOutlines
     QVector<int> leftOut;                    // the parts left for the player, in part order
 };
 
+// The narrowest eye piece worth dragging, in face-box pixels.
+constexpr int SmallestEyePiece = 20;
+
+// The outline stretched across about its middle so that its piece is at least `width` pixels
+// wide: an eye seen from the side, or small on the picture, takes in the skin beside it.
+QVector<QPoint> widenedTo(const QVector<QPoint> &outline, int width);
+
 // The outline clipped to the picture's pixels, (0, 0) to (width - 1, height - 1): the polygon
 // cut by each edge in turn, so the fill still covers exactly the part of the hole on the picture.
 QVector<QPoint> clippedToPicture(const QVector<QPoint> &outline, QSize picture);
@@ -25,6 +32,6 @@ QVector<QPoint> clippedToPicture(const QVector<QPoint> &outline, QSize picture);
 bool partOnPicture(const QVector<QPointF> &landmarks, int k, QSize picture);
 
 // The four outlines of the face whose landmarks are given in face-box pixels, on a picture shown
-// at `picture`: each outline of a part on the picture, clipped; a part off the picture, or whose
-// clipped outline has no width or no height, left out.
+// at `picture`: each outline of a part on the picture, the eyes widened to SmallestEyePiece,
+// clipped; a part off the picture, or whose clipped outline has no width or no height, left out.
 PictureOutlines outlinesOnPicture(const QVector<QPointF> &landmarks, QSize picture);
