@@ -215,6 +215,10 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     if (argc == 3 && QByteArray(argv[1]) == "--load-peak")
         return reportLoadPeak(QString::fromLocal8Bit(argv[2]));
+    if (argc == 2 && QByteArray(argv[1]) == "--landmarks-only") {
+        benchLandmarks(QStringLiteral(PETARA_DATA_DIR));
+        return 0;
+    }
     QTemporaryDir dir;
     const QString appDir = dir.path() + QLatin1Char('/');
 

@@ -22,6 +22,8 @@ struct CreationState
     std::array<int, 5> PartTop{};
     std::array<int, 5> PartBottom{};
     std::array<bool, 5> PartOutlined{};
+    // Outlined by "自動" rather than by hand: the next press of "自動" takes these back.
+    std::array<bool, 5> PartAutomatic{};
     std::array<QColor, 5> PartColor;
     bool ColorPickMode = false;
 

@@ -42,6 +42,17 @@ inline const QString RegisterWithoutPicture = QStringLiteral(
 inline const QString NoFaceFound = QStringLiteral(
     "この画像からは顔が見つかりませんでした。\r"
     "作成したい部分のタイトルを左クリックしてから、顔のその部分を、マウスボタンを押しながら曲線で囲んでください。");
+// What the automatic outlines tell the player, each a line of its own, in this order.
+inline const QString AutomaticFramed = QStringLiteral("顔が小さかったので、顔のまわりを拡大しました。");
+inline const QString AutomaticFaces = QStringLiteral(
+    "顔が%1つ見つかったので、いちばん大きな顔を使いました。「自動」をもう一度押すと、次の顔になります。");
+inline const QString AutomaticNextFace = QStringLiteral(
+    "%1つの顔のうち、%2番目に大きな顔を使いました。「自動」をもう一度押すと、次の顔になります。");
+inline const QString AutomaticLeftOut = QStringLiteral("%1は画像からはみ出しているので、手で囲んでください。");
+inline const QString AutomaticPartNames[5] = {QString(), QStringLiteral("「右目」"), QStringLiteral("「左目」"),
+                                              QStringLiteral("「鼻」"), QStringLiteral("「口」")};
+inline const QString AutomaticAnd = QStringLiteral("と");
+inline const QString AutomaticDone = QStringLiteral("よければ、顔の名前を入力してから「登録」ボタンを押してください。");
 inline const QString RegisterUnfinished = QStringLiteral(
     "右目・左目・鼻・口をすべて囲んでから、「登録」ボタンを押してください。");
 

@@ -26,7 +26,7 @@ FaceCreation::FaceCreation(const Form1Widgets &widgets, ModeFlags &modes, ShownF
       m_loading(std::make_unique<PictureLoading>(widgets, modes, m_state, shown, m_canvas, dialogs)),
       m_zoom(std::make_unique<ZoomSelection>(widgets, modes, m_state, shown, m_canvas)),
       m_outlining(std::make_unique<PartOutlining>(widgets, modes, m_state, m_canvas)),
-      m_automatic(std::make_unique<AutomaticOutlining>(widgets, m_state, shown))
+      m_automatic(std::make_unique<AutomaticOutlining>(widgets, m_state, shown, m_canvas, *m_zoom, *m_outlining))
 {
 }
 
@@ -44,11 +44,7 @@ void FaceCreation::BtnJidouClick()
 {
     if (!m_modes.CreateMode)
         return;
-    const std::optional<FoundParts> found = m_automatic->findParts();
-    if (!found)
-        return;
-    m_zoom->end();
-    m_outlining->outlineAutomatically(*found);
+    m_automatic->press();
 }
 
 void FaceCreation::BtnKiritoriClick()

@@ -36,8 +36,8 @@ public:
     void N9Click();
     // BtnKiritori while the deletion is off: the zoom.
     void BtnKiritoriClick();
-    // "自動": outlines every part not yet outlined from the face found on the picture, as if
-    // drawn by hand; with no face found only Label1 changes.
+    // "自動": outlines every part not outlined by hand from the next face found on the picture,
+    // as if drawn by hand, framing a small face first; with no face found only Label1 changes.
     void BtnJidouClick();
     // Pointer events on Image1, in its pixels; they do nothing outside face creation.
     void Image1MouseDown(QPoint at);

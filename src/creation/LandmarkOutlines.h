@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QColor>
-#include <QImage>
 #include <QPoint>
 #include <QPointF>
-#include <QRect>
 #include <QVector>
 
 #include <array>
@@ -31,13 +29,13 @@ double outlineMargin(const QVector<QPointF> &landmarks);
 
 // Part k's landmarks as a loop around the part, before the margin. The subject's right eye
 // (points 36-41, on the picture's left) is part 1 and the left eye (42-47) part 2, each in
-// its numbered order; the mouth is the outer lip line 48-59. The nose runs from the top of
-// the bridge (27) down one side to the nostrils (31-35) and back up the other, widened
-// across the nose's own axis to take in the wings.
+// its numbered order; the mouth is the outer lip line 48-59. The nose runs from its bridge,
+// a little below the line of the inner eye corners (39, 42), down one side to the nostrils
+// (31-35) and back up the other, widened across the nose's own axis to take in the wings.
 QVector<QPointF> partLoop(const QVector<QPointF> &landmarks, int k);
 
-// Every landmark that lies on part k: the eye's six, the nose's nine (27-35), the mouth's
-// twenty (48-67, both lip lines). Its outline must enclose all of them.
+// Every landmark that lies on part k: the eye's six, the nose's tip and nostrils (30-35),
+// the mouth's twenty (48-67, both lip lines). Its outline must enclose all of them.
 QVector<QPointF> partLandmarks(const QVector<QPointF> &landmarks, int k);
 
 // The loop with every point pushed `margin` further from the loop's centre, rounded to
@@ -47,8 +45,3 @@ QVector<QPoint> grownOutline(const QVector<QPointF> &loop, double margin);
 // The four outlines of a face: grownOutline(partLoop(k), outlineMargin). Empty outlines when
 // the landmarks are not the 68 expected.
 std::array<QVector<QPoint>, 5> outlinesFromLandmarks(const QVector<QPointF> &landmarks);
-
-// The colour just outside an outline, as the skin beside the part: the per-channel median of
-// the pixels of `picture` on the outline pushed `distance` pixels further out, read only
-// inside `shown` (the displayed picture). Black when no such pixel lies inside `shown`.
-QColor colourBeside(const QImage &picture, const QVector<QPoint> &outline, QRect shown, double distance = 3.0);

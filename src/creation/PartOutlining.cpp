@@ -15,6 +15,7 @@
 #include "screen/ModeFlags.h"
 
 #include <QLineEdit>
+#include <QPolygon>
 
 namespace {
 
@@ -58,6 +59,7 @@ void PartOutlining::BeginPartOutline(int k)
     w.partTitle(k)->setBackgroundColor(GameColour::HintRed);
     w.partImage(k)->clearPicture();
     m_state.PartOutlined[k] = false;
+    m_state.PartAutomatic[k] = false;
     RedrawCreation(k);
     m_state.ColorPickMode = false;
 }
@@ -161,24 +163,82 @@ void PartOutlining::outlineAutomatically(const FoundParts &found)
         const QVector<QPoint> &points = found.outlines[k];
         if (m_state.PartOutlined[k] || points.isEmpty())
             continue;
-        m_state.PartPoints[k] = points;
-        m_state.PartLeft[k] = m_state.PartRight[k] = points.first().x();
-        m_state.PartTop[k] = m_state.PartBottom[k] = points.first().y();
-        for (const QPoint &p : points) {
-            m_state.PartLeft[k] = qMin(m_state.PartLeft[k], p.x());
-            m_state.PartRight[k] = qMax(m_state.PartRight[k], p.x());
-            m_state.PartTop[k] = qMin(m_state.PartTop[k], p.y());
-            m_state.PartBottom[k] = qMax(m_state.PartBottom[k], p.y());
-        }
+        setOutline(k, points);
         m_state.PartColor[k] = found.colours[k];
         m_modes.CurrentPart = k;
         CapturePart();
+        m_state.PartAutomatic[k] = true;
     }
     m_modes.CurrentPart = 0;
     for (int i = 1; i <= 4; ++i)
         w.partTitle(i)->setBackgroundColor(GameColour::TitleYellow);
     w.guide(CreationText::Outlining);
     checkCompletion();
+}
+
+void PartOutlining::setOutline(int k, const QVector<QPoint> &points)
+{
+    m_state.PartPoints[k] = points;
+    m_state.PartLeft[k] = m_state.PartRight[k] = points.first().x();
+    m_state.PartTop[k] = m_state.PartBottom[k] = points.first().y();
+    for (const QPoint &p : points) {
+        m_state.PartLeft[k] = qMin(m_state.PartLeft[k], p.x());
+        m_state.PartRight[k] = qMax(m_state.PartRight[k], p.x());
+        m_state.PartTop[k] = qMin(m_state.PartTop[k], p.y());
+        m_state.PartBottom[k] = qMax(m_state.PartBottom[k], p.y());
+    }
+}
+
+void PartOutlining::dropOutline(int k)
+{
+    m_state.PartOutlined[k] = false;
+    m_state.PartAutomatic[k] = false;
+    m_state.PartPoints[k].clear();
+    w.partImage(k)->clearPicture();
+    w.partImage(k)->hide();
+}
+
+void PartOutlining::dropAutomaticOutlines()
+{
+    for (int k = 1; k <= 4; ++k) {
+        if (m_state.PartOutlined[k] && m_state.PartAutomatic[k])
+            dropOutline(k);
+    }
+    // Back from the naming state, should the four have been outlined.
+    w.Edit1->hide();
+    w.BtnSentaku->setEnabled(false);
+    m_canvas.drawCleanPicture();
+    m_canvas.fillOutlinedParts();
+    m_canvas.changed();
+}
+
+void PartOutlining::carryOutlines(const std::function<QPoint(QPoint)> &map, QSize display)
+{
+    const QRect picture(QPoint(0, 0), display);
+    for (int k = 1; k <= 4; ++k) {
+        if (!m_state.PartOutlined[k])
+            continue;
+        QVector<QPoint> moved;
+        for (const QPoint &p : std::as_const(m_state.PartPoints[k]))
+            moved.append(map(p));
+        const QRect box = QPolygon(moved).boundingRect();
+        if (!picture.contains(box) || box.width() < 2 || box.height() < 2) {
+            dropOutline(k);
+            continue;
+        }
+        setOutline(k, moved);
+    }
+    // Each piece from the new picture, once every curve has moved, so that each fill lands right.
+    for (int k = 1; k <= 4; ++k) {
+        if (!m_state.PartOutlined[k])
+            continue;
+        m_modes.CurrentPart = k;
+        CapturePart();
+    }
+    m_modes.CurrentPart = 0;
+    m_canvas.drawCleanPicture();
+    m_canvas.fillOutlinedParts();
+    m_canvas.changed();
 }
 
 void PartOutlining::checkCompletion()

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QPoint>
+#include <QSize>
+#include <QVector>
 #include <Qt>
+
+#include <functional>
 
 class CreationCanvas;
 struct FoundParts;
@@ -33,11 +37,21 @@ public:
     // Cuts out the piece of the current part from the clean picture and fills every hole.
     void CapturePart();
     // Takes each found outline of a part not yet outlined as an accepted curve filled in its
-    // found colour, exactly as if drawn by hand; parts outlined by hand stay as they are.
-    // Ends any zoom and colour pick, then runs the completion test.
+    // found colour, exactly as if drawn by hand, and marks it automatic; parts outlined by hand
+    // stay as they are. Ends any zoom and colour pick, then runs the completion test.
     void outlineAutomatically(const FoundParts &found);
+    // Takes back the parts that "自動" outlined: their pieces and fills go, and the picture is
+    // redrawn with the fills that remain.
+    void dropAutomaticOutlines();
+    // After the working picture has changed under the outlines: moves every outline by `map`
+    // (old face-box pixels to new ones) and cuts its piece anew from the new picture, keeping
+    // its colour; an outline that no longer lies wholly on the picture, shown at `display`, goes.
+    void carryOutlines(const std::function<QPoint(QPoint)> &map, QSize display);
 
 private:
+    // Part k's curve and its box, as a release would leave them.
+    void setOutline(int k, const QVector<QPoint> &points);
+    void dropOutline(int k);
     void startCurve(int k, QPoint at);
     void pickColour(int k, QPoint at);
     void checkCompletion();

@@ -69,28 +69,35 @@ void ZoomSelection::release(QPoint at)
     w.guide(CreationText::ZoomReady);
 }
 
-void ZoomSelection::apply()
+bool ZoomSelection::zoomTo(const QRect &selection)
+{
+    m_state.ZoomStart = selection.topLeft();
+    m_state.ZoomEnd = selection.topLeft() + QPoint(selection.width(), selection.height());
+    return apply();
+}
+
+bool ZoomSelection::apply()
 {
     if (!m_state.SourcePicture.isLoaded()) {
         refuse(CreationText::ZoomWithoutPicture);
-        return;
+        return false;
     }
     const ZoomCrop zoom = zoomCrop(m_state.ZoomStart, m_state.ZoomEnd, m_state.SourcePicture.pixels.size());
     if (zoom.crop.isEmpty() || zoom.display.isEmpty()) {
         refuse(CreationText::ZoomTooSmall);
-        return;
+        return false;
     }
     // A rectangle dragged far past the box on a big photo would ask for more pixels than any
     // picture the game loads.
     if (qint64(zoom.crop.width()) * zoom.crop.height() > JpegCodec::MaxPixels) {
         refuse(CreationText::ZoomTooLarge);
-        return;
+        return false;
     }
     // Only the part of the crop that lies on the picture is read; the rest stays white.
     QImage cropped = cutOutPart(m_state.SourcePicture.pixels, zoom.crop);
     if (cropped.isNull()) {
         refuse(CreationText::ZoomTooLarge);
-        return;
+        return false;
     }
     m_state.SourcePicture.release();
     m_state.SourcePicture.pixels = std::move(cropped);
@@ -107,6 +114,7 @@ void ZoomSelection::apply()
     w.BtnKiritori->hide();
     setTitlesEnabled(true);
     w.guide(CreationText::Outlining);
+    return true;
 }
 
 void ZoomSelection::refuse(const QString &why)

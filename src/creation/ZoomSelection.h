@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 
 #include <QString>
 
@@ -24,12 +25,15 @@ public:
     void press(QPoint at);
     void move(QPoint at);
     void release(QPoint at);
+    // Applies the zoom to `selection` (face-box pixels) as if the player had dragged that
+    // rectangle and pressed "ズーム"; false, with the reason in Label1, when it is refused.
+    bool zoomTo(const QRect &selection);
     // Ends the selection, armed or not, and makes the part titles usable again.
     void end();
 
 private:
     void arm();
-    void apply();
+    bool apply();
     // Refuses the chosen rectangle with a word in the guidance line; the zoom stays armed.
     void refuse(const QString &why);
     void setTitlesEnabled(bool enabled);

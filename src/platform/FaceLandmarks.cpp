@@ -26,7 +26,8 @@ namespace {
 // end of the run, so the model can be freed as the program ends.
 struct Model
 {
-    PetaraLandmarksFind find = nullptr;
+    PetaraLandmarksDetect detect = nullptr;
+    PetaraLandmarksShape shape = nullptr;
     PetaraLandmarksFree free = nullptr;
     void *handle = nullptr;
 
@@ -75,16 +76,18 @@ std::unique_ptr<Model> openModel(const QString &path)
             continue;
         QLibrary module(candidate);
         const auto loadModel = reinterpret_cast<PetaraLandmarksLoad>(module.resolve(LandmarkModule::LoadName));
-        const auto find = reinterpret_cast<PetaraLandmarksFind>(module.resolve(LandmarkModule::FindName));
+        const auto detect = reinterpret_cast<PetaraLandmarksDetect>(module.resolve(LandmarkModule::DetectName));
+        const auto shape = reinterpret_cast<PetaraLandmarksShape>(module.resolve(LandmarkModule::ShapeName));
         const auto freeModel = reinterpret_cast<PetaraLandmarksFree>(module.resolve(LandmarkModule::FreeName));
-        if (!loadModel || !find || !freeModel)
+        if (!loadModel || !detect || !shape || !freeModel)
             continue;
         void *handle = loadModel(QFile::encodeName(path).constData());
         if (!handle)
             return nullptr;
         // The QLibrary object goes, the module stays loaded: nothing unloads it before exit.
         auto model = std::make_unique<Model>();
-        model->find = find;
+        model->detect = detect;
+        model->shape = shape;
         model->free = freeModel;
         model->handle = handle;
         return model;
@@ -158,15 +161,50 @@ qint64 loadMilliseconds()
     return loader().milliseconds;
 }
 
-QVector<QPointF> largestFace(const QImage &picture)
+namespace {
+
+constexpr int MostFaces = 32;
+
+QImage greyOf(const QImage &picture)
+{
+    return picture.format() == QImage::Format_Grayscale8 ? picture
+                                                          : picture.convertToFormat(QImage::Format_Grayscale8);
+}
+
+Model *readyModel()
 {
     Loader &l = loader();
-    if (l.state != ModelState::Ready || picture.isNull())
+    return l.state == ModelState::Ready ? l.model.get() : nullptr;
+}
+
+} // namespace
+
+QVector<QRectF> detectFaces(const QImage &picture)
+{
+    Model *model = readyModel();
+    if (!model || picture.isNull())
         return {};
-    const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
+    const QImage grey = greyOf(picture);
+    double boxes[4 * MostFaces];
+    const int count = model->detect(model->handle, grey.constBits(), grey.width(), grey.height(),
+                                    int(grey.bytesPerLine()), MostFaces, boxes);
+    QVector<QRectF> faces;
+    for (int i = 0; i < count; ++i)
+        faces.append(QRectF(QPointF(boxes[4 * i], boxes[4 * i + 1]), QPointF(boxes[4 * i + 2] + 1, boxes[4 * i + 3] + 1)));
+    return faces;
+}
+
+QVector<QPointF> fitLandmarks(const QImage &picture, const QRectF &face)
+{
+    Model *model = readyModel();
+    if (!model || picture.isNull() || face.isEmpty())
+        return {};
+    const QImage grey = greyOf(picture);
+    // Back to the inclusive corners the module's boxes use.
+    const double box[4] = {face.left(), face.top(), face.right() - 1, face.bottom() - 1};
     double coordinates[2 * LandmarkModule::PointCount];
-    if (!l.model->find(l.model->handle, grey.constBits(), grey.width(), grey.height(), int(grey.bytesPerLine()),
-                       coordinates))
+    if (!model->shape(model->handle, grey.constBits(), grey.width(), grey.height(), int(grey.bytesPerLine()), box,
+                      coordinates))
         return {};
     QVector<QPointF> points;
     points.reserve(LandmarkModule::PointCount);

@@ -3,11 +3,12 @@
 #include <QFuture>
 #include <QImage>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <QVector>
 
-// The 68 facial landmarks of the largest frontal face in a picture, from a trained shape
-// model. The model is large, so it is read once per program, on a worker thread; every other
+// The frontal faces of a picture and the 68 facial landmarks of one of them, from a trained
+// shape model. The model is large, so it is read once per program, on a worker thread; every other
 // call belongs to the user-interface thread.
 namespace FaceLandmarks {
 
@@ -27,9 +28,13 @@ QFuture<void> startLoading(const QString &path = defaultModelPath());
 ModelState state();
 // How long the finished load took on its worker thread, in milliseconds; -1 while unfinished.
 qint64 loadMilliseconds();
+// The boxes of the frontal faces on the picture, in its pixels, largest first (at most 32);
+// empty when none is found or the model is not ready. Faces narrower than about 80 pixels
+// are not found: the caller chooses the picture's scale.
+QVector<QRectF> detectFaces(const QImage &picture);
 // The 68 points, in the picture's pixels and the usual numbering (0-16 jaw, 36-41 the
-// subject's right eye ...), of the face with the largest detection box; empty when no face
-// is found or the model is not ready.
-QVector<QPointF> largestFace(const QImage &picture);
+// subject's right eye ...), of the face that `face` (a box detectFaces gave, in this
+// picture's pixels) frames; empty when the model is not ready.
+QVector<QPointF> fitLandmarks(const QImage &picture, const QRectF &face);
 
 } // namespace FaceLandmarks

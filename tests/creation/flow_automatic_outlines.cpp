@@ -1,9 +1,14 @@
 #include "creation/CreationTexts.h"
 #include "creation/FaceCreation.h"
+#include "creation/FaceFraming.h"
+#include "creation/FaceSearch.h"
 #include "creation/LandmarkOutlines.h"
 #include "creation/SourcePicture.h"
+#include "lib/TestPhotos.h"
 #include "library/FaceLibrary.h"
 #include "platform/FaceLandmarks.h"
+#include "platform/JpegCodec.h"
+#include "platform/PictureFile.h"
 #include "support/CreationDriver.h"
 #include "support/FormHarness.h"
 #include "support/TestProgramFolder.h"
@@ -12,8 +17,9 @@
 #include <QPolygonF>
 
 // The "自動" press on the real window with the installed landmark model, read once for the
-// whole program: the shipped astronaut photograph, a picture without a face, and parts
-// outlined by hand before and after the press.
+// whole program: the shipped astronaut photograph, a picture without a face, parts outlined
+// by hand before and after the press, and photos composed from the astronaut's (a person
+// small in a big room, two faces, a photo cut under the nose).
 class FlowAutomaticOutlines : public QObject
 {
     Q_OBJECT
@@ -26,9 +32,19 @@ private Q_SLOTS:
     void handOutlinedPartIsKeptAndAnyPartCanBeRedone();
     void pictureWithoutAFaceOnlySaysSo();
     void cancelHidesTheButton();
+    void smallFaceInABigPhotoIsFramedOnOnePress();
+    void eachPressTakesTheNextFace();
+    void photoCutUnderTheNoseLeavesTheMouthToThePlayer();
 
 private:
     void startOn(const QString &shippedPicture);
+    void startOnMade(const QImage &photo);
+    // Every piece lies on the picture as shown.
+    void checkPiecesOnThePicture();
+    // The width of the narrower eye piece.
+    int narrowerEyePiece() const;
+    // With PETARA_SHOTS_DIR set, writes a grab of the window there, to look at.
+    void lookAt(const QString &name);
     void pressAutomatic();
     // The landmarks on the picture exactly as the face box shows it, fills left out.
     QVector<QPointF> landmarksAsShown() const;
@@ -62,6 +78,39 @@ void FlowAutomaticOutlines::startOn(const QString &shippedPicture)
     QTRY_VERIFY_WITH_TIMEOUT(m_harness->w().BtnJidou->isEnabled(), 120000);
 }
 
+void FlowAutomaticOutlines::startOnMade(const QImage &photo)
+{
+    const QString path = m_folder->path(QStringLiteral("made.jpg"));
+    JpegCodec::encodeFile(photo, path);
+    m_driver->start(path);
+    QTRY_VERIFY_WITH_TIMEOUT(m_harness->w().BtnJidou->isEnabled(), 120000);
+}
+
+void FlowAutomaticOutlines::checkPiecesOnThePicture()
+{
+    const ShownFace &shown = m_harness->form().shownFace();
+    for (int k = 1; k <= 4; ++k) {
+        if (!state().PartOutlined[k])
+            continue;
+        const QString part = QStringLiteral("part %1").arg(k);
+        QVERIFY2(state().PartLeft[k] >= 0 && state().PartTop[k] >= 0, qPrintable(part));
+        QVERIFY2(state().PartRight[k] <= shown.DisplayWidth && state().PartBottom[k] <= shown.DisplayHeight,
+                 qPrintable(part));
+    }
+}
+
+int FlowAutomaticOutlines::narrowerEyePiece() const
+{
+    return qMin(state().PartRight[1] - state().PartLeft[1], state().PartRight[2] - state().PartLeft[2]);
+}
+
+void FlowAutomaticOutlines::lookAt(const QString &name)
+{
+    const QString folder = qEnvironmentVariable("PETARA_SHOTS_DIR");
+    if (!folder.isEmpty())
+        m_harness->form().grab().save(folder + u'/' + name + QStringLiteral(".png"));
+}
+
 void FlowAutomaticOutlines::pressAutomatic()
 {
     m_harness->click(m_harness->w().BtnJidou);
@@ -70,11 +119,13 @@ void FlowAutomaticOutlines::pressAutomatic()
 
 QVector<QPointF> FlowAutomaticOutlines::landmarksAsShown() const
 {
-    QImage clean(300, 300, QImage::Format_RGB32);
-    clean.fill(Qt::white);
+    const QImage &picture = state().SourcePicture.pixels;
+    const QVector<QRectF> faces = FaceSearch::findFaces(picture);
+    if (faces.isEmpty())
+        return {};
     const ShownFace &shown = m_harness->form().shownFace();
-    drawSourcePicture(clean, state().SourcePicture.pixels, QSize(shown.DisplayWidth, shown.DisplayHeight));
-    return FaceLandmarks::largestFace(clean);
+    return asShown(FaceSearch::landmarksOf(picture, faces.first()), QRectF(picture.rect()),
+                   QSize(shown.DisplayWidth, shown.DisplayHeight));
 }
 
 void FlowAutomaticOutlines::buttonWaitsForTheModelThenOffersThePress()
@@ -115,8 +166,7 @@ void FlowAutomaticOutlines::onePressOutlinesAndFillsTheFourParts()
         QVERIFY(piece->isVisible());
         QCOMPARE(piece->size(), QSize(box.width() - 1, box.height() - 1));
         QCOMPARE(piece->pos(), QPoint(w.partTitle(k)->x(), w.partTitle(k)->y() + w.partTitle(k)->height() + 5));
-        const QPoint middle = partLandmarks(landmarks, k).at(k == 3 ? 3 : 0).toPoint() / 2
-                              + partLandmarks(landmarks, k).at(k == 3 ? 6 : 3).toPoint() / 2;
+        const QPoint middle = partLandmarks(landmarks, k).at(0).toPoint() / 2 + partLandmarks(landmarks, k).at(3).toPoint() / 2;
         QCOMPARE(w.Image1->picture().pixelColor(middle), state().PartColor[k]);
         QVERIFY(w.Image1->picture().pixelColor(middle) != clean.pixelColor(middle));
     }
@@ -175,6 +225,15 @@ void FlowAutomaticOutlines::handOutlinedPartIsKeptAndAnyPartCanBeRedone()
     QCOMPARE(state().PartLeft[3], 130);
     QVERIFY(state().allOutlined());
     QVERIFY(m_harness->w().Edit1->isVisible());
+
+    // A further press takes the one face again: the eyes come back, the hand-drawn parts stay.
+    const auto eyes = std::make_pair(state().PartPoints[1], state().PartPoints[2]);
+    pressAutomatic();
+    QVERIFY(state().allOutlined());
+    QCOMPARE(state().PartPoints[3], handNose);
+    QCOMPARE(state().PartPoints[4], handMouth);
+    QCOMPARE(std::make_pair(state().PartPoints[1], state().PartPoints[2]), eyes);
+    QCOMPARE(m_harness->w().Label1->caption(), CreationText::Naming);
 }
 
 void FlowAutomaticOutlines::pictureWithoutAFaceOnlySaysSo()
@@ -199,6 +258,101 @@ void FlowAutomaticOutlines::cancelHidesTheButton()
     m_harness->click(m_harness->w().BtnStart);
     QVERIFY(!m_harness->form().modes().CreateMode);
     QVERIFY(!m_harness->w().BtnJidou->isVisible());
+}
+
+void FlowAutomaticOutlines::smallFaceInABigPhotoIsFramedOnOnePress()
+{
+    const TestPhotos::Photo photo = TestPhotos::personInRoom(PictureFile::load(m_dataDir + QStringLiteral("face2_0.jpg")));
+    startOnMade(photo.picture);
+    pressAutomatic();
+    const Form1Widgets &w = m_harness->w();
+    // The picture is now the square around the face, cut from the photo at full resolution.
+    const QImage &framed = state().SourcePicture.pixels;
+    QVERIFY2(framed.width() < 1000 && framed.height() < 1000, qPrintable(QStringLiteral("%1").arg(framed.width())));
+    QVERIFY(qAbs(framed.width() - framed.height()) <= 1);
+    const QRectF face = photo.faces.first().mapRect(QRectF(84, 145, 126, 120)); // eyes to mouth in face2_0.jpg
+    QVERIFY(QRectF(QPointF(0, 0), QSizeF(photo.picture.size())).contains(face));
+    QVERIFY(state().allOutlined());
+    QVERIFY(w.Label1->caption().startsWith(CreationText::AutomaticFramed));
+    QVERIFY(w.Label1->caption().endsWith(CreationText::AutomaticDone));
+    QCOMPARE(w.Label1->fontColor(), QColor(0x00, 0x00, 0xFF));
+    QVERIFY(!w.BtnKiritori->isVisible());
+    QVERIFY(w.Edit1->isVisible());
+    checkPiecesOnThePicture();
+    QVERIFY2(narrowerEyePiece() >= 20, qPrintable(QString::number(narrowerEyePiece())));
+    for (int k = 1; k <= 4; ++k)
+        QCOMPARE(w.partImage(k)->width(), state().PartRight[k] - state().PartLeft[k]);
+    lookAt(QStringLiteral("framed"));
+
+    // キャンセル as ever.
+    m_harness->click(w.BtnStart);
+    QVERIFY(!m_harness->form().modes().CreateMode);
+    QVERIFY(!state().SourcePicture.isLoaded());
+}
+
+void FlowAutomaticOutlines::eachPressTakesTheNextFace()
+{
+    startOnMade(TestPhotos::twoFaces(PictureFile::load(m_dataDir + QStringLiteral("face2_0.jpg"))).picture);
+    const Form1Widgets &w = m_harness->w();
+    // The player outlines the larger face's mouth by hand first, small as it is shown.
+    m_driver->outline(4, {{65, 110}, {90, 110}, {90, 126}, {65, 126}});
+    QVERIFY(state().PartOutlined[4]);
+    const QColor handColour = state().PartColor[4];
+    pressAutomatic();
+    QVERIFY(w.Label1->caption().contains(CreationText::AutomaticFaces.arg(2)));
+    QVERIFY(state().allOutlined());
+    // The hand-drawn mouth followed the framing: the same part of the photo, larger.
+    QVERIFY(!state().PartAutomatic[4]);
+    QCOMPARE(state().PartColor[4], handColour);
+    QVERIFY2(state().PartRight[4] - state().PartLeft[4] > 2 * 25,
+             qPrintable(QString::number(state().PartRight[4] - state().PartLeft[4])));
+    QCOMPARE(w.partImage(4)->width(), state().PartRight[4] - state().PartLeft[4]);
+    const QImage first = state().SourcePicture.pixels;
+    const QColor firstNose = state().PartColor[3];
+
+    pressAutomatic();
+    QVERIFY(w.Label1->caption().contains(CreationText::AutomaticNextFace.arg(2).arg(2)));
+    // The hand-drawn mouth lies off the other face's frame: it went, and "自動" outlined this
+    // face's own.
+    QVERIFY(state().allOutlined());
+    QVERIFY(state().PartAutomatic[4]);
+    const QImage second = state().SourcePicture.pixels;
+    QVERIFY(second != first);
+    // The smaller face gave a smaller crop of the photo: the frame follows the face.
+    QVERIFY(second.width() < first.width());
+    checkPiecesOnThePicture();
+    QVERIFY(narrowerEyePiece() >= 20);
+    lookAt(QStringLiteral("second_face"));
+
+    // Round again to the largest, exactly as the first press had it.
+    pressAutomatic();
+    QVERIFY(w.Label1->caption().contains(CreationText::AutomaticFaces.arg(2)));
+    QCOMPARE(state().SourcePicture.pixels, first);
+    QCOMPARE(state().PartColor[3], firstNose);
+    QVERIFY(w.Edit1->isVisible());
+}
+
+void FlowAutomaticOutlines::photoCutUnderTheNoseLeavesTheMouthToThePlayer()
+{
+    startOnMade(TestPhotos::cutUnderNose(PictureFile::load(m_dataDir + QStringLiteral("face2_0.jpg"))).picture);
+    const Form1Widgets &w = m_harness->w();
+    const QImage before = w.Image1->picture();
+    pressAutomatic();
+    QVERIFY(state().PartOutlined[1] && state().PartOutlined[2] && state().PartOutlined[3]);
+    QVERIFY(!state().PartOutlined[4]);
+    QVERIFY(!w.partImage(4)->isVisible());
+    QCOMPARE(w.Label1->caption(), CreationText::AutomaticLeftOut.arg(QStringLiteral("「口」")));
+    checkPiecesOnThePicture();
+    lookAt(QStringLiteral("cut_under_nose"));
+    // The blank band below the picture is never painted.
+    const ShownFace &shown = m_harness->form().shownFace();
+    for (int x = 0; x < 300; x += 3)
+        QCOMPARE(w.Image1->picture().pixel(x, shown.DisplayHeight + 1), before.pixel(x, shown.DisplayHeight + 1));
+
+    // The player outlines the mouth by hand and the face is ready to register.
+    m_driver->outline(4, {{100, 200}, {200, 200}, {200, 205}, {100, 206}});
+    QVERIFY(state().allOutlined());
+    QVERIFY(w.Edit1->isVisible());
 }
 
 QTEST_MAIN(FlowAutomaticOutlines)

@@ -1,4 +1,5 @@
 #include "creation/LandmarkOutlines.h"
+#include "support/MadeLandmarks.h"
 
 #include <QPolygonF>
 #include <QTest>
@@ -19,43 +20,15 @@ private Q_SLOTS:
     void marginGrowsWithTheFaceAndHasAFloor();
     void noseTakesInTheWings();
     void wrongNumberOfLandmarksGivesNoOutlines();
-    void colourBesideIsTheSkinAroundThePart();
-    void colourBesideReadsOnlyTheShownPicture();
+    void noseStartsBelowTheInnerEyeCorners_data();
+    void noseStartsBelowTheInnerEyeCorners();
 };
 
 namespace {
 
-// A frontal face of about 2 × `scale` pixels between the outer eye corners, centred at (150, 150).
 QVector<QPointF> madeFace(double scale = 40.0, QPointF centre = QPointF(150, 150))
 {
-    QVector<QPointF> p(LandmarkCount);
-    for (int i = 0; i <= 16; ++i) // jaw, left of the picture to right
-        p[i] = QPointF(-1.6 + 0.2 * i, 0.2 + (i <= 8 ? 0.12 * i : 0.12 * (16 - i)));
-    for (int i = 17; i <= 26; ++i) // brows
-        p[i] = QPointF(-1.2 + 0.25 * (i - 17), -0.5);
-    for (int i = 27; i <= 30; ++i) // bridge down to the tip
-        p[i] = QPointF(0, -0.3 + 0.2 * (i - 27));
-    const double nostrils[5][2] = {{-0.3, 0.45}, {-0.15, 0.5}, {0, 0.52}, {0.15, 0.5}, {0.3, 0.45}};
-    for (int i = 0; i < 5; ++i)
-        p[31 + i] = QPointF(nostrils[i][0], nostrils[i][1]);
-    const double eye[6][2] = {{-0.5, 0}, {-0.35, -0.1}, {-0.15, -0.1}, {0, 0}, {-0.15, 0.08}, {-0.35, 0.08}};
-    for (int i = 0; i < 6; ++i) // the subject's right eye, outer corner 36 first
-        p[36 + i] = QPointF(-0.5 + eye[i][0], -0.2 + eye[i][1]);
-    // The left eye mirrors the right one: inner corner 42 first, outer corner 45.
-    const int mirror[6] = {3, 2, 1, 0, 5, 4};
-    for (int i = 0; i < 6; ++i)
-        p[42 + i] = QPointF(-p[36 + mirror[i]].x(), p[36 + mirror[i]].y());
-    for (int i = 0; i < 12; ++i) { // outer lip line, an ellipse from the right corner
-        const double a = M_PI * i / 6.0;
-        p[48 + i] = QPointF(-0.45 * std::cos(a), 0.9 - 0.18 * std::sin(a));
-    }
-    for (int i = 0; i < 8; ++i) { // inner lip line
-        const double a = M_PI * i / 4.0;
-        p[60 + i] = QPointF(-0.3 * std::cos(a), 0.9 - 0.06 * std::sin(a));
-    }
-    for (QPointF &point : p)
-        point = centre + point * scale * 2.0;
-    return p;
+    return madeLandmarks(scale, centre);
 }
 
 QPolygonF polygonOf(const QVector<QPoint> &outline)
@@ -148,9 +121,8 @@ void TestLandmarkOutlines::noseTakesInTheWings()
     const QVector<QPointF> face = madeFace(40.0);
     const QRect nose = QPolygon(outlinesFromLandmarks(face)[3]).boundingRect();
     const double nostrils = face[35].x() - face[31].x();
-    // Wider than the nostrils by the wings on both sides, and from the bridge's top to below them.
+    // Wider than the nostrils by the wings on both sides, and reaching below them.
     QVERIFY(nose.width() >= nostrils * 1.3);
-    QVERIFY(nose.top() < face[27].y());
     QVERIFY(nose.bottom() > face[33].y());
     // But no wider than the wings and the margin.
     QVERIFY(nose.width() <= nostrils * 1.3 + 2 * outlineMargin(face) + 2);
@@ -166,32 +138,31 @@ void TestLandmarkOutlines::wrongNumberOfLandmarksGivesNoOutlines()
     QVERIFY(partLoop(face, 1).isEmpty());
 }
 
-void TestLandmarkOutlines::colourBesideIsTheSkinAroundThePart()
+void TestLandmarkOutlines::noseStartsBelowTheInnerEyeCorners_data()
 {
-    QImage picture(100, 100, QImage::Format_RGB32);
-    picture.fill(QColor(230, 190, 160));
-    // A dark part and, on one side only, a dark brow close above it.
-    for (int y = 40; y < 60; ++y)
-        for (int x = 30; x < 70; ++x)
-            picture.setPixel(x, y, qRgb(20, 20, 40));
-    for (int y = 30; y < 35; ++y)
-        for (int x = 30; x < 70; ++x)
-            picture.setPixel(x, y, qRgb(60, 30, 20));
-    const QVector<QPoint> outline = {{28, 38}, {72, 38}, {72, 62}, {28, 62}};
-    QCOMPARE(colourBeside(picture, outline, picture.rect()), QColor(230, 190, 160));
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<double>("bridgeTop"); // where landmark 27 stands, in units of the scale
+    QTest::newRow("bridge top between the brows") << 40.0 << -0.6;
+    QTest::newRow("bridge top at the eyes") << 40.0 << -0.4;
+    QTest::newRow("small face") << 10.0 << -0.6;
 }
 
-void TestLandmarkOutlines::colourBesideReadsOnlyTheShownPicture()
+void TestLandmarkOutlines::noseStartsBelowTheInnerEyeCorners()
 {
-    QImage picture(300, 300, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    for (int y = 0; y < 200; ++y)
-        for (int x = 0; x < 300; ++x)
-            picture.setPixel(x, y, qRgb(200, 150, 120));
-    // An outline reaching into the blank band below a 300 × 200 picture.
-    const QVector<QPoint> outline = {{100, 180}, {140, 180}, {140, 220}, {100, 220}};
-    QCOMPARE(colourBeside(picture, outline, QRect(0, 0, 300, 200)), QColor(200, 150, 120));
-    QCOMPARE(colourBeside(picture, outline, QRect(0, 250, 10, 10)), QColor(Qt::black));
+    QFETCH(double, scale);
+    QFETCH(double, bridgeTop);
+    QVector<QPointF> face = madeFace(scale);
+    face[27] = QPointF(150, 150 + bridgeTop * scale);
+    const QVector<QPoint> nose = outlinesFromLandmarks(face)[3];
+    // The inner eye corners 39 and 42 lie on one row here.
+    const double eyeLine = face[39].y();
+    for (const QPoint &p : nose)
+        QVERIFY2(p.y() > eyeLine, qPrintable(QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y())));
+    const QPolygonF polygon = polygonOf(nose);
+    QVERIFY(!polygon.containsPoint(face[39], Qt::OddEvenFill));
+    QVERIFY(!polygon.containsPoint(face[42], Qt::OddEvenFill));
+    for (int i = 30; i <= 35; ++i)
+        QVERIFY(polygon.containsPoint(face[i], Qt::OddEvenFill));
 }
 
 QTEST_APPLESS_MAIN(TestLandmarkOutlines)
