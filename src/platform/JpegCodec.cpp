@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 #include "platform/AtomicFile.h"
+#include "platform/PictureInput.h"
 #include "platform/PictureMemory.h"
 
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
 // clang-format off
 #include <jpeglib.h>
 #include <jerror.h>
@@ -63,6 +66,7 @@ struct Decoding
 {
     jpeg_decompress_struct cinfo;
     ErrorManager errors;
+    FILE *stream; // read a buffer at a time when set; else the bytes below
     const unsigned char *data;
     unsigned long size;
     QImage *image;
@@ -113,7 +117,10 @@ Outcome runDecoder(Decoding *job)
         return Outcome::Unreadable;
     }
     jpeg_create_decompress(cinfo);
-    jpeg_mem_src(cinfo, job->data, job->size);
+    if (job->stream)
+        jpeg_stdio_src(cinfo, job->stream);
+    else
+        jpeg_mem_src(cinfo, job->data, job->size);
     jpeg_read_header(cinfo, TRUE);
     if (cinfo->image_width == 0 || cinfo->image_height == 0) {
         jpeg_destroy_decompress(cinfo);
@@ -190,19 +197,9 @@ QImage rgbPixels(const QImage &image)
     return opaque.convertToFormat(QImage::Format_RGB888);
 }
 
-} // namespace
-
-QImage decode(const QByteArray &bytes, const QString &fileNameForMessages)
+// The picture, or the error that tells the player why there is none.
+QImage decoded(Outcome outcome, QImage image, const QString &fileNameForMessages)
 {
-    QImage image;
-    Outcome outcome = Outcome::Unreadable;
-    if (!bytes.isEmpty()) {
-        Decoding job{};
-        job.data = reinterpret_cast<const unsigned char *>(bytes.constData());
-        job.size = static_cast<unsigned long>(bytes.size());
-        job.image = &image;
-        outcome = runDecoder(&job);
-    }
     switch (outcome) {
     case Outcome::Done:
         return image;
@@ -217,13 +214,43 @@ QImage decode(const QByteArray &bytes, const QString &fileNameForMessages)
     throw AppError(QStringLiteral("「%1」はJPEG画像として読み込めません。").arg(fileNameForMessages));
 }
 
+} // namespace
+
+QImage decode(const QByteArray &bytes, const QString &fileNameForMessages)
+{
+    QImage image;
+    Outcome outcome = Outcome::Unreadable;
+    if (!bytes.isEmpty()) {
+        Decoding job{};
+        job.data = reinterpret_cast<const unsigned char *>(bytes.constData());
+        job.size = static_cast<unsigned long>(bytes.size());
+        job.image = &image;
+        outcome = runDecoder(&job);
+    }
+    return decoded(outcome, std::move(image), fileNameForMessages);
+}
+
 QImage decodeFile(const QString &path)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    const std::unique_ptr<QFile> file = openPictureFile(path);
+    const QString name = QFileInfo(path).fileName();
+    // libjpeg reads the file through a stream of its own, one buffer at a time, and stops at the
+    // picture's end: whatever follows it is never read.
+    const int descriptor = ::fcntl(file->handle(), F_DUPFD_CLOEXEC, 0);
+    FILE *stream = descriptor >= 0 ? ::fdopen(descriptor, "rb") : nullptr;
+    if (!stream) {
+        if (descriptor >= 0)
+            ::close(descriptor);
         throw AppError(
             QStringLiteral("ファイル「%1」が見つからないか、読み込めません。").arg(QDir::toNativeSeparators(path)));
-    return decode(file.readAll(), QFileInfo(path).fileName());
+    }
+    QImage image;
+    Decoding job{};
+    job.stream = stream;
+    job.image = &image;
+    const Outcome outcome = runDecoder(&job);
+    std::fclose(stream);
+    return decoded(outcome, std::move(image), name);
 }
 
 QByteArray encode(const QImage &image)

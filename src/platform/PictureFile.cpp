@@ -2,9 +2,9 @@
 
 #include "platform/AppError.h"
 #include "platform/JpegCodec.h"
+#include "platform/PictureInput.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -15,22 +15,13 @@ namespace PictureFile {
 
 namespace {
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw AppError(
-            QStringLiteral("ファイル「%1」が見つからないか、読み込めません。").arg(QDir::toNativeSeparators(path)));
-    return file.readAll();
-}
-
 // The pixel count that a well-formed bitmap header claims, else 0. Qt's reader reports no size
 // at all for huge pictures, which would hide why they are refused.
-qint64 claimedPixels(const QByteArray &bytes)
+qint64 claimedPixels(const QByteArray &header)
 {
-    if (bytes.size() < 30 || !bytes.startsWith("BM"))
+    if (header.size() < 30 || !header.startsWith("BM"))
         return 0;
-    const char *data = bytes.constData();
+    const char *data = header.constData();
     const quint32 headerSize = qFromLittleEndian<quint32>(data + 14);
     if (headerSize == 12) {
         if (qFromLittleEndian<quint16>(data + 22) != 1)
@@ -47,15 +38,13 @@ qint64 claimedPixels(const QByteArray &bytes)
 
 } // namespace
 
-QImage decodeBitmap(const QByteArray &bytes, const QString &fileNameForMessages)
+QImage decodeBitmap(QIODevice &device, const QString &fileNameForMessages)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "BMP");
+    const QByteArray header = device.peek(30);
+    QImageReader reader(&device, "BMP");
     // The header alone tells the size, so a huge picture is refused before any pixel is allocated.
     const QSize size = reader.size();
-    const qint64 pixels = qMax(claimedPixels(bytes), size.isValid() ? qint64(size.width()) * size.height() : 0);
+    const qint64 pixels = qMax(claimedPixels(header), size.isValid() ? qint64(size.width()) * size.height() : 0);
     if (pixels > JpegCodec::MaxPixels)
         throw AppError(
             QStringLiteral("「%1」は画像が大きすぎるため読み込めません（1億画素まで）。").arg(fileNameForMessages));
@@ -63,6 +52,14 @@ QImage decodeBitmap(const QByteArray &bytes, const QString &fileNameForMessages)
     if (image.isNull())
         throw AppError(QStringLiteral("「%1」はビットマップ画像として読み込めません。").arg(fileNameForMessages));
     return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage decodeBitmap(const QByteArray &bytes, const QString &fileNameForMessages)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return decodeBitmap(buffer, fileNameForMessages);
 }
 
 namespace {
@@ -113,7 +110,7 @@ QImage load(const QString &path)
     case Kind::Jpeg:
         return loadJpeg(path);
     case Kind::Bitmap:
-        return decodeBitmap(readFile(path), QFileInfo(path).fileName());
+        return decodeBitmap(*openPictureFile(path), QFileInfo(path).fileName());
     case Kind::None:
         break;
     }
