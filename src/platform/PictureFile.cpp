@@ -36,6 +36,16 @@ qint64 claimedPixels(const QByteArray &header)
     return qAbs(width) * qAbs(height);
 }
 
+// The size Qt's reader finds in the header, invalid when it finds none. A bitmap stored top row
+// first has a negative height in its header, and Qt reports it so; its picture is as tall.
+QSize bitmapSize(QImageReader &reader)
+{
+    const QSize reported = reader.size();
+    if (reported.width() > 0 && reported.height() < 0)
+        return QSize(reported.width(), -reported.height());
+    return reported;
+}
+
 } // namespace
 
 QImage decodeBitmap(QIODevice &device, const QString &fileNameForMessages)
@@ -43,7 +53,7 @@ QImage decodeBitmap(QIODevice &device, const QString &fileNameForMessages)
     const QByteArray header = device.peek(30);
     QImageReader reader(&device, "BMP");
     // The header alone tells the size, so a huge picture is refused before any pixel is allocated.
-    const QSize size = reader.size();
+    const QSize size = bitmapSize(reader);
     const qint64 pixels = qMax(claimedPixels(header), size.isValid() ? qint64(size.width()) * size.height() : 0);
     if (pixels > JpegCodec::MaxPixels)
         throw AppError(

@@ -20,7 +20,7 @@ Kind kindOf(const QString &path);
 // missing, unreadable, corrupt or oversized files, and for files over maxPictureFileBytes.
 QImage load(const QString &path);
 
-// The Windows bitmap that device reads, as Format_RGB32.
+// The Windows bitmap that device reads, bottom row first or top row first, as Format_RGB32.
 // Throws AppError, naming fileNameForMessages, for corrupt, truncated, empty and oversized data.
 QImage decodeBitmap(QIODevice &device, const QString &fileNameForMessages);
 // The same from bytes in memory.

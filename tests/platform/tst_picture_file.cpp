@@ -51,6 +51,22 @@ QByteArray bitmapHeader(qint32 width, qint32 height)
     return bytes + QByteArray(16, '\0');
 }
 
+// The same bitmap stored top row first, as some Windows programs write it: the rows in the
+// opposite order and a negative height in the header.
+QByteArray topRowFirst(const QByteArray &bitmap)
+{
+    const int offset = int(qFromLittleEndian<quint32>(bitmap.constData() + 10));
+    const int width = qFromLittleEndian<qint32>(bitmap.constData() + 18);
+    const int height = qFromLittleEndian<qint32>(bitmap.constData() + 22);
+    const int bits = qFromLittleEndian<quint16>(bitmap.constData() + 28);
+    const int stride = (width * bits + 31) / 32 * 4;
+    QByteArray flipped = bitmap.left(offset);
+    for (int row = height - 1; row >= 0; --row)
+        flipped += bitmap.mid(offset + row * stride, stride);
+    qToLittleEndian<qint32>(-height, flipped.data() + 22);
+    return flipped;
+}
+
 // The upright picture: four flat quadrants of 32 x 16, red and green above, blue and yellow below.
 QImage uprightQuadrants()
 {
@@ -167,6 +183,9 @@ void TestPictureFile::loadsByExtension_data()
     QTest::newRow("BMP") << u"写真.BMP"_s << bmp << 0;
     QTest::newRow("32-bit bmp") << u"b.bmp"_s << encoded(checkerboard().convertToFormat(QImage::Format_ARGB32), "BMP")
                                 << 0;
+    QTest::newRow("top row first") << u"t.bmp"_s << topRowFirst(bmp) << 0;
+    QTest::newRow("32-bit, top row first")
+        << u"t32.bmp"_s << topRowFirst(encoded(checkerboard().convertToFormat(QImage::Format_ARGB32), "BMP")) << 0;
 }
 
 void TestPictureFile::loadsByExtension()
