@@ -12,6 +12,7 @@
 #include "library/FacePaths.h"
 #include "library/FaceRegistration.h"
 #include "library/FaceSelection.h"
+#include "library/Leftovers.h"
 #include "library/LibraryLoading.h"
 #include "library/OpeningFace.h"
 #include "library/OpeningFaceChoice.h"
@@ -114,6 +115,9 @@ void TForm1::startUp()
 {
     m_modes = ModeFlags();
     const LibraryIndex index = loadLibrary(m_library, *w.ComboBox1, Dpi::LayoutScale);
+    // What writes killed midway left behind goes once the window stands; no screen needs it.
+    afterFirstFrame(*this,
+                    [appDir = m_library.AppDir, count = index.StoredFaceCount] { removeLeftovers(appDir, count); });
     m_shownFace.CurrentFace = openingFace(m_library, *m_services.chance);
     m_opening->prepare();
     // Taken only once the start-up has succeeded: after a failure, closing writes nothing.
