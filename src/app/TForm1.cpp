@@ -58,7 +58,7 @@ TForm1::TForm1(const Form1Services &services, QWidget *parent)
     m_creation = std::make_unique<FaceCreation>(w, m_modes, m_shownFace, *m_services.dialogs, *m_selection,
                                                 *m_registration);
     m_deletion = std::make_unique<FaceDeletion>(w, m_library, m_modes, m_shownFace, *m_services.dialogs);
-    m_gallery = std::make_unique<Gallery>(w, m_library);
+    m_gallery = std::make_unique<Gallery>(w, m_library, m_modes, *m_services.dialogs);
     m_player = std::make_unique<MidiPlayer>();
     m_musicController = std::make_unique<MusicController>(w, m_music, m_library, *m_services.dialogs, *m_player);
     if (m_services.music)
