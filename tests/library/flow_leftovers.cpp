@@ -10,25 +10,16 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // What writes killed midway leave: temporary files of atomic writes, and the pictures of a
-// face whose registration never reached the index.
-const QStringList temporaries{u".petara-1a2b3c4d.tmp"_s, u"data/.petara-0.tmp"_s, u"data/.petara-ffffffff.tmp"_s,
-                              u"Library/.petara-deadbeef.tmp"_s};
-const QStringList orphans{u"data/face2_0.jpg"_s, u"data/face2_5.jpg"_s, u"data/face17_3.jpg"_s};
+// face whose registration never reached the index (the index counts faces 0 and 1).
+const QStringList temporaries =
+    u".petara-1a2b3c4d.tmp data/.petara-0.tmp data/.petara-ffffffff.tmp Library/.petara-deadbeef.tmp"_s.split(u' ');
+const QStringList orphans = u"data/face2_0.jpg data/face2_5.jpg data/face17_3.jpg"_s.split(u' ');
 
-// Files of names the game never makes, or that belong to faces that exist.
-const QStringList others{u"data/face02_1.jpg"_s,
-                         u"data/face2_6.jpg"_s,
-                         u"data/Face2_1.jpg"_s,
-                         u"data/face2_1.jpg.bak"_s,
-                         u"data/face-2_1.jpg"_s,
-                         u"data/.petara-xyz.tmp"_s,
-                         u"data/.petara-123456789.tmp"_s,
-                         u"data/petara-1.tmp"_s,
-                         u"data/.petara-1A.tmp"_s,
-                         u"data/notes.txt"_s,
-                         u"Library/face5_0.jpg"_s,
-                         u"Library/おかめ_20080305140709_245.jpg"_s,
-                         u"face3_0.jpg"_s};
+// Files of names the game never makes, and face-like names outside data/.
+const QStringList others =
+    u"data/face02_1.jpg data/face2_6.jpg data/Face2_1.jpg data/face2_1.jpg.bak data/face-2_1.jpg "
+    u"data/.petara-xyz.tmp data/.petara-123456789.tmp data/petara-1.tmp data/.petara-1A.tmp data/notes.txt "
+    u"Library/face5_0.jpg Library/おかめ_20080305140709_245.jpg face3_0.jpg"_s.split(u' ');
 
 } // namespace
 

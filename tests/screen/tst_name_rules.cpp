@@ -33,35 +33,18 @@ void TestNameRules::oneRuleForEveryUse_data()
     const QString gameControl =
         u"この顔の名前では作品を保存できません。\r改行などの制御文字は、作品の名前に使えません。"_s;
     const QString montageControl = u"改行などの制御文字は、作品の名前に使えません。"_s + retype;
-    const auto control = [&](const char *row, const QString &name) {
-        QTest::newRow(row) << name << faceControl << gameControl << montageControl;
-    };
-    const auto stored = [&](const char *row, const QString &name, const QString &readBack) {
-        QTest::newRow(row) << name
-                           << u"「%1」は、顔の一覧にそのまま保存できない文字です（「%2」に変わってしまいます）。"_s.arg(
-                                  name.right(1), readBack)
-                                  + retype
-                           << QString() << QString();
-    };
+    const QString cannotStore = u"「%1」は、顔の一覧にそのまま保存できない文字です（「%2」に変わってしまいます）。"_s;
     const QString blanks =
         u"名前の最初と最後には半角の空白を置けません。また、名前全体を「\"」で囲むこともできません。"_s + retype;
 
-    QTest::newRow("plain") << u"おかめ"_s << QString() << QString() << QString();
-    QTest::newRow("two dots") << u".."_s << QString() << QString() << QString();
-    QTest::newRow("one dot") << u"."_s << QString() << QString() << QString();
-    QTest::newRow("hidden-file dot") << u".おかめ"_s << QString() << QString() << QString();
-    QTest::newRow("backslash, a yen in CP932") << u"a\\b"_s << QString() << QString() << QString();
-    QTest::newRow("colon and brackets") << u"[a]=b:c;"_s << QString() << QString() << QString();
-    QTest::newRow("full-width spaces around") << u"　顔　"_s << QString() << QString() << QString();
-    QTest::newRow("full-width tilde") << u"ひょっとこ～"_s << QString() << QString() << QString();
-
-    control("pasted line feed", u"a\nb"_s);
-    control("carriage return", u"a\rb"_s);
-    control("tab inside", u"a\tb"_s);
-    control("NUL", u"a"_s + QChar(0) + u"b"_s);
-    control("delete", u"a\x7f"_s);
-    control("C1 next line", u"a"_s + QChar(0x85));
-    control("line separator", u"a"_s + QChar(0x2028) + u"b"_s);
+    // ".." and "." make harmless file names: .._<stamp>_<score>.jpg.
+    for (const QString &name :
+         {u"おかめ"_s, u".."_s, u"."_s, u".おかめ"_s, u"a\\b"_s, u"[a]=b:c;"_s, u"　顔　"_s, u"～"_s})
+        QTest::addRow("usable %s", qPrintable(name)) << name << QString() << QString() << QString();
+    // A line feed pasted into the name field, and the other characters that are no text.
+    for (const char16_t control : {u'\n', u'\r', u'\t', u'\0', u'\x7f', u'\x85', u'\x2028'})
+        QTest::addRow("control U+%04X", unsigned(control))
+            << u"a"_s + QChar(control) + u"b"_s << faceControl << gameControl << montageControl;
 
     QTest::newRow("slash") << u"a/b"_s << u"「/」は、顔の名前に使えません。"_s + retype
                            << u"この顔の名前「a/b」では作品を保存できません。\r「/」は、作品の名前に使えません。"_s
@@ -70,13 +53,13 @@ void TestNameRules::oneRuleForEveryUse_data()
                              << u"この顔の名前「../x」では作品を保存できません。\r「/」は、作品の名前に使えません。"_s
                              << u"「/」は、作品の名前に使えません。"_s + retype;
 
-    stored("wave dash", u"ひょっとこ〜"_s, u"～"_s);
-    stored("minus sign", u"a−"_s, u"－"_s);
-    stored("double vertical line", u"‖"_s, u"∥"_s);
-    stored("cent sign", u"¢"_s, u"￠"_s);
-    stored("pound sign", u"£"_s, u"￡"_s);
-    stored("not sign", u"¬"_s, u"￢"_s);
-    stored("em dash", u"—"_s, u"―"_s);
+    // Characters that CP932 keeps, but reads back as others.
+    const QList<std::pair<QString, QString>> changed{{u"〜"_s, u"～"_s}, {u"−"_s, u"－"_s}, {u"‖"_s, u"∥"_s},
+                                                     {u"¢"_s, u"￠"_s},  {u"£"_s, u"￡"_s}, {u"¬"_s, u"￢"_s},
+                                                     {u"—"_s, u"―"_s}};
+    for (const auto &[typed, readBack] : changed)
+        QTest::addRow("U+%04X read back as another", typed[0].unicode())
+            << u"ひょっとこ"_s + typed << cannotStore.arg(typed, readBack) + retype << QString() << QString();
 
     QTest::newRow("Korean") << u"얼굴"_s
                             << u"「얼굴」には、顔の名前に使えない文字が含まれています。\r"
