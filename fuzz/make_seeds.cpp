@@ -2,6 +2,8 @@
 // kind its reader knows, so the fuzzer begins inside the formats rather than at random bytes.
 // Usage: make_fuzz_seeds <corpus folder>   (writes <folder>/<target>/seed-*)
 
+#include "lib/MidiFileWriter.h"
+#include "library/DeletionJournal.h"
 #include "platform/JpegCodec.h"
 #include "platform/TextCodec.h"
 
@@ -12,6 +14,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
+#include <QtEndian>
 
 #include <cstdio>
 
@@ -130,6 +133,98 @@ bool writeBitmapSeeds(const QDir &folder)
     return ok;
 }
 
+bool writeJournalSeeds(const QDir &folder)
+{
+    DeletionJournal started;
+    started.faceCount = 4;
+    started.deleted = 1;
+    started.picturesBefore = std::vector<bool>(18, true);
+    started.picturesBefore[7] = false;
+    started.newIndex = QByteArrayLiteral("[faces]\r\ncount=3\r\n[0]\r\nName=a\r\n[1]\r\nName=c\r\n[2]\r\nName=d\r\n");
+    DeletionJournal indexed = started;
+    indexed.state = DeletionJournal::State::Indexed;
+    DeletionJournal last;
+    last.faceCount = 3;
+    last.deleted = 2;
+    last.picturesBefore = std::vector<bool>(6, true);
+    return writeSeed(folder, QStringLiteral("started.journal"), started.toBytes())
+           && writeSeed(folder, QStringLiteral("indexed.journal"), indexed.toBytes())
+           && writeSeed(folder, QStringLiteral("last-face.journal"), last.toBytes());
+}
+
+// A JPEG whose EXIF block, right after the JFIF block, holds only the orientation, in the
+// byte order of Intel ("II") or Motorola ("MM") cameras.
+QByteArray withOrientation(int orientation, bool bigEndian)
+{
+    QByteArray jpeg = JpegCodec::encode(picture(16, 8, QImage::Format_RGB32));
+    QByteArray tiff(bigEndian ? "MM\0*\0\0\0\x08" : "II*\0\x08\0\0\0", 8);
+    QByteArray entry(14, '\0');
+    char *e = entry.data();
+    if (bigEndian) {
+        qToBigEndian<quint16>(1, e);
+        qToBigEndian<quint16>(0x0112, e + 2);
+        qToBigEndian<quint16>(3, e + 4);
+        qToBigEndian<quint32>(1, e + 6);
+        qToBigEndian<quint16>(quint16(orientation), e + 10);
+    } else {
+        qToLittleEndian<quint16>(1, e);
+        qToLittleEndian<quint16>(0x0112, e + 2);
+        qToLittleEndian<quint16>(3, e + 4);
+        qToLittleEndian<quint32>(1, e + 6);
+        qToLittleEndian<quint16>(quint16(orientation), e + 10);
+    }
+    const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff + entry + QByteArray(4, '\0');
+    QByteArray segment("\xFF\xE1", 2);
+    segment += char((exif.size() + 2) >> 8);
+    segment += char((exif.size() + 2) & 0xFF);
+    segment += exif;
+    const int app0End = 4 + qFromBigEndian<quint16>(jpeg.constData() + 4);
+    return jpeg.insert(app0End, segment);
+}
+
+bool writeOrientationSeeds(const QDir &folder)
+{
+    bool ok = true;
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        ok = ok
+             && writeSeed(folder, QStringLiteral("intel-%1.jpg").arg(orientation), withOrientation(orientation, false))
+             && writeSeed(folder, QStringLiteral("motorola-%1.jpg").arg(orientation),
+                          withOrientation(orientation, true));
+    }
+    return ok;
+}
+
+bool writeMidiSeeds(const QDir &folder)
+{
+    MidiFileWriter::Track melody;
+    melody.setTempo(0, 500000);
+    melody.programChange(0, 0, 19);
+    melody.controlChange(0, 0, 7, 100);
+    for (int i = 0; i < 8; ++i)
+        melody.note(i * 240, 200, 0, 60 + i, 90);
+    MidiFileWriter single(96);
+    single.addTrack(melody);
+    MidiFileWriter::Track bass;
+    bass.note(0, 960, 1, 36, 80);
+    bass.setEnd(1920);
+    MidiFileWriter tracks;
+    tracks.addTrack(melody);
+    tracks.addTrack(bass);
+    // Running status, a text event and a system exclusive message, which the writer never makes.
+    const QByteArray events = QByteArrayLiteral("\x00\xFF\x01\x04text\x00\xF0\x03\x7E\x7F\xF7"
+                                                "\x00\x90\x3C\x40\x60\x3C\x00\x00\x3E\x40\x60\x3E\x00"
+                                                "\x00\xFF\x2F\x00");
+    QByteArray running = QByteArrayLiteral("MThd\0\0\0\x06\0\0\0\x01\0\x60MTrk");
+    running += char(0);
+    running += char(0);
+    running += char(events.size() >> 8);
+    running += char(events.size() & 0xFF);
+    running += events;
+    return writeSeed(folder, QStringLiteral("one-track.mid"), single.bytes())
+           && writeSeed(folder, QStringLiteral("two-tracks.mid"), tracks.bytes())
+           && writeSeed(folder, QStringLiteral("running-status.mid"), running);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -141,10 +236,14 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
-    const QList<QPair<QString, bool (*)(const QDir &)>> targets = {{QStringLiteral("fuzz_index_text"), writeIndexSeeds},
-                                                                   {QStringLiteral("fuzz_jpeg"), writeJpegSeeds},
-                                                                   {QStringLiteral("fuzz_cursor"), writeCursorSeeds},
-                                                                   {QStringLiteral("fuzz_bitmap"), writeBitmapSeeds}};
+    const QList<QPair<QString, bool (*)(const QDir &)>> targets = {
+        {QStringLiteral("fuzz_index_text"), writeIndexSeeds},
+        {QStringLiteral("fuzz_jpeg"), writeJpegSeeds},
+        {QStringLiteral("fuzz_cursor"), writeCursorSeeds},
+        {QStringLiteral("fuzz_bitmap"), writeBitmapSeeds},
+        {QStringLiteral("fuzz_deletion_journal"), writeJournalSeeds},
+        {QStringLiteral("fuzz_exif_orientation"), writeOrientationSeeds},
+        {QStringLiteral("fuzz_midi_file"), writeMidiSeeds}};
     for (const auto &[name, write] : targets) {
         if (!root.mkpath(name) || !write(QDir(root.filePath(name)))) {
             std::fprintf(stderr, "cannot write the seeds of %s\n", qPrintable(name));

@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 #include "platform/JpegCodec.h"
+#include "platform/JpegOrientation.h"
 #include "platform/PictureInput.h"
 
 #include <QBuffer>
@@ -74,12 +75,11 @@ QImage decodeBitmap(const QByteArray &bytes, const QString &fileNameForMessages)
 
 namespace {
 
-// The turn and mirror that the file's EXIF orientation asks for. Qt's reader finds the tag
-// in the header alone; the pixels are left to libjpeg-turbo.
+// The turn and mirror that the file's EXIF orientation asks for; the pixels are left to libjpeg-turbo.
 QImageIOHandler::Transformations orientationOf(const QString &path)
 {
-    QImageReader reader(path, "jpeg");
-    return reader.canRead() ? reader.transformation() : QImageIOHandler::TransformationNone;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? jpegOrientation(file) : QImageIOHandler::TransformationNone;
 }
 
 // Mirror and flip come before the quarter turn clockwise; together they make all eight orientations.
