@@ -1,39 +1,22 @@
 // The EXIF orientation reader, which turns a chosen photo upright, on any bytes: one of the
-// eight orientations or none, read from the header alone.
+// eight orientations, and a picture turned by it that keeps its pixels.
 
 #include "FuzzInput.h"
 
-#include "platform/JpegOrientation.h"
-
-#include <QBuffer>
-#include <QCoreApplication>
+#include "platform/ExifOrientation.h"
 
 #include <cstdlib>
 
-namespace {
-
-QImageIOHandler::Transformations orientationOf(const QByteArray &bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return jpegOrientation(buffer);
-}
-
-} // namespace
-
-// Qt finds its JPEG reader, a plugin, through the application.
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    static QCoreApplication application(*argc, *argv);
-    silenceQtMessages();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QImageIOHandler::Transformations orientation = orientationOf(fuzzBytes(data, size));
-    if (int(orientation) < 0 || int(orientation) > 7)
+    const int orientation = exifOrientation(fuzzBytes(data, size));
+    if (orientation < 1 || orientation > 8)
+        std::abort();
+    QImage picture(3, 2, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    const QImage turned = upright(picture, orientation);
+    const QSize expected = orientation >= 5 ? QSize(2, 3) : QSize(3, 2);
+    if (turned.size() != expected || turned.pixel(0, 0) != qRgb(255, 0, 0))
         std::abort();
     return 0;
 }

@@ -14,7 +14,6 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
-#include <QtEndian>
 
 #include <cstdio>
 
@@ -152,44 +151,27 @@ bool writeJournalSeeds(const QDir &folder)
            && writeSeed(folder, QStringLiteral("last-face.journal"), last.toBytes());
 }
 
-// A JPEG whose EXIF block, right after the JFIF block, holds only the orientation, in the
-// byte order of Intel ("II") or Motorola ("MM") cameras.
-QByteArray withOrientation(int orientation, bool bigEndian)
+// An EXIF block that holds only the orientation, in the byte order of Intel ("II") or
+// Motorola ("MM") cameras, after a first tag that is not it.
+QByteArray exifBlock(int orientation, bool bigEndian)
 {
-    QByteArray jpeg = JpegCodec::encode(picture(16, 8, QImage::Format_RGB32));
     QByteArray tiff(bigEndian ? "MM\0*\0\0\0\x08" : "II*\0\x08\0\0\0", 8);
-    QByteArray entry(14, '\0');
-    char *e = entry.data();
-    if (bigEndian) {
-        qToBigEndian<quint16>(1, e);
-        qToBigEndian<quint16>(0x0112, e + 2);
-        qToBigEndian<quint16>(3, e + 4);
-        qToBigEndian<quint32>(1, e + 6);
-        qToBigEndian<quint16>(quint16(orientation), e + 10);
-    } else {
-        qToLittleEndian<quint16>(1, e);
-        qToLittleEndian<quint16>(0x0112, e + 2);
-        qToLittleEndian<quint16>(3, e + 4);
-        qToLittleEndian<quint32>(1, e + 6);
-        qToLittleEndian<quint16>(quint16(orientation), e + 10);
-    }
-    const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff + entry + QByteArray(4, '\0');
-    QByteArray segment("\xFF\xE1", 2);
-    segment += char((exif.size() + 2) >> 8);
-    segment += char((exif.size() + 2) & 0xFF);
-    segment += exif;
-    const int app0End = 4 + qFromBigEndian<quint16>(jpeg.constData() + 4);
-    return jpeg.insert(app0End, segment);
+    QByteArray directory;
+    QDataStream s(&directory, QIODevice::WriteOnly);
+    s.setByteOrder(bigEndian ? QDataStream::BigEndian : QDataStream::LittleEndian);
+    // Entries: tag, type, count, value; the make (ASCII, 4 bytes) comes first.
+    s << quint16(2) << quint16(0x010F) << quint16(2) << quint32(4) << quint32(0x41424300);
+    s << quint16(0x0112) << quint16(3) << quint32(1) << quint16(orientation) << quint16(0);
+    s << quint32(0); // no further directory
+    return QByteArray("Exif\0\0", 6) + tiff + directory;
 }
 
 bool writeOrientationSeeds(const QDir &folder)
 {
     bool ok = true;
     for (int orientation = 1; orientation <= 8; ++orientation) {
-        ok = ok
-             && writeSeed(folder, QStringLiteral("intel-%1.jpg").arg(orientation), withOrientation(orientation, false))
-             && writeSeed(folder, QStringLiteral("motorola-%1.jpg").arg(orientation),
-                          withOrientation(orientation, true));
+        ok = ok && writeSeed(folder, QStringLiteral("intel-%1.exif").arg(orientation), exifBlock(orientation, false))
+             && writeSeed(folder, QStringLiteral("motorola-%1.exif").arg(orientation), exifBlock(orientation, true));
     }
     return ok;
 }

@@ -70,6 +70,7 @@ struct Decoding
     const unsigned char *data;
     unsigned long size;
     QImage *image;
+    QByteArray *exif; // receives the EXIF block when set
     unsigned char *pixels;
     qsizetype stride;
 };
@@ -79,6 +80,19 @@ constexpr J_COLOR_SPACE Rgb32Order = JCS_EXT_BGRA;
 #else
 constexpr J_COLOR_SPACE Rgb32Order = JCS_EXT_ARGB;
 #endif
+
+constexpr int ExifMarker = JPEG_APP0 + 1;
+
+// The payload of the first APP1 marker that holds EXIF data, or nothing.
+QByteArray exifBlock(jpeg_saved_marker_ptr marker)
+{
+    for (; marker; marker = marker->next) {
+        const QByteArrayView data(marker->data, qsizetype(marker->data_length));
+        if (marker->marker == ExifMarker && data.startsWith(QByteArrayView("Exif\0\0", 6)))
+            return data.toByteArray();
+    }
+    return {};
+}
 
 bool allocateImage(Decoding *job)
 {
@@ -121,7 +135,11 @@ Outcome runDecoder(Decoding *job)
         jpeg_stdio_src(cinfo, job->stream);
     else
         jpeg_mem_src(cinfo, job->data, job->size);
+    if (job->exif)
+        jpeg_save_markers(cinfo, ExifMarker, 0xFFFF);
     jpeg_read_header(cinfo, TRUE);
+    if (job->exif)
+        *job->exif = exifBlock(cinfo->marker_list);
     if (cinfo->image_width == 0 || cinfo->image_height == 0) {
         jpeg_destroy_decompress(cinfo);
         return Outcome::Unreadable;
@@ -230,7 +248,7 @@ QImage decode(const QByteArray &bytes, const QString &fileNameForMessages)
     return decoded(outcome, std::move(image), fileNameForMessages);
 }
 
-QImage decodeFile(const QString &path)
+QImage decodeFile(const QString &path, QByteArray *exif)
 {
     const std::unique_ptr<QFile> file = openPictureFile(path);
     const QString name = QFileInfo(path).fileName();
@@ -248,6 +266,7 @@ QImage decodeFile(const QString &path)
     Decoding job{};
     job.stream = stream;
     job.image = &image;
+    job.exif = exif;
     const Outcome outcome = runDecoder(&job);
     std::fclose(stream);
     return decoded(outcome, std::move(image), name);

@@ -1,15 +1,14 @@
 #include "platform/PictureFile.h"
 
 #include "platform/AppError.h"
+#include "platform/ExifOrientation.h"
 #include "platform/JpegCodec.h"
-#include "platform/JpegOrientation.h"
 #include "platform/PictureInput.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QTransform>
 #include <QtEndian>
 
 namespace PictureFile {
@@ -75,31 +74,12 @@ QImage decodeBitmap(const QByteArray &bytes, const QString &fileNameForMessages)
 
 namespace {
 
-// The turn and mirror that the file's EXIF orientation asks for; the pixels are left to libjpeg-turbo.
-QImageIOHandler::Transformations orientationOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? jpegOrientation(file) : QImageIOHandler::TransformationNone;
-}
-
-// Mirror and flip come before the quarter turn clockwise; together they make all eight orientations.
-QImage upright(QImage image, QImageIOHandler::Transformations orientation)
-{
-    if (orientation == QImageIOHandler::TransformationNone)
-        return image;
-    const bool mirror = orientation & QImageIOHandler::TransformationMirror;
-    const bool flip = orientation & QImageIOHandler::TransformationFlip;
-    if (mirror || flip)
-        image = std::move(image).mirrored(mirror, flip);
-    if (orientation & QImageIOHandler::TransformationRotate90)
-        image = image.transformed(QTransform().rotate(90));
-    return image.convertToFormat(QImage::Format_RGB32);
-}
-
+// libjpeg-turbo decodes the pixels and hands over the EXIF block read on the way.
 QImage loadJpeg(const QString &path)
 {
-    QImage image = JpegCodec::decodeFile(path);
-    return upright(std::move(image), orientationOf(path));
+    QByteArray exif;
+    QImage image = JpegCodec::decodeFile(path, &exif);
+    return upright(std::move(image), exifOrientation(exif));
 }
 
 } // namespace

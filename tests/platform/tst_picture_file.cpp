@@ -98,16 +98,21 @@ QImage storedFor(const QImage &upright, int o)
     return stored;
 }
 
-// A JPEG of `stored` with an EXIF block, right after the JFIF block, that holds only the orientation.
-QByteArray withOrientation(const QImage &stored, int o)
+// A JPEG of `stored` with an EXIF block, right after the JFIF block, that holds only the
+// orientation tag, written by an Intel ("II") or a Motorola ("MM") camera.
+QByteArray withOrientation(const QImage &stored, int o, bool motorola = false)
 {
     QByteArray jpeg = JpegCodec::encode(stored);
-    QByteArray tiff("II*\0\x08\0\0\0"
-                    "\x01\0"
-                    "\x12\x01\x03\0\x01\0\0\0",
-                    18);
+    QByteArray tiff = motorola ? QByteArray("MM\0*\0\0\0\x08"
+                                            "\0\x01"
+                                            "\x01\x12\0\x03\0\0\0\x01\0",
+                                            19)
+                               : QByteArray("II*\0\x08\0\0\0"
+                                            "\x01\0"
+                                            "\x12\x01\x03\0\x01\0\0\0",
+                                            18);
     tiff += char(o);
-    tiff += QByteArray(7, '\0');
+    tiff += QByteArray(motorola ? 6 : 7, '\0');
     const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
     QByteArray segment("\xFF\xE1", 2);
     segment += char((exif.size() + 2) >> 8);
@@ -255,19 +260,27 @@ void TestPictureFile::reportsMissingFile()
 
 void TestPictureFile::turnsPhotosUpright_data()
 {
-    QTest::addColumn<int>("orientation");
+    QTest::addColumn<int>("orientation"); // how the pixels are stored
+    QTest::addColumn<int>("tag");         // what the EXIF block says
+    QTest::addColumn<bool>("motorola");
     const char *names[] = {"as stored",  "mirrored",     "turned half", "flipped",
                            "transposed", "turned right", "transversed", "turned left"};
-    for (int o = 1; o <= 8; ++o)
-        QTest::newRow(names[o - 1]) << o;
+    for (int o = 1; o <= 8; ++o) {
+        QTest::newRow(names[o - 1]) << o << o << false;
+        QTest::addRow("%s, Motorola order", names[o - 1]) << o << o << true;
+    }
+    QTest::newRow("no such orientation") << 1 << 9 << false;
+    QTest::newRow("orientation 0") << 1 << 0 << true;
 }
 
 void TestPictureFile::turnsPhotosUpright()
 {
     QFETCH(int, orientation);
+    QFETCH(int, tag);
+    QFETCH(bool, motorola);
     const QImage upright = uprightQuadrants();
     const QImage image = PictureFile::load(
-        store(u"phone.JPG"_s, withOrientation(storedFor(upright, orientation), orientation)));
+        store(u"phone.JPG"_s, withOrientation(storedFor(upright, orientation), tag, motorola)));
     QCOMPARE(image.format(), QImage::Format_RGB32);
     QCOMPARE(image.size(), upright.size());
     for (const QPoint point : {QPoint(8, 4), QPoint(56, 4), QPoint(8, 28), QPoint(56, 28)}) {
