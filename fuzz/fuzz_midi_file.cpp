@@ -1,9 +1,11 @@
-// The MIDI file reader, FluidSynth's player as the game probes a tune before playing it, on any
-// bytes: a length in ticks, or -1 for a file that does not load.
+// The MIDI file reader as the game uses it, on any bytes: the game's own check of the file's
+// structure, then, for a file that passes, FluidSynth's player as the game probes a tune before
+// playing it. It must answer with a length in ticks or -1, and never hang.
 
 #include "FuzzInput.h"
 
 #include "music/FluidSynthLibrary.h"
+#include "music/MidiFileCheck.h"
 #include "music/MidiTune.h"
 
 #include <cstdlib>
@@ -34,8 +36,10 @@ fluid_synth_t *synthesizer()
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const int length = midiTuneLength(synthesizer(), fuzzBytes(data, size));
-    if (length < -1)
+    const QByteArray tune = fuzzBytes(data, size);
+    if (!isWellFormedMidiFile(tune))
+        return 0;
+    if (midiTuneLength(synthesizer(), tune) < -1)
         std::abort();
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "music/AudioOutput.h"
 #include "music/FluidSynthLibrary.h"
+#include "music/MidiFileCheck.h"
 #include "music/MidiTune.h"
 #include "platform/AppError.h"
 
@@ -72,9 +73,10 @@ QByteArray readTune(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(cannotOpen(path, QStringLiteral("ファイルを読み込めません。")));
-    if (!fluid_is_midifile(QFile::encodeName(path).constData()))
+    const QByteArray tune = file.readAll();
+    if (!isWellFormedMidiFile(tune))
         throw AppError(notStandardMidi(path));
-    return file.readAll();
+    return tune;
 }
 
 // A tune that does not load is the player's own failure to report, not FluidSynth's.
