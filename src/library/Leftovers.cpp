@@ -24,9 +24,8 @@ void removeFilesIn(const QString &folder, const std::function<bool(const QString
 
 void removeLeftovers(const QString &appDir, int storedFaceCount)
 {
-    const auto isTemporary = [](const QString &name) { return isAtomicWriteTemporary(name); };
-    removeFilesIn(appDir, isTemporary);
-    removeFilesIn(FacePaths::worksFolder(appDir), isTemporary);
+    removeFilesIn(appDir, isAtomicWriteTemporary);
+    removeFilesIn(FacePaths::worksFolder(appDir), isAtomicWriteTemporary);
     removeFilesIn(appDir + QStringLiteral("data"), [storedFaceCount](const QString &name) {
         if (isAtomicWriteTemporary(name))
             return true;
