@@ -2,6 +2,8 @@
 // kind its reader knows, so the fuzzer begins inside the formats rather than at random bytes.
 // Usage: make_fuzz_seeds <corpus folder>   (writes <folder>/<target>/seed-*)
 
+#include "lib/MidiFileWriter.h"
+#include "library/DeletionJournal.h"
 #include "platform/JpegCodec.h"
 #include "platform/TextCodec.h"
 
@@ -130,6 +132,81 @@ bool writeBitmapSeeds(const QDir &folder)
     return ok;
 }
 
+bool writeJournalSeeds(const QDir &folder)
+{
+    DeletionJournal started;
+    started.faceCount = 4;
+    started.deleted = 1;
+    started.picturesBefore = std::vector<bool>(18, true);
+    started.picturesBefore[7] = false;
+    started.newIndex = QByteArrayLiteral("[faces]\r\ncount=3\r\n[0]\r\nName=a\r\n[1]\r\nName=c\r\n[2]\r\nName=d\r\n");
+    DeletionJournal indexed = started;
+    indexed.state = DeletionJournal::State::Indexed;
+    DeletionJournal last;
+    last.faceCount = 3;
+    last.deleted = 2;
+    last.picturesBefore = std::vector<bool>(6, true);
+    return writeSeed(folder, QStringLiteral("started.journal"), started.toBytes())
+           && writeSeed(folder, QStringLiteral("indexed.journal"), indexed.toBytes())
+           && writeSeed(folder, QStringLiteral("last-face.journal"), last.toBytes());
+}
+
+// An EXIF block that holds only the orientation, in the byte order of Intel ("II") or
+// Motorola ("MM") cameras, after a first tag that is not it.
+QByteArray exifBlock(int orientation, bool bigEndian)
+{
+    QByteArray tiff(bigEndian ? "MM\0*\0\0\0\x08" : "II*\0\x08\0\0\0", 8);
+    QByteArray directory;
+    QDataStream s(&directory, QIODevice::WriteOnly);
+    s.setByteOrder(bigEndian ? QDataStream::BigEndian : QDataStream::LittleEndian);
+    // Entries: tag, type, count, value; the make (ASCII, 4 bytes) comes first.
+    s << quint16(2) << quint16(0x010F) << quint16(2) << quint32(4) << quint32(0x41424300);
+    s << quint16(0x0112) << quint16(3) << quint32(1) << quint16(orientation) << quint16(0);
+    s << quint32(0); // no further directory
+    return QByteArray("Exif\0\0", 6) + tiff + directory;
+}
+
+bool writeOrientationSeeds(const QDir &folder)
+{
+    bool ok = true;
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        ok = ok && writeSeed(folder, QStringLiteral("intel-%1.exif").arg(orientation), exifBlock(orientation, false))
+             && writeSeed(folder, QStringLiteral("motorola-%1.exif").arg(orientation), exifBlock(orientation, true));
+    }
+    return ok;
+}
+
+bool writeMidiSeeds(const QDir &folder)
+{
+    MidiFileWriter::Track melody;
+    melody.setTempo(0, 500000);
+    melody.programChange(0, 0, 19);
+    melody.controlChange(0, 0, 7, 100);
+    for (int i = 0; i < 8; ++i)
+        melody.note(i * 240, 200, 0, 60 + i, 90);
+    MidiFileWriter single(96);
+    single.addTrack(melody);
+    MidiFileWriter::Track bass;
+    bass.note(0, 960, 1, 36, 80);
+    bass.setEnd(1920);
+    MidiFileWriter tracks;
+    tracks.addTrack(melody);
+    tracks.addTrack(bass);
+    // Running status, a text event and a system exclusive message, which the writer never makes.
+    const QByteArray events = QByteArrayLiteral("\x00\xFF\x01\x04text\x00\xF0\x03\x7E\x7F\xF7"
+                                                "\x00\x90\x3C\x40\x60\x3C\x00\x00\x3E\x40\x60\x3E\x00"
+                                                "\x00\xFF\x2F\x00");
+    QByteArray running = QByteArrayLiteral("MThd\0\0\0\x06\0\0\0\x01\0\x60MTrk");
+    running += char(0);
+    running += char(0);
+    running += char(events.size() >> 8);
+    running += char(events.size() & 0xFF);
+    running += events;
+    return writeSeed(folder, QStringLiteral("one-track.mid"), single.bytes())
+           && writeSeed(folder, QStringLiteral("two-tracks.mid"), tracks.bytes())
+           && writeSeed(folder, QStringLiteral("running-status.mid"), running);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -141,10 +218,14 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
-    const QList<QPair<QString, bool (*)(const QDir &)>> targets = {{QStringLiteral("fuzz_index_text"), writeIndexSeeds},
-                                                                   {QStringLiteral("fuzz_jpeg"), writeJpegSeeds},
-                                                                   {QStringLiteral("fuzz_cursor"), writeCursorSeeds},
-                                                                   {QStringLiteral("fuzz_bitmap"), writeBitmapSeeds}};
+    const QList<QPair<QString, bool (*)(const QDir &)>> targets = {
+        {QStringLiteral("fuzz_index_text"), writeIndexSeeds},
+        {QStringLiteral("fuzz_jpeg"), writeJpegSeeds},
+        {QStringLiteral("fuzz_cursor"), writeCursorSeeds},
+        {QStringLiteral("fuzz_bitmap"), writeBitmapSeeds},
+        {QStringLiteral("fuzz_deletion_journal"), writeJournalSeeds},
+        {QStringLiteral("fuzz_exif_orientation"), writeOrientationSeeds},
+        {QStringLiteral("fuzz_midi_file"), writeMidiSeeds}};
     for (const auto &[name, write] : targets) {
         if (!root.mkpath(name) || !write(QDir(root.filePath(name)))) {
             std::fprintf(stderr, "cannot write the seeds of %s\n", qPrintable(name));

@@ -12,6 +12,7 @@
 #include "library/FacePaths.h"
 #include "library/FaceRegistration.h"
 #include "library/FaceSelection.h"
+#include "library/Leftovers.h"
 #include "library/LibraryLoading.h"
 #include "library/OpeningFace.h"
 #include "library/OpeningFaceChoice.h"
@@ -57,7 +58,7 @@ TForm1::TForm1(const Form1Services &services, QWidget *parent)
     m_creation = std::make_unique<FaceCreation>(w, m_modes, m_shownFace, *m_services.dialogs, *m_selection,
                                                 *m_registration);
     m_deletion = std::make_unique<FaceDeletion>(w, m_library, m_modes, m_shownFace, *m_services.dialogs);
-    m_gallery = std::make_unique<Gallery>(w, m_library);
+    m_gallery = std::make_unique<Gallery>(w, m_library, m_modes, *m_services.dialogs);
     m_player = std::make_unique<MidiPlayer>();
     m_musicController = std::make_unique<MusicController>(w, m_music, m_library, *m_services.dialogs, *m_player);
     if (m_services.music)
@@ -114,6 +115,9 @@ void TForm1::startUp()
 {
     m_modes = ModeFlags();
     const LibraryIndex index = loadLibrary(m_library, *w.ComboBox1, Dpi::LayoutScale);
+    // What writes killed midway left behind goes once the window stands; no screen needs it.
+    afterFirstFrame(*this,
+                    [appDir = m_library.AppDir, count = index.StoredFaceCount] { removeLeftovers(appDir, count); });
     m_shownFace.CurrentFace = openingFace(m_library, *m_services.chance);
     m_opening->prepare();
     // Taken only once the start-up has succeeded: after a failure, closing writes nothing.

@@ -31,6 +31,9 @@ inline const QString Naming = QStringLiteral(
 inline const QString UnknownKind = QStringLiteral(
     "「%1」は読み込める画像ではありません。\rJPEG（.jpg、.jpeg）かビットマップ（.bmp）の画像を選んでください。\r"
     "「キャンセル」ボタンを押してから、もう一度「顔の作成」を選んでください。");
+inline const QString TooThin = QStringLiteral(
+    "「%1」は細長すぎるため、顔の枠に表示できません（短い辺が 0 ピクセルになります）。\r"
+    "「キャンセル」ボタンを押してから、もう一度「顔の作成」を選んで別の画像を選んでください。");
 inline const QString ZoomWithoutPicture = QStringLiteral(
     "画像が読み込まれていないため、ズームできません。\r「キャンセル」ボタンを押してください。");
 inline const QString ZoomTooSmall = QStringLiteral(

@@ -4,6 +4,7 @@
 #include "creation/CreationState.h"
 #include "creation/CreationTexts.h"
 #include "creation/PictureFit.h"
+#include "platform/AppError.h"
 #include "platform/CaptionLabel.h"
 #include "platform/CommandButton.h"
 #include "platform/Dialogs.h"
@@ -66,9 +67,11 @@ void PictureLoading::load(const QString &path)
 {
     const PictureFile::Kind kind = PictureFile::kindOf(path);
     QImage picture = PictureFile::load(path);
+    const QSize display = fitIntoFaceBox(picture.size());
+    if (display.isEmpty())
+        throw AppError(CreationText::TooThin.arg(QFileInfo(path).fileName()));
     m_state.SourcePicture.pixels = std::move(picture);
     m_state.SourcePicture.kind = kind == PictureFile::Kind::Bitmap ? WorkingPicture::Bitmap : WorkingPicture::Jpeg;
-    const QSize display = fitIntoFaceBox(m_state.SourcePicture.pixels.size());
     m_shown.DisplayWidth = display.width();
     m_shown.DisplayHeight = display.height();
     m_canvas.DrawSourcePicture();

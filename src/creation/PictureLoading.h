@@ -19,7 +19,8 @@ public:
 
     // Menu "顔の作成(&C)". Nothing happens when the dialog is closed without a choice. A file
     // that is not a JPEG or a bitmap by its extension leaves the box blank, with a message;
-    // a file that cannot be decoded throws AppError once the screen has switched.
+    // a file that cannot be decoded, and a picture so thin that one side of it would be shown
+    // 0 pixels long, throw AppError once the screen has switched.
     void N9Click();
 
 private:

@@ -1,23 +1,44 @@
 #pragma once
 
-class QString;
+#include <QImage>
+#include <QObject>
+#include <QString>
+
+class Dialogs;
 struct FaceLibrary;
 struct Form1Widgets;
+struct ModeFlags;
 
 // The gallery of saved works: a list of the works folder's pictures, a click to see one scaled
 // into the face box under its file name.
 class Gallery
 {
 public:
-    Gallery(Form1Widgets &widgets, const FaceLibrary &library);
+    Gallery(Form1Widgets &widgets, const FaceLibrary &library, const ModeFlags &modes, Dialogs &dialogs);
 
     // Menu "作品を観る": lists the works, newest first, without opening any of them.
     void N7Click();
-    // Shows the work of the clicked row. Throws AppError when it cannot be read; the picture,
-    // the guidance and the heading then stay as they were.
+    // Shows the work of the clicked row once it is read, which happens on another thread so
+    // that a slow file never freezes the window. A work that cannot be read is reported in an
+    // error box, and the picture, the guidance and the heading stay as they were. Only the last
+    // click's work is shown, and only while the gallery is still open.
     void ListBox1Click(const QString &fileName);
 
 private:
+    struct LoadedWork
+    {
+        QImage picture;
+        QString error; // the message for the player when there is no picture
+    };
+
+    static LoadedWork load(const QString &path, QSize box, qreal devicePixelRatio);
+    void show(quint64 request, const QString &fileName, const LoadedWork &loaded);
+    bool isOpen() const;
+
     Form1Widgets &w;
     const FaceLibrary &m_library;
+    const ModeFlags &m_modes;
+    Dialogs &m_dialogs;
+    quint64 m_request = 0; // the number of the last click, or of the opening after it
+    QObject m_receiver;    // the loads' results arrive here, on the window's thread
 };

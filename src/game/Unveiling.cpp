@@ -4,6 +4,7 @@
 #include "screen/Form1Widgets.h"
 #include "screen/ShownFace.h"
 #include "screen/ModeFlags.h"
+#include "screen/NameRules.h"
 #include "game/GameState.h"
 #include "game/GameTexts.h"
 #include "game/ScoreRules.h"
@@ -65,7 +66,7 @@ void Unveiling::saveWork()
     const QDateTime now = m_clock.now();
     const QString fileName = m_modes.MontageMode ? WorkNaming::montageWork(name, now)
                                                  : WorkNaming::gameWork(name, now, m_state.Score);
-    const QString problem = WorkNaming::fileNameProblem(name, fileName);
+    const QString problem = nameProblem(name, m_modes.MontageMode ? NameUse::MontageWork : NameUse::GameWork);
     if (!problem.isEmpty())
         throw AppError(problem);
 

@@ -15,9 +15,4 @@ QString gameWork(const QString &faceName, const QDateTime &time, int score);
 // typed name + "_" + stamp + "_M.jpg"
 QString montageWork(const QString &typedName, const QDateTime &time);
 
-// Why a work named `name` cannot be written as `fileName` inside the works folder, as a message
-// for the player that names the real reason (a NUL, a "/" that would lead out of the folder, a
-// name of only "." or "..", a file name too long for the file system); empty when it is fine.
-QString fileNameProblem(const QString &name, const QString &fileName);
-
 } // namespace WorkNaming

@@ -1,6 +1,7 @@
 #include "library/FacePaths.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace FacePaths {
 
@@ -12,6 +13,14 @@ QString indexFile(const QString &appDir)
 QString facePicture(const QString &appDir, int face, int picture)
 {
     return appDir + QStringLiteral("data/face%1_%2.jpg").arg(face).arg(picture);
+}
+
+qint64 faceOfPictureName(const QString &fileName)
+{
+    static const QRegularExpression pattern(
+        QRegularExpression::anchoredPattern(QStringLiteral("face(0|[1-9][0-9]{0,9})_[0-5]\\.jpg")));
+    const QRegularExpressionMatch match = pattern.match(fileName);
+    return match.hasMatch() ? match.captured(1).toLongLong() : -1;
 }
 
 QString cursorFile(const QString &appDir)

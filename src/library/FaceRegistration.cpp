@@ -11,6 +11,7 @@
 #include "platform/DpiScale.h"
 #include "platform/JpegCodec.h"
 #include "platform/ProfileFile.h"
+#include "screen/NameRules.h"
 #include "screen/ShownFace.h"
 
 #include <QComboBox>
@@ -70,7 +71,7 @@ bool FaceRegistration::registerFace(const NewFace &face)
         m_registerButton.setEnabled(false);
         return false;
     }
-    const QString problem = RegistrationRules::nameProblem(face.Name);
+    const QString problem = nameProblem(face.Name, NameUse::Face);
     if (!problem.isEmpty()) {
         m_dialogs.showMessage(problem);
         return false;

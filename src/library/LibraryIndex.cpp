@@ -12,8 +12,8 @@ LibraryIndex loadLibraryIndex(const QString &appDir, qint64 dpiScale)
     LibraryIndex index;
 
     // Every face has a section of its own, so no honest count exceeds the sections in the file.
-    const int claimedCount = profile.readInteger(QStringLiteral("faces"), QStringLiteral("count"), 0);
-    const int faceCount = std::clamp(claimedCount, 0, profile.sectionCount());
+    index.StoredFaceCount = std::max(profile.readInteger(QStringLiteral("faces"), QStringLiteral("count"), -1), -1);
+    const int faceCount = std::clamp(index.StoredFaceCount, 0, profile.sectionCount());
 
     index.TitleFaceIndex = profile.readInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), -1);
     if (index.TitleFaceIndex < -1 || index.TitleFaceIndex >= faceCount)

@@ -10,6 +10,8 @@
 struct LibraryIndex
 {
     QVector<TFaceData> Faces;
+    // faces/count as the file says it, before it is bounded; -1 when the file says none.
+    int StoredFaceCount = -1;
     int TitleFaceIndex = -1;
     bool BgmOn = true;
     QString MusicFileName;

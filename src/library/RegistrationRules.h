@@ -15,12 +15,6 @@ namespace RegistrationRules {
 // Whether a face of the library already has exactly this name (letter case counts).
 bool isNameInUse(const QVector<TFaceData> &faces, const QString &name);
 
-// Why `name` cannot name a face, as a message for the player; empty when it can. A name must
-// read back from the index as it was typed (CP932 text, no control character, no blanks at
-// either end, not wrapped in double quotes) and must fit into the file name of a work made
-// with the face ("/" cannot, and the file name may not pass 255 bytes).
-QString nameProblem(const QString &name);
-
 // The index bytes after adding face `number` as the last of number + 1 faces, key by key in
 // this order: faces/count, then in section `number` Name, X1 .. X4, Y1 .. Y4, with places[k]
 // the piece of part k (element 0 unused). Throws AppError, changing nothing, when the index

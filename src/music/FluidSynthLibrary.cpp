@@ -36,7 +36,6 @@
     F(fluid_audio_driver_t *, new_fluid_audio_driver2, (fluid_settings_t * s, fluid_audio_func_t func, void *data),    \
       (s, func, data))                                                                                                 \
     F(void, delete_fluid_audio_driver, (fluid_audio_driver_t * driver), (driver))                                      \
-    F(int, fluid_is_midifile, (const char *filename), (filename))                                                      \
     F(fluid_player_t *, new_fluid_player, (fluid_synth_t * synth), (synth))                                            \
     F(void, delete_fluid_player, (fluid_player_t * player), (player))                                                  \
     F(int, fluid_player_add_mem, (fluid_player_t * player, const void *buffer, size_t len), (player, buffer, len))     \

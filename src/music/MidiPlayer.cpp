@@ -2,6 +2,8 @@
 
 #include "music/AudioOutput.h"
 #include "music/FluidSynthLibrary.h"
+#include "music/MidiFileCheck.h"
+#include "music/MidiTune.h"
 #include "platform/AppError.h"
 
 #include <QDir>
@@ -71,34 +73,17 @@ QByteArray readTune(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(cannotOpen(path, QStringLiteral("ファイルを読み込めません。")));
-    if (!fluid_is_midifile(QFile::encodeName(path).constData()))
+    const QByteArray tune = file.readAll();
+    if (!isWellFormedMidiFile(tune))
         throw AppError(notStandardMidi(path));
-    return file.readAll();
+    return tune;
 }
 
-int ignoreEvent(void *, fluid_midi_event_t *)
-{
-    return FLUID_OK;
-}
-
-// FluidSynth parses a tune only when its player first runs, on the audio thread. Running a
-// muted player for one block here tells whether the tune loads and how long it is (-1: not).
+// A tune that does not load is the player's own failure to report, not FluidSynth's.
 int probeLength(fluid_synth_t *synth, const QByteArray &tune)
 {
     HandlingFailures handling;
-    fluid_player_t *probe = new_fluid_player(synth);
-    if (!probe)
-        return -1;
-    fluid_player_set_playback_callback(probe, ignoreEvent, nullptr);
-    fluid_player_add_mem(probe, tune.constData(), size_t(tune.size()));
-    fluid_player_play(probe);
-    float left[64];
-    float right[64];
-    fluid_synth_write_float(synth, 64, left, 0, 1, right, 0, 1);
-    const bool loaded = fluid_player_get_status(probe) == FLUID_PLAYER_PLAYING;
-    const int length = fluid_player_get_total_ticks(probe);
-    delete_fluid_player(probe);
-    return loaded ? length : -1;
+    return midiTuneLength(synth, tune);
 }
 
 // The tick the player reports from the audio thread. Once held, the audio thread can no

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -75,6 +76,13 @@ void syncFolder(FileSystemCalls &calls, const QByteArray &folder)
 }
 
 } // namespace
+
+bool isAtomicWriteTemporary(const QString &fileName)
+{
+    static const QRegularExpression pattern(
+        QRegularExpression::anchoredPattern(QStringLiteral("\\.petara-[0-9a-f]{1,8}\\.tmp")));
+    return pattern.match(fileName).hasMatch();
+}
 
 void writeFileAtomically(const QString &path, const QByteArray &bytes)
 {

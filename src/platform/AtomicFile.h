@@ -13,3 +13,7 @@ class FileSystemCalls;
 void writeFileAtomically(const QString &path, const QByteArray &bytes);
 // The same through the given calls, which tests use to make single steps fail.
 void writeFileAtomically(const QString &path, const QByteArray &bytes, FileSystemCalls &calls);
+
+// Whether fileName is one of the temporary files that these writes make beside their targets,
+// ".petara-<up to 8 hex digits>.tmp": a write killed before its rename leaves one behind.
+bool isAtomicWriteTemporary(const QString &fileName);

@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 #include "platform/AtomicFile.h"
+#include "platform/PictureInput.h"
 #include "platform/PictureMemory.h"
 
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
 // clang-format off
 #include <jpeglib.h>
 #include <jerror.h>
@@ -63,9 +66,11 @@ struct Decoding
 {
     jpeg_decompress_struct cinfo;
     ErrorManager errors;
+    FILE *stream; // read a buffer at a time when set; else the bytes below
     const unsigned char *data;
     unsigned long size;
     QImage *image;
+    QByteArray *exif; // receives the EXIF block when set
     unsigned char *pixels;
     qsizetype stride;
 };
@@ -75,6 +80,19 @@ constexpr J_COLOR_SPACE Rgb32Order = JCS_EXT_BGRA;
 #else
 constexpr J_COLOR_SPACE Rgb32Order = JCS_EXT_ARGB;
 #endif
+
+constexpr int ExifMarker = JPEG_APP0 + 1;
+
+// The payload of the first APP1 marker that holds EXIF data, or nothing.
+QByteArray exifBlock(jpeg_saved_marker_ptr marker)
+{
+    for (; marker; marker = marker->next) {
+        const QByteArrayView data(marker->data, qsizetype(marker->data_length));
+        if (marker->marker == ExifMarker && data.startsWith(QByteArrayView("Exif\0\0", 6)))
+            return data.toByteArray();
+    }
+    return {};
+}
 
 bool allocateImage(Decoding *job)
 {
@@ -113,8 +131,15 @@ Outcome runDecoder(Decoding *job)
         return Outcome::Unreadable;
     }
     jpeg_create_decompress(cinfo);
-    jpeg_mem_src(cinfo, job->data, job->size);
+    if (job->stream)
+        jpeg_stdio_src(cinfo, job->stream);
+    else
+        jpeg_mem_src(cinfo, job->data, job->size);
+    if (job->exif)
+        jpeg_save_markers(cinfo, ExifMarker, 0xFFFF);
     jpeg_read_header(cinfo, TRUE);
+    if (job->exif)
+        *job->exif = exifBlock(cinfo->marker_list);
     if (cinfo->image_width == 0 || cinfo->image_height == 0) {
         jpeg_destroy_decompress(cinfo);
         return Outcome::Unreadable;
@@ -190,19 +215,9 @@ QImage rgbPixels(const QImage &image)
     return opaque.convertToFormat(QImage::Format_RGB888);
 }
 
-} // namespace
-
-QImage decode(const QByteArray &bytes, const QString &fileNameForMessages)
+// The picture, or the error that tells the player why there is none.
+QImage decoded(Outcome outcome, QImage image, const QString &fileNameForMessages)
 {
-    QImage image;
-    Outcome outcome = Outcome::Unreadable;
-    if (!bytes.isEmpty()) {
-        Decoding job{};
-        job.data = reinterpret_cast<const unsigned char *>(bytes.constData());
-        job.size = static_cast<unsigned long>(bytes.size());
-        job.image = &image;
-        outcome = runDecoder(&job);
-    }
     switch (outcome) {
     case Outcome::Done:
         return image;
@@ -217,13 +232,44 @@ QImage decode(const QByteArray &bytes, const QString &fileNameForMessages)
     throw AppError(QStringLiteral("「%1」はJPEG画像として読み込めません。").arg(fileNameForMessages));
 }
 
-QImage decodeFile(const QString &path)
+} // namespace
+
+QImage decode(const QByteArray &bytes, const QString &fileNameForMessages)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    QImage image;
+    Outcome outcome = Outcome::Unreadable;
+    if (!bytes.isEmpty()) {
+        Decoding job{};
+        job.data = reinterpret_cast<const unsigned char *>(bytes.constData());
+        job.size = static_cast<unsigned long>(bytes.size());
+        job.image = &image;
+        outcome = runDecoder(&job);
+    }
+    return decoded(outcome, std::move(image), fileNameForMessages);
+}
+
+QImage decodeFile(const QString &path, QByteArray *exif)
+{
+    const std::unique_ptr<QFile> file = openPictureFile(path);
+    const QString name = QFileInfo(path).fileName();
+    // libjpeg reads the file through a stream of its own, one buffer at a time, and stops at the
+    // picture's end: whatever follows it is never read.
+    const int descriptor = ::fcntl(file->handle(), F_DUPFD_CLOEXEC, 0);
+    FILE *stream = descriptor >= 0 ? ::fdopen(descriptor, "rb") : nullptr;
+    if (!stream) {
+        if (descriptor >= 0)
+            ::close(descriptor);
         throw AppError(
             QStringLiteral("ファイル「%1」が見つからないか、読み込めません。").arg(QDir::toNativeSeparators(path)));
-    return decode(file.readAll(), QFileInfo(path).fileName());
+    }
+    QImage image;
+    Decoding job{};
+    job.stream = stream;
+    job.image = &image;
+    job.exif = exif;
+    const Outcome outcome = runDecoder(&job);
+    std::fclose(stream);
+    return decoded(outcome, std::move(image), name);
 }
 
 QByteArray encode(const QImage &image)

@@ -1,36 +1,27 @@
 #include "platform/PictureFile.h"
 
 #include "platform/AppError.h"
+#include "platform/ExifOrientation.h"
 #include "platform/JpegCodec.h"
+#include "platform/PictureInput.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QTransform>
 #include <QtEndian>
 
 namespace PictureFile {
 
 namespace {
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw AppError(
-            QStringLiteral("ファイル「%1」が見つからないか、読み込めません。").arg(QDir::toNativeSeparators(path)));
-    return file.readAll();
-}
-
 // The pixel count that a well-formed bitmap header claims, else 0. Qt's reader reports no size
 // at all for huge pictures, which would hide why they are refused.
-qint64 claimedPixels(const QByteArray &bytes)
+qint64 claimedPixels(const QByteArray &header)
 {
-    if (bytes.size() < 30 || !bytes.startsWith("BM"))
+    if (header.size() < 30 || !header.startsWith("BM"))
         return 0;
-    const char *data = bytes.constData();
+    const char *data = header.constData();
     const quint32 headerSize = qFromLittleEndian<quint32>(data + 14);
     if (headerSize == 12) {
         if (qFromLittleEndian<quint16>(data + 22) != 1)
@@ -45,17 +36,25 @@ qint64 claimedPixels(const QByteArray &bytes)
     return qAbs(width) * qAbs(height);
 }
 
+// The size Qt's reader finds in the header, invalid when it finds none. A bitmap stored top row
+// first has a negative height in its header, and Qt reports it so; its picture is as tall.
+QSize bitmapSize(QImageReader &reader)
+{
+    const QSize reported = reader.size();
+    if (reported.width() > 0 && reported.height() < 0)
+        return QSize(reported.width(), -reported.height());
+    return reported;
+}
+
 } // namespace
 
-QImage decodeBitmap(const QByteArray &bytes, const QString &fileNameForMessages)
+QImage decodeBitmap(QIODevice &device, const QString &fileNameForMessages)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "BMP");
+    const QByteArray header = device.peek(30);
+    QImageReader reader(&device, "BMP");
     // The header alone tells the size, so a huge picture is refused before any pixel is allocated.
-    const QSize size = reader.size();
-    const qint64 pixels = qMax(claimedPixels(bytes), size.isValid() ? qint64(size.width()) * size.height() : 0);
+    const QSize size = bitmapSize(reader);
+    const qint64 pixels = qMax(claimedPixels(header), size.isValid() ? qint64(size.width()) * size.height() : 0);
     if (pixels > JpegCodec::MaxPixels)
         throw AppError(
             QStringLiteral("「%1」は画像が大きすぎるため読み込めません（1億画素まで）。").arg(fileNameForMessages));
@@ -65,34 +64,22 @@ QImage decodeBitmap(const QByteArray &bytes, const QString &fileNameForMessages)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
+QImage decodeBitmap(const QByteArray &bytes, const QString &fileNameForMessages)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return decodeBitmap(buffer, fileNameForMessages);
+}
+
 namespace {
 
-// The turn and mirror that the file's EXIF orientation asks for. Qt's reader finds the tag
-// in the header alone; the pixels are left to libjpeg-turbo.
-QImageIOHandler::Transformations orientationOf(const QString &path)
-{
-    QImageReader reader(path, "jpeg");
-    return reader.canRead() ? reader.transformation() : QImageIOHandler::TransformationNone;
-}
-
-// Mirror and flip come before the quarter turn clockwise; together they make all eight orientations.
-QImage upright(QImage image, QImageIOHandler::Transformations orientation)
-{
-    if (orientation == QImageIOHandler::TransformationNone)
-        return image;
-    const bool mirror = orientation & QImageIOHandler::TransformationMirror;
-    const bool flip = orientation & QImageIOHandler::TransformationFlip;
-    if (mirror || flip)
-        image = std::move(image).mirrored(mirror, flip);
-    if (orientation & QImageIOHandler::TransformationRotate90)
-        image = image.transformed(QTransform().rotate(90));
-    return image.convertToFormat(QImage::Format_RGB32);
-}
-
+// libjpeg-turbo decodes the pixels and hands over the EXIF block read on the way.
 QImage loadJpeg(const QString &path)
 {
-    QImage image = JpegCodec::decodeFile(path);
-    return upright(std::move(image), orientationOf(path));
+    QByteArray exif;
+    QImage image = JpegCodec::decodeFile(path, &exif);
+    return ExifOrientation::upright(std::move(image), ExifOrientation::fromApp1(exif));
 }
 
 } // namespace
@@ -113,7 +100,7 @@ QImage load(const QString &path)
     case Kind::Jpeg:
         return loadJpeg(path);
     case Kind::Bitmap:
-        return decodeBitmap(readFile(path), QFileInfo(path).fileName());
+        return decodeBitmap(*openPictureFile(path), QFileInfo(path).fileName());
     case Kind::None:
         break;
     }

@@ -5,3 +5,14 @@
 // A name typed for a face or a work is acceptable when it is not empty and is not exactly one
 // half-width or one full-width space.
 bool isAcceptableName(const QString &name);
+
+// What a name is used for. A face's name goes into the index and into the file name of every
+// work made with the face; a montage's name goes only into the file name of its work.
+enum class NameUse { Face, GameWork, MontageWork };
+
+// Why `name` cannot serve `use`, as a message for the player; empty when it can. One rule serves
+// every use: a name must make a work's file name (no "/", no control character, not too long
+// for the file system). A face's name must also read back from the index as it was typed (CP932
+// characters that come back as themselves, no blanks at either end, not wrapped in double
+// quotes). So every name that registration accepts makes works that can be saved.
+QString nameProblem(const QString &name, NameUse use);

@@ -6,6 +6,7 @@
 #include "support/TestProgramFolder.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QWindow>
@@ -19,7 +20,8 @@ private Q_SLOTS:
     void init();
     void startSwitchesToTheCreationScreen();
     void unknownExtensionKeepsTheBoxBlankAndSaysWhy();
-    void undecodableFileShowsTheDecodersMessage();
+    void refusedPictureSaysWhy_data();
+    void refusedPictureSaysWhy();
     void phonePhotoIsShownUpright();
     void zoomCropsTheRectangleAndEnlargesIt();
     void zoomNeedsARectangleWithArea();
@@ -136,11 +138,34 @@ void FlowFaceCreation::unknownExtensionKeepsTheBoxBlankAndSaysWhy()
     QVERIFY(!m_harness->form().modes().CreateMode);
 }
 
-void FlowFaceCreation::undecodableFileShowsTheDecodersMessage()
+void FlowFaceCreation::refusedPictureSaysWhy_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    QImage thin(20000, 10, QImage::Format_RGB32);
+    thin.fill(Qt::gray);
+    QByteArray bitmap;
+    QBuffer buffer(&bitmap);
+    buffer.open(QIODevice::WriteOnly);
+    thin.save(&buffer, "BMP");
+    QTest::newRow("undecodable") << QStringLiteral("broken.jpg") << QByteArray("\xFF\xD8\xFF not really")
+                                 << QStringLiteral("「broken.jpg」はJPEG画像として読み込めません。");
+    QTest::newRow("20000 x 10 shows 300 x 0")
+        << QStringLiteral("thin.bmp") << bitmap << CreationText::TooThin.arg(QStringLiteral("thin.bmp"));
+    QTest::newRow("10 x 20000 shows 0 x 300")
+        << QStringLiteral("tall.jpg") << JpegCodec::encode(thin.transformed(QTransform().rotate(90)))
+        << CreationText::TooThin.arg(QStringLiteral("tall.jpg"));
+}
+
+void FlowFaceCreation::refusedPictureSaysWhy()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
     const Form1Widgets &w = m_harness->w();
-    m_driver->start(store(QStringLiteral("broken.jpg"), QByteArray("\xFF\xD8\xFF not really")));
-    QCOMPARE(m_harness->dialogs.errors, QStringList{QStringLiteral("「broken.jpg」はJPEG画像として読み込めません。")});
+    m_driver->start(store(name, bytes));
+    QCOMPARE(m_harness->dialogs.errors, QStringList{message});
     // The screen has switched, but the titles and instructions never came.
     QCOMPARE(w.BtnStart->text(), QStringLiteral("キャンセル"));
     QVERIFY(m_harness->form().modes().CreateMode);

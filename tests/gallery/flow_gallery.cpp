@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QListWidget>
+#include <QThreadPool>
 
 using namespace Qt::StringLiterals;
 
@@ -36,10 +37,17 @@ private Q_SLOTS:
     void unreadableWorkChangesNothing_data();
     void unreadableWorkChangesNothing();
     void cancelBringsBackTheFace();
+    void workLoadedAfterLeavingIsNotShown();
+    void onlyTheLastPickedWorkIsShown();
+    void tooThinWorkSaysWhy();
 
 private:
     FormHarness &openGallery();
     void pick(const QString &name);
+    // Picks the row and waits until its work is shown.
+    void show(const QString &name);
+    // Waits until every work picked so far has been read and its answer delivered.
+    static void finishLoads();
 
     std::unique_ptr<TestProgramFolder> m_folder;
     std::unique_ptr<FormHarness> m_harness;
@@ -78,6 +86,19 @@ void FlowGallery::pick(const QString &name)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found[0]).center());
 }
 
+void FlowGallery::show(const QString &name)
+{
+    pick(name);
+    QTRY_COMPARE(m_harness->w().Label2->caption(), name);
+    QVERIFY(m_harness->w().Label2->isVisible());
+}
+
+void FlowGallery::finishLoads()
+{
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::sendPostedEvents();
+}
+
 void FlowGallery::openingListsOnlyTheWorks()
 {
     FormHarness &h = openGallery();
@@ -110,7 +131,7 @@ void FlowGallery::clickingAWorkShowsIt()
     QFETCH(QColor, colour);
     QFETCH(QSize, shown);
     FormHarness &h = openGallery();
-    pick(name);
+    show(name);
     QVERIFY2(h.dialogs.errors.isEmpty(), qPrintable(h.dialogs.errors.join(u'\n')));
     QCOMPARE(h.w().Image1->shownRect().size(), shown);
     QVERIFY(nearColour(h.w().Image1->picture().pixelColor(10, 10), colour, 24));
@@ -130,9 +151,8 @@ void FlowGallery::onlyWorksAfterTheDeletionScreen()
     h.click(h.w().BtnSentaku);
     openGallery();
     QCOMPARE(itemsOf(*h.w().ListBox1), (QStringList{u"a.jpg"_s, u"b.JPG"_s}));
-    pick(u"a.jpg"_s);
+    show(u"a.jpg"_s);
     QVERIFY(h.dialogs.errors.isEmpty());
-    QCOMPARE(h.w().Label2->caption(), u"a.jpg"_s);
 }
 
 void FlowGallery::unreadableWorkChangesNothing_data()
@@ -154,14 +174,14 @@ void FlowGallery::unreadableWorkChangesNothing()
     if (removed)
         m_folder->removeFile(u"Library/z.jpg"_s);
     if (afterAWork)
-        pick(u"a.jpg"_s);
+        show(u"a.jpg"_s);
     const QImage picture = h.w().Image1->picture();
     const QString guidance = h.w().Label1->caption();
     const QString heading = h.w().Label2->caption();
     const bool headingShown = h.w().Label2->isVisible();
     const int headingWidth = h.w().Label2->width();
     pick(u"z.jpg"_s);
-    QCOMPARE(h.dialogs.errors.size(), 1);
+    QTRY_COMPARE(h.dialogs.errors.size(), 1);
     QVERIFY2(h.dialogs.errors[0].contains(u"z.jpg"_s), qPrintable(h.dialogs.errors[0]));
     QCOMPARE(h.w().Image1->picture(), picture);
     QVERIFY(h.w().Image1->isVisible());
@@ -174,7 +194,7 @@ void FlowGallery::unreadableWorkChangesNothing()
 void FlowGallery::cancelBringsBackTheFace()
 {
     FormHarness &h = openGallery();
-    pick(u"b.JPG"_s);
+    show(u"b.JPG"_s);
     h.click(h.w().BtnSentaku);
     QVERIFY(!h.w().ListBox1->isVisible());
     QCOMPARE(h.form().shownFace().CurrentFace, 1);
@@ -183,6 +203,55 @@ void FlowGallery::cancelBringsBackTheFace()
     QCOMPARE(h.w().Label2->font().pointSize(), 14);
     QVERIFY(h.w().Label2->isVisible());
     QVERIFY(h.w().ComboBox1->isVisible());
+}
+
+// A work still being read when the player leaves the gallery never appears on another screen,
+// nor in the gallery opened again.
+void FlowGallery::workLoadedAfterLeavingIsNotShown()
+{
+    FormHarness &h = openGallery();
+    const QImage face = [&] {
+        h.click(h.w().BtnSentaku);
+        return h.w().Image1->picture();
+    }();
+    openGallery();
+    pick(u"a.jpg"_s);
+    h.click(h.w().BtnSentaku);
+    finishLoads();
+    QCOMPARE(h.w().Label2->caption(), u"顔1"_s);
+    QCOMPARE(h.w().Image1->picture(), face);
+
+    openGallery();
+    pick(u"a.jpg"_s);
+    h.click(h.w().BtnSentaku);
+    openGallery();
+    finishLoads();
+    QVERIFY(!h.w().Image1->hasPicture());
+    QVERIFY(!h.w().Label2->isVisible());
+    QVERIFY(h.dialogs.errors.isEmpty());
+}
+
+void FlowGallery::onlyTheLastPickedWorkIsShown()
+{
+    FormHarness &h = openGallery();
+    pick(u"a.jpg"_s);
+    pick(u"b.JPG"_s);
+    finishLoads();
+    QCOMPARE(h.w().Label2->caption(), u"b.JPG"_s);
+    QVERIFY(nearColour(h.w().Image1->picture().pixelColor(10, 10), Qt::blue, 24));
+}
+
+void FlowGallery::tooThinWorkSaysWhy()
+{
+    JpegCodec::encodeFile(TestProgramFolder::markedPicture({20000, 10}, Qt::red, 0),
+                          m_folder->path(u"Library/thin.jpg"_s));
+    FormHarness &h = openGallery();
+    show(u"a.jpg"_s);
+    const QImage shown = h.w().Image1->picture();
+    pick(u"thin.jpg"_s);
+    QTRY_COMPARE(h.dialogs.errors, QStringList{u"「thin.jpg」は細長すぎるため表示できません。"_s});
+    QCOMPARE(h.w().Image1->picture(), shown);
+    QCOMPARE(h.w().Label2->caption(), u"a.jpg"_s);
 }
 
 QTEST_MAIN(FlowGallery)

@@ -18,8 +18,6 @@ private Q_SLOTS:
     void score_data();
     void score();
     void workNames();
-    void unsafeNamesAreRefused_data();
-    void unsafeNamesAreRefused();
 };
 
 void TestGameRules::hintWords_data()
@@ -103,39 +101,6 @@ void TestGameRules::workNames()
     QCOMPARE(WorkNaming::montageWork(QStringLiteral("おかめ"), time), QStringLiteral("おかめ_20080305140709_M.jpg"));
     const QDateTime lateNight(QDate(1999, 12, 31), QTime(23, 59, 59));
     QCOMPARE(WorkNaming::timeStamp(lateNight), QStringLiteral("19991231235959"));
-    QCOMPARE(WorkNaming::fileNameProblem(QStringLiteral("おかめ"), QStringLiteral("おかめ_20080305140709_245.jpg")),
-             QString());
-    QCOMPARE(WorkNaming::fileNameProblem(QStringLiteral("a:b\\c"), QStringLiteral("a:b\\c_1_2.jpg")), QString());
-}
-
-void TestGameRules::unsafeNamesAreRefused_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("message");
-    const QString slash = QStringLiteral(
-        "「%1」という名前では作品を保存できません。\r「/」を含まない名前にしてください。");
-    const QString dots = QStringLiteral(
-        "「%1」という名前では作品を保存できません。\r「.」や「..」だけの名前は使えません。");
-    QTest::newRow("slash") << "../escape" << slash.arg(QStringLiteral("../escape"));
-    QTest::newRow("inner slash") << "a/b" << slash.arg(QStringLiteral("a/b"));
-    QTest::newRow("dot") << "." << dots.arg(QStringLiteral("."));
-    QTest::newRow("dot dot") << ".." << dots.arg(QStringLiteral(".."));
-    QTest::newRow("nul") << QStringLiteral("a") + QChar(0) + QStringLiteral("b")
-                         << QStringLiteral("名前に使えない文字（NUL）が含まれているため、作品を保存できません。");
-    QTest::newRow("nul and slash") << QStringLiteral("a/") + QChar(0)
-                                   << QStringLiteral(
-                                          "名前に使えない文字（NUL）が含まれているため、作品を保存できません。");
-    QTest::newRow("too long in bytes") << QString(80, QChar(0x304A)) // 240 bytes + stamp
-                                       << QStringLiteral(
-                                              "名前が長すぎるため、作品を保存できません。\r短い名前にしてください。");
-}
-
-void TestGameRules::unsafeNamesAreRefused()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, message);
-    const QString file = WorkNaming::gameWork(name, QDateTime(QDate(2008, 3, 5), QTime(14, 7, 9)), 300);
-    QCOMPARE(WorkNaming::fileNameProblem(name, file), message);
 }
 
 QTEST_APPLESS_MAIN(TestGameRules)

@@ -14,8 +14,6 @@ class TestRegistrationRules : public QObject
 
 private Q_SLOTS:
     void nameInUseIsCaseSensitive();
-    void nameProblem_data();
-    void nameProblem();
     void indexMatchesKeyByKeyWrites_data();
     void indexMatchesKeyByKeyWrites();
     void indexRefusesWhatItCannotHold();
@@ -31,31 +29,6 @@ void TestRegistrationRules::nameInUseIsCaseSensitive()
     QVERIFY(!isNameInUse(faces, QStringLiteral("a")));
     QVERIFY(!isNameInUse(faces, QStringLiteral("A ")));
     QVERIFY(!isNameInUse({}, QStringLiteral("A")));
-}
-
-void TestRegistrationRules::nameProblem_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("usable");
-    QTest::newRow("plain") << QStringLiteral("おかめ") << true;
-    QTest::newRow("full-width spaces around") << QStringLiteral("　顔　") << true;
-    QTest::newRow("inner quotes") << QStringLiteral("a\"b\"") << true;
-    QTest::newRow("equals and brackets") << QStringLiteral("[a]=b;") << true;
-    QTest::newRow("leading space") << QStringLiteral(" a") << false;
-    QTest::newRow("trailing tab") << QStringLiteral("a\t") << false;
-    QTest::newRow("wrapped in quotes") << QStringLiteral("\"a\"") << false;
-    QTest::newRow("line break") << QStringLiteral("a\rb") << false;
-    QTest::newRow("NUL") << QString(QChar(0)) << false;
-    QTest::newRow("slash") << QStringLiteral("../x") << false;
-    QTest::newRow("backslash is a CP932 yen") << QStringLiteral("a\\b") << true;
-    QTest::newRow("Korean") << QStringLiteral("얼굴") << false;
-}
-
-void TestRegistrationRules::nameProblem()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, usable);
-    QCOMPARE(RegistrationRules::nameProblem(name).isEmpty(), usable);
 }
 
 void TestRegistrationRules::indexMatchesKeyByKeyWrites_data()

@@ -267,24 +267,28 @@ void FlowMontage::cancelUndoesTheMontage()
 void FlowMontage::refusedNames_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("slash") << "../escape";
-    QTest::newRow("dot") << ".";
-    QTest::newRow("dot dot") << "..";
-    QTest::newRow("nul") << QStringLiteral("a") + QChar(0) + QStringLiteral("b");
-    QTest::newRow("too long") << QString(80, QChar(0x304A));
+    QTest::addColumn<QString>("message");
+    const QString control = QStringLiteral(
+        "改行などの制御文字は、作品の名前に使えません。\r別の名前を入力してください。");
+    QTest::newRow("slash") << "../escape"
+                           << QStringLiteral("「/」は、作品の名前に使えません。\r別の名前を入力してください。");
+    QTest::newRow("pasted line feed") << "a\nb" << control;
+    QTest::newRow("nul") << QStringLiteral("a") + QChar(0) + QStringLiteral("b") << control;
+    QTest::newRow("too long") << QString(80, QChar(0x304A))
+                              << QStringLiteral("名前が長すぎます。\r短い名前を入力してください。");
 }
 
 void FlowMontage::refusedNames()
 {
     QFETCH(QString, name);
+    QFETCH(QString, message);
     FormHarness &h = enterMontage();
     const Form1Widgets &w = h.w();
     loadAll();
     placeAll();
     w.Edit1->setText(name);
     h.click(w.BtnRenshu);
-    QCOMPARE(h.dialogs.errors.size(), 1);
-    QVERIFY(h.dialogs.errors[0].contains(QStringLiteral("作品を保存できません")));
+    QCOMPARE(h.dialogs.errors, QStringList{message});
     QVERIFY(w.BtnRenshu->isEnabled() && w.Edit1->isVisible() && w.Edit1->text() == name);
     QCOMPARE(w.Label1->caption(), nameText);
     QVERIFY(works().isEmpty());

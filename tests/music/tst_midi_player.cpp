@@ -307,6 +307,13 @@ void TestMidiPlayer::unusableFilesAreRefused_data()
     QTest::newRow("bad header length") << "header6.mid" << badHeaderLength << notMidi;
     QTest::newRow("SMPTE time") << "smpte.mid" << smpte << notMidi;
     QTest::newRow("running status without status") << "status.mid" << runningStatusFirst << notMidi;
+    // Found by fuzzing: FluidSynth's player never finished reading it, and the game stood still.
+    QTest::newRow("read for ever")
+        << "forever.mid"
+        << QByteArray::fromBase64("TVRoZAAAAAYAAAABAGBNVG1rAAAAHwD/AQQAAAAAAAAAAAAAAAAAAAAAAP///////////////////////"
+                                  "//////////////////////////////////////qBnYy////////////////////////////////////"
+                                  "TXJr/////////wAAAAAAAAAAAP8vAA==")
+        << notMidi;
     QTest::newRow("missing") << "nowhere.mid" << QByteArray() << missing;
     QTest::newRow("folder") << "folder.mid" << QByteArray() << missing;
     QTest::newRow("huge") << "huge.mid" << QByteArray() << QStringLiteral("ファイルが大きすぎます。");

@@ -51,6 +51,22 @@ QByteArray bitmapHeader(qint32 width, qint32 height)
     return bytes + QByteArray(16, '\0');
 }
 
+// The same bitmap stored top row first, as some Windows programs write it: the rows in the
+// opposite order and a negative height in the header.
+QByteArray topRowFirst(const QByteArray &bitmap)
+{
+    const int offset = int(qFromLittleEndian<quint32>(bitmap.constData() + 10));
+    const int width = qFromLittleEndian<qint32>(bitmap.constData() + 18);
+    const int height = qFromLittleEndian<qint32>(bitmap.constData() + 22);
+    const int bits = qFromLittleEndian<quint16>(bitmap.constData() + 28);
+    const int stride = (width * bits + 31) / 32 * 4;
+    QByteArray flipped = bitmap.left(offset);
+    for (int row = height - 1; row >= 0; --row)
+        flipped += bitmap.mid(offset + row * stride, stride);
+    qToLittleEndian<qint32>(-height, flipped.data() + 22);
+    return flipped;
+}
+
 // The upright picture: four flat quadrants of 32 x 16, red and green above, blue and yellow below.
 QImage uprightQuadrants()
 {
@@ -82,16 +98,21 @@ QImage storedFor(const QImage &upright, int o)
     return stored;
 }
 
-// A JPEG of `stored` with an EXIF block, right after the JFIF block, that holds only the orientation.
-QByteArray withOrientation(const QImage &stored, int o)
+// A JPEG of `stored` with an EXIF block, right after the JFIF block, that holds only the
+// orientation tag, written by an Intel ("II") or a Motorola ("MM") camera.
+QByteArray withOrientation(const QImage &stored, int o, bool motorola = false)
 {
     QByteArray jpeg = JpegCodec::encode(stored);
-    QByteArray tiff("II*\0\x08\0\0\0"
-                    "\x01\0"
-                    "\x12\x01\x03\0\x01\0\0\0",
-                    18);
+    QByteArray tiff = motorola ? QByteArray("MM\0*\0\0\0\x08"
+                                            "\0\x01"
+                                            "\x01\x12\0\x03\0\0\0\x01\0",
+                                            19)
+                               : QByteArray("II*\0\x08\0\0\0"
+                                            "\x01\0"
+                                            "\x12\x01\x03\0\x01\0\0\0",
+                                            18);
     tiff += char(o);
-    tiff += QByteArray(7, '\0');
+    tiff += QByteArray(motorola ? 6 : 7, '\0');
     const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
     QByteArray segment("\xFF\xE1", 2);
     segment += char((exif.size() + 2) >> 8);
@@ -167,6 +188,9 @@ void TestPictureFile::loadsByExtension_data()
     QTest::newRow("BMP") << u"写真.BMP"_s << bmp << 0;
     QTest::newRow("32-bit bmp") << u"b.bmp"_s << encoded(checkerboard().convertToFormat(QImage::Format_ARGB32), "BMP")
                                 << 0;
+    QTest::newRow("top row first") << u"t.bmp"_s << topRowFirst(bmp) << 0;
+    QTest::newRow("32-bit, top row first")
+        << u"t32.bmp"_s << topRowFirst(encoded(checkerboard().convertToFormat(QImage::Format_ARGB32), "BMP")) << 0;
 }
 
 void TestPictureFile::loadsByExtension()
@@ -236,19 +260,27 @@ void TestPictureFile::reportsMissingFile()
 
 void TestPictureFile::turnsPhotosUpright_data()
 {
-    QTest::addColumn<int>("orientation");
+    QTest::addColumn<int>("orientation"); // how the pixels are stored
+    QTest::addColumn<int>("tag");         // what the EXIF block says
+    QTest::addColumn<bool>("motorola");
     const char *names[] = {"as stored",  "mirrored",     "turned half", "flipped",
                            "transposed", "turned right", "transversed", "turned left"};
-    for (int o = 1; o <= 8; ++o)
-        QTest::newRow(names[o - 1]) << o;
+    for (int o = 1; o <= 8; ++o) {
+        QTest::newRow(names[o - 1]) << o << o << false;
+        QTest::addRow("%s, Motorola order", names[o - 1]) << o << o << true;
+    }
+    QTest::newRow("no such orientation") << 1 << 9 << false;
+    QTest::newRow("orientation 0") << 1 << 0 << true;
 }
 
 void TestPictureFile::turnsPhotosUpright()
 {
     QFETCH(int, orientation);
+    QFETCH(int, tag);
+    QFETCH(bool, motorola);
     const QImage upright = uprightQuadrants();
     const QImage image = PictureFile::load(
-        store(u"phone.JPG"_s, withOrientation(storedFor(upright, orientation), orientation)));
+        store(u"phone.JPG"_s, withOrientation(storedFor(upright, orientation), tag, motorola)));
     QCOMPARE(image.format(), QImage::Format_RGB32);
     QCOMPARE(image.size(), upright.size());
     for (const QPoint point : {QPoint(8, 4), QPoint(56, 4), QPoint(8, 28), QPoint(56, 28)}) {
