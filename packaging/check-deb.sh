@@ -85,7 +85,7 @@ echo "the player's own" >"$folder/作品について.txt"
 play
 [ "$(cat "$folder/作品について.txt")" = "the player's own" ] || { echo "a player's file was overwritten"; exit 1; }
 PLAY
-in_root "$root" "su player -s /bin/sh -c 'xvfb-run -a /bin/sh /tmp/play.sh'"
+in_root "$root" "su - player -s /bin/sh -c 'xvfb-run -a /bin/sh /tmp/play.sh'"
 grep -q 'automatic outlines: not installed' "$root/tmp/petara3.log" \
     || { echo "the game did not say why the automatic outlines are missing" >&2; exit 1; }
 
@@ -104,7 +104,7 @@ if in_root "$root" "ldd $module" | grep 'not found'; then
 fi
 in_root "$root" "test -f /usr/share/dlib/shape_predictor_68_face_landmarks.dat" \
     || { echo "no shape model with petara3-outlines" >&2; exit 1; }
-in_root "$root" "su player -s /bin/sh -c 'xvfb-run -a /bin/sh /tmp/play.sh'" >/dev/null
+in_root "$root" "su - player -s /bin/sh -c 'xvfb-run -a /bin/sh /tmp/play.sh'" >/dev/null
 if grep -q 'automatic outlines' "$root/tmp/petara3.log"; then
     echo "the game still misses the automatic outlines:" >&2
     cat "$root/tmp/petara3.log" >&2
@@ -154,7 +154,7 @@ grep -q 'first frame' /tmp/petara3.log || { echo "no first frame as a Wayland cl
 kill $weston
 exit $status
 WAYLAND
-in_root "$root" "su player -s /bin/sh -c '/bin/sh /tmp/wayland.sh'"
+in_root "$root" "su - player -s /bin/sh -c '/bin/sh /tmp/wayland.sh'"
 
 echo "== installed size: the game alone $(((game_only - before) / 1024)) MiB," \
      "with the automatic outlines $(((with_outlines - before) / 1024)) MiB"
