@@ -8,7 +8,6 @@
 #include "platform/FontConfigPreload.h"
 #include "platform/Fonts.h"
 #include "platform/GameStyle.h"
-#include "platform/LargePageHeap.h"
 #include "platform/QtDesktop.h"
 #include "platform/QtDialogs.h"
 #include "platform/SystemChance.h"
@@ -71,7 +70,6 @@ int main(int argc, char *argv[])
         parseCommandLine(core);
         return 0;
     }
-    LargePageHeap::reserve();
     FontConfigPreload fontConfig;
     QApplication application(argc, argv);
     application.setStyle(new GameStyle);
