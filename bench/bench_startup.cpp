@@ -115,8 +115,9 @@ int main(int argc, char *argv[])
     std::printf("start-up to first frame %10.1f ms   %5.2f x an empty window (%.1f ms); medians of %d pairs\n",
                 median(gameTimes), median(ratios), median(emptyTimes), Runs);
     if (!other.isEmpty())
-        std::printf("%s: %.1f ms, %+.2f ms from the game (median of the pairs' differences; quartiles %+.2f to %+.2f)\n",
-                    qPrintable(other), median(otherTimes), median(otherDifferences), quantile(otherDifferences, 0.25),
-                    quantile(otherDifferences, 0.75));
+        std::printf(
+            "%s: %.1f ms, %+.2f ms from the game (median of the pairs' differences; quartiles %+.2f to %+.2f)\n",
+            qPrintable(other), median(otherTimes), median(otherDifferences), quantile(otherDifferences, 0.25),
+            quantile(otherDifferences, 0.75));
     return 0;
 }
