@@ -83,8 +83,7 @@ int main(int argc, char *argv[])
     const ProgramFolderChoice choice = chooseProgramFolder(
         QCoreApplication::applicationFilePath(), dataDirOption,
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    // From here on the font database is asked, to pick the game's family and for any text,
-    // error messages included: the configuration must be read.
+    // From here on text may be laid out, if only in an error message: the configuration must be read.
     fontConfig.wait();
     Fonts::installSubstitution();
     application.setFont(Fonts::gameFont(12));
