@@ -3,7 +3,6 @@
 #include "screen/GameColours.h"
 #include "platform/CaptionLabel.h"
 #include "platform/CommandButton.h"
-#include "platform/FontOnFirstShow.h"
 #include "platform/Fonts.h"
 #include "platform/ListBox.h"
 #include "platform/MouseUpCheckBox.h"
@@ -165,9 +164,9 @@ Form1Widgets buildForm1(QMainWindow *window)
     w.BtnRenshu = commandButton(client, "BtnRenshu", {456, 312, 57, 25}, QStringLiteral("練習"), 13, HintRed);
     w.BtnRenshu->setEnabled(false);
     w.Edit1 = place(new QLineEdit(client), "Edit1", 24, 433, 193, 21, false);
-    setFontOnFirstShow(*w.Edit1, Fonts::gameFont(13));
+    w.Edit1->setFont(Fonts::gameFont(13));
     w.ComboBox1 = place(new QComboBox(client), "ComboBox1", 336, 32, 121, 21, false);
-    setFontOnFirstShow(*w.ComboBox1, Fonts::gameFont(13));
+    w.ComboBox1->setFont(Fonts::gameFont(13));
     w.ComboBox1->setMaxVisibleItems(15);
     w.CheckBox1 = place(new MouseUpCheckBox(QStringLiteral("オープニングの顔に使う"), client), "CheckBox1", 208, 8, 145,
                         17, false);

@@ -50,7 +50,6 @@ TForm1::TForm1(const Form1Services &services, QWidget *parent)
     m_gameStart = std::make_unique<GameStart>(w, m_library, m_shownFace, m_game, *m_services.chance);
     m_dragging = std::make_unique<PartDragging>(w, m_library, m_shownFace, m_modes, m_game, *m_drag,
                                                 *m_services.chance);
-    m_dragging->setTransparentCursor([this] { return transparentCursor(); });
     m_unveiling = std::make_unique<Unveiling>(w, m_library, m_modes, m_game, m_shownFace, *m_services.chance);
     m_montage = std::make_unique<Montage>(w, m_library, m_modes, m_game, m_shownFace);
     m_registration = std::make_unique<FaceRegistration>(m_library, m_shownFace, *w.ComboBox1, *w.Edit1, *w.BtnSentaku,
@@ -78,12 +77,9 @@ int TForm1::openingStep() const
     return m_opening->OpeningStep;
 }
 
-QCursor TForm1::transparentCursor()
+QCursor TForm1::transparentCursor() const
 {
-    if (!m_transparentCursor)
-        m_transparentCursor =
-            CursorFile::load(FacePaths::cursorFile(m_library.AppDir)).value_or(QCursor(Qt::ArrowCursor));
-    return *m_transparentCursor;
+    return m_transparentCursor;
 }
 
 bool TForm1::guarded(const std::function<void()> &handler)
@@ -113,6 +109,8 @@ void TForm1::FormShow()
 
 void TForm1::startUp()
 {
+    m_transparentCursor = CursorFile::load(FacePaths::cursorFile(m_library.AppDir)).value_or(QCursor(Qt::ArrowCursor));
+    m_dragging->setTransparentCursor(m_transparentCursor);
     m_modes = ModeFlags();
     const LibraryIndex index = loadLibrary(m_library, *w.ComboBox1, Dpi::LayoutScale);
     // What writes killed midway left behind goes once the window stands; no screen needs it.

@@ -13,7 +13,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 class DragController;
 class FaceCreation;
@@ -46,8 +45,7 @@ public:
     const MusicSettings &music() const { return m_music; }
     int openingStep() const;
     // Cursor 1: the transparent cursor of blind play, the default arrow when its file is missing.
-    // Read when first needed: the first screen shows no part being dragged.
-    QCursor transparentCursor();
+    QCursor transparentCursor() const;
     const FaceSelection &selection() const { return *m_selection; }
     const ShownFace &shownFace() const { return m_shownFace; }
     const GameState &game() const { return m_game; }
@@ -113,7 +111,7 @@ private:
     ShownFace m_shownFace;
     MusicSettings m_music;
     GameState m_game;
-    std::optional<QCursor> m_transparentCursor;
+    QCursor m_transparentCursor;
     std::unique_ptr<OpeningSequence> m_opening;
     std::unique_ptr<FaceSelection> m_selection;
     std::unique_ptr<OpeningFaceChoice> m_openingFace;

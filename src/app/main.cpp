@@ -12,7 +12,6 @@
 #include "platform/FontConfigPreload.h"
 #include "platform/Fonts.h"
 #include "platform/GameStyle.h"
-#include "platform/LargePageHeap.h"
 #include "platform/QtDesktop.h"
 #include "platform/QtDialogs.h"
 #include "platform/SystemChance.h"
@@ -110,7 +109,6 @@ int main(int argc, char *argv[])
         parseCommandLine(core);
         return 0;
     }
-    LargePageHeap::reserve();
     FontConfigPreload fontConfig;
     PlatformArguments arguments(argc, argv, chosenQtPlatform(SessionVariables::ofThisProcess()));
     QApplication application(arguments.count(), arguments.values());
@@ -127,8 +125,7 @@ int main(int argc, char *argv[])
     const ProgramFolderChoice choice = chooseProgramFolder(
         QCoreApplication::applicationFilePath(), dataDirOption,
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    // From here on the font database is asked, to pick the game's family and for any text,
-    // error messages included: the configuration must be read.
+    // From here on text may be laid out, if only in an error message: the configuration must be read.
     fontConfig.wait();
     Fonts::installSubstitution();
     application.setFont(Fonts::gameFont(12));

@@ -80,10 +80,9 @@ void PartDragging::BeginPartDrag(QPoint global)
     if (isReal()) {
         // A part already on the face stays where it is.
         if (w.Image1->x() + w.Image1->width() < part->x()) {
-            const QCursor transparent = m_transparentCursor();
-            m_drag.begin(part, transparent);
+            m_drag.begin(part, m_transparentCursor);
             m_state.Dragging = true;
-            GlobalCursor::set(transparent);
+            GlobalCursor::set(m_transparentCursor);
             part->hide();
         }
     } else if (isPractice()) {

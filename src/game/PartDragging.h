@@ -3,8 +3,6 @@
 #include <QCursor>
 #include <QPoint>
 
-#include <functional>
-
 struct FaceLibrary;
 struct ShownFace;
 struct Form1Widgets;
@@ -23,8 +21,8 @@ public:
     PartDragging(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, ModeFlags &modes,
                  GameState &state, DragController &drag, Chance &chance);
 
-    // Where cursor 1, the transparent cursor of the real mode, comes from.
-    void setTransparentCursor(std::function<QCursor()> cursor) { m_transparentCursor = std::move(cursor); }
+    // Cursor 1, the transparent cursor of the real mode.
+    void setTransparentCursor(const QCursor &cursor) { m_transparentCursor = cursor; }
 
     // A press on part picture k (1 .. 4), the pointer at `global` on the screen.
     void partMouseDown(int k, QPoint global);
@@ -60,5 +58,5 @@ private:
     GameState &m_state;
     DragController &m_drag;
     Chance &m_chance;
-    std::function<QCursor()> m_transparentCursor = [] { return QCursor(Qt::ArrowCursor); };
+    QCursor m_transparentCursor = QCursor(Qt::ArrowCursor);
 };

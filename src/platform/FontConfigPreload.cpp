@@ -1,7 +1,5 @@
 #include "platform/FontConfigPreload.h"
 
-#include "platform/ThreadPlacement.h"
-
 #include <fontconfig/fontconfig.h>
 
 #include <system_error>
@@ -10,7 +8,6 @@ FontConfigPreload::FontConfigPreload()
 {
     try {
         m_reader = std::thread([] { FcInit(); });
-        ThreadPlacement::keepOffCallersCore(m_reader);
     } catch (const std::system_error &) {
         // No thread to spare: Qt reads the configuration itself when it first needs it.
     }
@@ -23,9 +20,6 @@ FontConfigPreload::~FontConfigPreload()
 
 void FontConfigPreload::wait()
 {
-    if (!m_reader.joinable())
-        return;
-    // Waiting leaves this core idle; should the helper still be busy, it may finish here.
-    ThreadPlacement::allowCallersCores(m_reader);
-    m_reader.join();
+    if (m_reader.joinable())
+        m_reader.join();
 }
