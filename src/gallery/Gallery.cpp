@@ -8,16 +8,19 @@
 #include "platform/JpegCodec.h"
 #include "platform/MouseUpCheckBox.h"
 #include "platform/PictureBox.h"
-#include "screen/Captions.h"
 #include "screen/Form1Widgets.h"
 #include "screen/ListPlacement.h"
+#include "screen/ScreenState.h"
 #include "platform/ListBox.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QListWidget>
 
-Gallery::Gallery(Form1Widgets &widgets, const FaceLibrary &library) : w(widgets), m_library(library) {}
+Gallery::Gallery(Form1Widgets &widgets, const FaceLibrary &library, ScreenState &screen)
+    : w(widgets), m_library(library), m_screen(screen)
+{
+}
 
 void Gallery::N7Click()
 {
@@ -27,14 +30,10 @@ void Gallery::N7Click()
     w.ListBox1->clear();
     w.ListBox1->addItems(WorksList::worksIn(FacePaths::worksFolder(m_library.AppDir)));
     w.ListBox1->show();
-    w.BtnStart->setEnabled(false);
     w.Image1->clearPicture();
     w.Label2->hide();
     w.guide(QStringLiteral("観たい作品のファイル名をクリックしてください。"));
-    w.BtnSentaku->setText(Caption::Cancel);
-    w.N1->setEnabled(false);
-    w.N7->setEnabled(false);
-    w.N8->setEnabled(false);
+    m_screen.change(Screen::Gallery);
 }
 
 void Gallery::ListBox1Click(const QString &fileName)

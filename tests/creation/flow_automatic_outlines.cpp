@@ -131,7 +131,7 @@ void FlowAutomaticOutlines::onePressOutlinesAndFillsTheFourParts()
     QCOMPARE(w.BtnSentaku->text(), QStringLiteral("登録"));
     QVERIFY(w.Edit1->isVisible());
     QVERIFY(!w.BtnKiritori->isVisible());
-    QCOMPARE(m_harness->form().modes().CurrentPart, 0);
+    QCOMPARE(m_harness->form().creation().state().CurrentPart, 0);
 }
 
 void FlowAutomaticOutlines::theAutomaticFaceRegistersAndPlays()
@@ -197,7 +197,7 @@ void FlowAutomaticOutlines::cancelHidesTheButton()
 {
     startOn(QStringLiteral("face2_0.jpg"));
     m_harness->click(m_harness->w().BtnStart);
-    QVERIFY(!m_harness->form().modes().CreateMode);
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceSelect);
     QVERIFY(!m_harness->w().BtnJidou->isVisible());
 }
 

@@ -135,7 +135,7 @@ void FlowFaceDeletion::enteringShowsTheFaceList()
     FormHarness &h = openOn(12, -1, 4);
     enterDeletion();
     const Form1Widgets &w = h.w();
-    QVERIFY(h.form().modes().DeleteMode);
+    QCOMPARE(h.form().currentScreen(), Screen::FaceDelete);
     QVERIFY(!w.Image1->hasPicture());
     QVERIFY(w.Image1->isVisible());
     QVERIFY(!w.CheckBox1->isVisible());
@@ -162,7 +162,7 @@ void FlowFaceDeletion::enteringShowsTheFaceList()
     QCOMPARE(list->horizontalScrollBar()->maximum(), 300 - list->viewport()->width());
 
     h.click(w.BtnSentaku);
-    QVERIFY(!h.form().modes().DeleteMode);
+    QCOMPARE(h.form().currentScreen(), Screen::FaceSelect);
     QVERIFY(!w.ListBox1->isVisible());
     QVERIFY(!w.BtnKiritori->isVisible());
     QCOMPARE(h.form().shownFace().CurrentFace, 4);

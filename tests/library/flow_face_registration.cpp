@@ -85,7 +85,7 @@ void FlowFaceRegistration::checkLibraryAsBefore(const QByteArray &index)
     QCOMPARE(m_harness->form().shownFace().CurrentFace, 1);
     // Still naming, with everything made so far, so the player can try again.
     QCOMPARE(w.BtnSentaku->text(), QStringLiteral("登録"));
-    QVERIFY(m_harness->form().modes().CreateMode);
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceRegister);
     QVERIFY(m_harness->form().creation().state().SourcePicture.isLoaded());
     QVERIFY(m_harness->form().creation().state().allOutlined());
 }
@@ -135,7 +135,7 @@ void FlowFaceRegistration::registersTheFaceAndPlaysItAtOnce()
     QCOMPARE(w.Label2->caption(), QStringLiteral("新しい顔"));
     QCOMPARE(w.BtnSentaku->text(), QStringLiteral("顔選択"));
     QCOMPARE(w.BtnStart->text(), QStringLiteral("スタート"));
-    QVERIFY(!m_harness->form().modes().CreateMode);
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceSelect);
     QVERIFY(!m_harness->form().creation().state().SourcePicture.isLoaded());
     QVERIFY(nearColour(w.Image1->picture().pixelColor(80, 70), QColor(CreationDriver::Eye)));
 

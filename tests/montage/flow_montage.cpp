@@ -255,7 +255,7 @@ void FlowMontage::cancelUndoesTheMontage()
     h.click(w.BtnSentaku);
     QCOMPARE(screen(), before);
     QCOMPARE(w.Image1->picture(), face);
-    QVERIFY(!h.form().modes().MontageMode && h.form().modes().CurrentPart == 0);
+    QCOMPARE(h.form().currentScreen(), Screen::FaceSelect);
     QCOMPARE(w.LabelRinkaku->backgroundColor(), QColor(0xFF, 0xFF, 0));
     QCOMPARE(h.form().shownFace().DisplayWidth, 300);
     // A game starts afterwards with face 0's own parts, drawn 1:1 again.
