@@ -44,8 +44,7 @@ TForm1::TForm1(const Form1Services &services, QWidget *parent)
     m_screen = std::make_unique<ScreenState>(CommandWidgets{w.BtnSentaku, w.BtnStart, w.BtnRenshu, w.BtnKiritori,
                                                             w.BtnUp, w.BtnDown, w.N1, w.N9, w.N10, w.N7, w.N8});
     m_library.AppDir = services.appDir;
-    m_opening =
-        std::make_unique<OpeningSequence>(w, m_library, m_shownFace, m_game, *m_screen, *m_services.chance);
+    m_opening = std::make_unique<OpeningSequence>(w, m_library, m_shownFace, m_game, *m_screen, *m_services.chance);
     m_selection = std::make_unique<FaceSelection>(w, m_library, *m_screen, m_shownFace);
     m_openingFace = std::make_unique<OpeningFaceChoice>(*w.CheckBox1, m_library, m_shownFace, *m_services.dialogs);
     m_drag = std::make_unique<DragController>(this);

@@ -48,7 +48,8 @@ public:
     void partTitleMouseDown(int k, Qt::MouseButton button);
     // "キャンセル": releases everything and returns to face selection.
     void cancel();
-    // "登録": hands the face to registration, then returns to face selection showing it. A face without a picture or with a part not outlined is refused with a message.
+    // "登録": hands the face to registration, then returns to face selection showing it. A face
+    // without a picture or with a part not outlined is refused with a message.
     void registerFace();
 
     // The six pictures and the pieces' places as registration takes them, named `name`.

@@ -18,8 +18,8 @@
 #include <QComboBox>
 #include <QFileInfo>
 
-PictureLoading::PictureLoading(const Form1Widgets &widgets, ScreenState &screen, CreationState &state,
-                               ShownFace &shown, CreationCanvas &canvas, Dialogs &dialogs)
+PictureLoading::PictureLoading(const Form1Widgets &widgets, ScreenState &screen, CreationState &state, ShownFace &shown,
+                               CreationCanvas &canvas, Dialogs &dialogs)
     : w(widgets), m_screen(screen), m_state(state), m_shown(shown), m_canvas(canvas), m_dialogs(dialogs)
 {
 }

@@ -17,8 +17,8 @@ namespace {
 constexpr int ZoomRectangle = 6; // CurrentPart while armed: names no part, so presses never outline
 }
 
-ZoomSelection::ZoomSelection(const Form1Widgets &widgets, ScreenState &screen, CreationState &state,
-                             ShownFace &shown, CreationCanvas &canvas)
+ZoomSelection::ZoomSelection(const Form1Widgets &widgets, ScreenState &screen, CreationState &state, ShownFace &shown,
+                             CreationCanvas &canvas)
     : w(widgets), m_screen(screen), m_state(state), m_shown(shown), m_canvas(canvas)
 {
 }

@@ -62,8 +62,8 @@ void Unveiling::saveWork()
     const bool montage = isMontage(m_screen.screen());
     const QString name = montage ? w.Edit1->text() : m_library.Faces.at(m_shown.CurrentFace).Name;
     const QDateTime now = m_clock.now();
-    const QString fileName =
-        montage ? WorkNaming::montageWork(name, now) : WorkNaming::gameWork(name, now, m_state.Score);
+    const QString fileName = montage ? WorkNaming::montageWork(name, now)
+                                     : WorkNaming::gameWork(name, now, m_state.Score);
     const QString problem = WorkNaming::fileNameProblem(name, fileName);
     if (!problem.isEmpty())
         throw AppError(problem);

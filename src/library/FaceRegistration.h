@@ -20,8 +20,9 @@ public:
 
     // "登録": registers `face` and makes it the current face; true when it was registered.
     // A name in use is refused with a message and cleared from the name field, which takes
-    // "登録" away; a name that cannot be stored is refused with a message. Both write nothing. A failed write removes the pictures written so far, leaves the index, the face
-    // table and the face list as they were, and throws AppError saying so.
+    // "登録" away; a name that cannot be stored is refused with a message. Both write nothing. A failed write removes
+    // the pictures written so far, leaves the index, the face table and the face list as they were, and throws AppError
+    // saying so.
     bool registerFace(const NewFace &face);
 
 private:

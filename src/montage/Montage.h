@@ -13,8 +13,7 @@ class ScreenState;
 class Montage
 {
 public:
-    Montage(Form1Widgets &widgets, const FaceLibrary &library, ScreenState &screen, GameState &game,
-            ShownFace &shown);
+    Montage(Form1Widgets &widgets, const FaceLibrary &library, ScreenState &screen, GameState &game, ShownFace &shown);
 
     // The menu command: enters the montage screen with no piece loaded.
     void N8Click();
