@@ -56,12 +56,11 @@ CaptionLabel *partTitle(QWidget *parent, const char *name, QRect geometry, const
     return label(parent, name, geometry, caption, Fonts::gameFont(16, true), Qt::black, TitleYellow, Qt::AlignCenter);
 }
 
-CommandButton *commandButton(QWidget *parent, const char *name, QRect geometry, const QString &caption, int fontSize,
-                             const QColor &color)
+// Its caption comes from the screen state, but for "自動".
+CommandButton *commandButton(QWidget *parent, const char *name, QRect geometry, int fontSize, const QColor &color)
 {
     auto *button = place(new CommandButton(parent), name, geometry.x(), geometry.y(), geometry.width(),
                          geometry.height(), false);
-    button->setText(caption);
     button->setFont(Fonts::gameFont(fontSize, true));
     button->setCaptionColor(color);
     return button;
@@ -75,7 +74,6 @@ void buildMenu(QMainWindow *window, Form1Widgets &w)
     w.N1Menu = bar->addMenu(QStringLiteral("顔の作成／削除(&F)"));
     w.N1 = w.N1Menu->menuAction();
     w.N1->setObjectName(QStringLiteral("N1"));
-    w.N1->setEnabled(false);
     w.N9 = w.N1Menu->addAction(QStringLiteral("顔の作成(&C)"));
     w.N9->setObjectName(QStringLiteral("N9"));
     w.N10 = w.N1Menu->addAction(QStringLiteral("顔の削除(&D)"));
@@ -83,10 +81,8 @@ void buildMenu(QMainWindow *window, Form1Widgets &w)
 
     w.N7 = bar->addAction(QStringLiteral("作品を観る(&S)"));
     w.N7->setObjectName(QStringLiteral("N7"));
-    w.N7->setEnabled(false);
     w.N8 = bar->addAction(QStringLiteral("モンタージュ(&M)"));
     w.N8->setObjectName(QStringLiteral("N8"));
-    w.N8->setEnabled(false);
 
     w.BGM1Menu = bar->addMenu(QStringLiteral("BGM(&B)"));
     w.BGM1 = w.BGM1Menu->menuAction();
@@ -158,11 +154,9 @@ Form1Widgets buildForm1(QMainWindow *window)
     w.ImageRogo->setPicture(PackedImage::load(QStringLiteral(":/art/banner")));
     w.LabelRinkaku = partTitle(client, "LabelRinkaku", {224, 8, 65, 17}, QStringLiteral("顔の輪郭"));
 
-    w.BtnSentaku = commandButton(client, "BtnSentaku", {328, 312, 57, 25}, QStringLiteral("顔選択"), 13, HintRed);
-    w.BtnStart = commandButton(client, "BtnStart", {392, 312, 57, 25}, QStringLiteral("スタート"), 13, HintRed);
-    w.BtnStart->setEnabled(false);
-    w.BtnRenshu = commandButton(client, "BtnRenshu", {456, 312, 57, 25}, QStringLiteral("練習"), 13, HintRed);
-    w.BtnRenshu->setEnabled(false);
+    w.BtnSentaku = commandButton(client, "BtnSentaku", {328, 312, 57, 25}, 13, HintRed);
+    w.BtnStart = commandButton(client, "BtnStart", {392, 312, 57, 25}, 13, HintRed);
+    w.BtnRenshu = commandButton(client, "BtnRenshu", {456, 312, 57, 25}, 13, HintRed);
     w.Edit1 = place(new QLineEdit(client), "Edit1", 24, 433, 193, 21, false);
     w.Edit1->setFont(Fonts::gameFont(13));
     w.ComboBox1 = place(new QComboBox(client), "ComboBox1", 336, 32, 121, 21, false);
@@ -175,11 +169,12 @@ Form1Widgets buildForm1(QMainWindow *window)
     QPalette listPalette = w.ListBox1->palette();
     listPalette.setColor(QPalette::Base, TitleYellow);
     w.ListBox1->setPalette(listPalette);
-    w.BtnKiritori = commandButton(client, "BtnKiritori", {232, 4, 57, 25}, QStringLiteral("ズーム"), 13, HintRed);
-    w.BtnUp = commandButton(client, "BtnUp", {504, 104, 33, 25}, QStringLiteral("+"), 33, GuidanceBlue);
-    w.BtnDown = commandButton(client, "BtnDown", {411, 104, 33, 25}, QStringLiteral("-"), 33, GuidanceBlue);
+    w.BtnKiritori = commandButton(client, "BtnKiritori", {232, 4, 57, 25}, 13, HintRed);
+    w.BtnUp = commandButton(client, "BtnUp", {504, 104, 33, 25}, 33, GuidanceBlue);
+    w.BtnDown = commandButton(client, "BtnDown", {411, 104, 33, 25}, 33, GuidanceBlue);
     // Between the two eye titles: above the pieces, and the menu is disabled during face creation.
-    w.BtnJidou = commandButton(client, "BtnJidou", {404, 4, 57, 25}, QStringLiteral("自動"), 13, HintRed);
+    w.BtnJidou = commandButton(client, "BtnJidou", {404, 4, 57, 25}, 13, HintRed);
+    w.BtnJidou->setText(QStringLiteral("自動"));
 
     QWidget::setTabOrder(w.BtnSentaku, w.BtnStart);
     QWidget::setTabOrder(w.BtnStart, w.BtnRenshu);

@@ -1,5 +1,6 @@
 #include "app/OpeningSequence.h"
 
+#include "game/GameState.h"
 #include "screen/Form1Widgets.h"
 #include "screen/GuidanceTexts.h"
 #include "library/FaceLibrary.h"
@@ -9,11 +10,12 @@
 #include "platform/Chance.h"
 #include "platform/CommandButton.h"
 #include "platform/PictureBox.h"
+#include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
 
 OpeningSequence::OpeningSequence(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown,
-                                 Chance &chance)
-    : w(widgets), m_library(library), m_shown(shown), m_chance(chance)
+                                 GameState &game, ScreenState &screen, Chance &chance)
+    : w(widgets), m_library(library), m_shown(shown), m_game(game), m_screen(screen), m_chance(chance)
 {
 }
 
@@ -64,14 +66,13 @@ void OpeningSequence::throwPart(int k)
     part->move(left, part->y());
     const int top = m_chance.below(100) + face.partY(k) + w.Image1->y() - 50;
     part->move(part->x(), top);
+    m_game.PartOnFace[k] = liesOnFace(part->x(), w.Image1->x() + w.Image1->width());
 }
 
 void OpeningSequence::showOpeningScreen()
 {
     w.Image1->show();
-    w.BtnSentaku->show();
-    w.BtnStart->show();
-    w.BtnRenshu->show();
+    m_screen.change(Screen::Opening);
     w.ImageTitle->show();
     w.ImageRogo->show();
     w.Label1->setCaption(Guidance::Opening);

@@ -5,7 +5,9 @@
 struct FaceLibrary;
 struct ShownFace;
 struct Form1Widgets;
+struct GameState;
 class Chance;
+class ScreenState;
 
 // The title screen that builds itself over the first eight ticks of Timer1: the music starts,
 // the four parts are thrown near their places one by one, then the outline, the buttons and
@@ -13,7 +15,8 @@ class Chance;
 class OpeningSequence
 {
 public:
-    OpeningSequence(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, Chance &chance);
+    OpeningSequence(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &game,
+                    ScreenState &screen, Chance &chance);
 
     // The first step's music start; it may throw, which skips the rest of that step.
     void setMusicStart(std::function<void()> startMusic) { m_startMusic = std::move(startMusic); }
@@ -35,6 +38,8 @@ private:
     Form1Widgets &w;
     const FaceLibrary &m_library;
     const ShownFace &m_shown;
+    GameState &m_game;
+    ScreenState &m_screen;
     Chance &m_chance;
     std::function<void()> m_startMusic;
 };

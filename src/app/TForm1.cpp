@@ -42,22 +42,24 @@ TForm1::TForm1(const Form1Services &services, QWidget *parent)
     setWindowTitle(QStringLiteral("ペタラ　３"));
     loadArtResources();
     w = buildForm1(this);
+    m_screen = std::make_unique<ScreenState>(CommandWidgets{w.BtnSentaku, w.BtnStart, w.BtnRenshu, w.BtnKiritori,
+                                                            w.BtnUp, w.BtnDown, w.N1, w.N9, w.N10, w.N7, w.N8});
     m_library.AppDir = services.appDir;
-    m_opening = std::make_unique<OpeningSequence>(w, m_library, m_shownFace, *m_services.chance);
-    m_selection = std::make_unique<FaceSelection>(w, m_library, m_modes, m_shownFace);
+    m_opening = std::make_unique<OpeningSequence>(w, m_library, m_shownFace, m_game, *m_screen, *m_services.chance);
+    m_selection = std::make_unique<FaceSelection>(w, m_library, *m_screen, m_shownFace);
     m_openingFace = std::make_unique<OpeningFaceChoice>(*w.CheckBox1, m_library, m_shownFace, *m_services.dialogs);
     m_drag = std::make_unique<DragController>(this);
-    m_gameStart = std::make_unique<GameStart>(w, m_library, m_shownFace, m_game, *m_services.chance);
-    m_dragging = std::make_unique<PartDragging>(w, m_library, m_shownFace, m_modes, m_game, *m_drag,
+    m_gameStart = std::make_unique<GameStart>(w, m_library, m_shownFace, m_game, *m_screen, *m_services.chance);
+    m_dragging = std::make_unique<PartDragging>(w, m_library, m_shownFace, *m_screen, m_game, *m_drag,
                                                 *m_services.chance);
-    m_unveiling = std::make_unique<Unveiling>(w, m_library, m_modes, m_game, m_shownFace, *m_services.chance);
-    m_montage = std::make_unique<Montage>(w, m_library, m_modes, m_game, m_shownFace);
-    m_registration = std::make_unique<FaceRegistration>(m_library, m_shownFace, *w.ComboBox1, *w.Edit1, *w.BtnSentaku,
+    m_unveiling = std::make_unique<Unveiling>(w, m_library, *m_screen, m_game, m_shownFace, *m_services.chance);
+    m_montage = std::make_unique<Montage>(w, m_library, *m_screen, m_game, m_shownFace);
+    m_registration = std::make_unique<FaceRegistration>(m_library, m_shownFace, *w.ComboBox1, *w.Edit1,
                                                         *m_services.dialogs, m_services.windowsFolder);
-    m_creation = std::make_unique<FaceCreation>(w, m_modes, m_shownFace, *m_services.dialogs, *m_selection,
+    m_creation = std::make_unique<FaceCreation>(w, *m_screen, m_shownFace, *m_services.dialogs, *m_selection,
                                                 *m_registration);
-    m_deletion = std::make_unique<FaceDeletion>(w, m_library, m_modes, m_shownFace, *m_services.dialogs);
-    m_gallery = std::make_unique<Gallery>(w, m_library, m_modes, *m_services.dialogs);
+    m_deletion = std::make_unique<FaceDeletion>(w, m_library, *m_screen, m_shownFace, *m_services.dialogs);
+    m_gallery = std::make_unique<Gallery>(w, m_library, *m_screen, *m_services.dialogs);
     m_player = std::make_unique<MidiPlayer>();
     m_musicController = std::make_unique<MusicController>(w, m_music, m_library, *m_services.dialogs, *m_player);
     if (m_services.music)
@@ -111,7 +113,6 @@ void TForm1::startUp()
 {
     m_transparentCursor = CursorFile::load(FacePaths::cursorFile(m_library.AppDir)).value_or(QCursor(Qt::ArrowCursor));
     m_dragging->setTransparentCursor(m_transparentCursor);
-    m_modes = ModeFlags();
     const LibraryIndex index = loadLibrary(m_library, *w.ComboBox1, Dpi::LayoutScale);
     // What writes killed midway left behind goes once the window stands; no screen needs it.
     afterFirstFrame(*this,

@@ -2,7 +2,7 @@
 
 #include "app/Form1Services.h"
 #include "screen/Form1Widgets.h"
-#include "screen/ModeFlags.h"
+#include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
 #include "game/GameState.h"
 #include "library/FaceLibrary.h"
@@ -30,8 +30,8 @@ class PartDragging;
 class TForm2;
 class Unveiling;
 
-// The main window: builds every widget, connects each event to its named handler, and
-// dispatches the multi-purpose handlers on the button captions to the screen controllers.
+// The main window: builds every widget, connects each event to its named handler, owns the
+// screen state, and dispatches the multi-purpose handlers on it to the screen controllers.
 class TForm1 : public QMainWindow
 {
     Q_OBJECT
@@ -41,7 +41,8 @@ public:
 
     const Form1Widgets &widgets() const { return w; }
     const FaceLibrary &library() const { return m_library; }
-    const ModeFlags &modes() const { return m_modes; }
+    Screen currentScreen() const { return m_screen->screen(); }
+    const ScreenState &screenState() const { return *m_screen; }
     const MusicSettings &music() const { return m_music; }
     int openingStep() const;
     // Cursor 1: the transparent cursor of blind play, the default arrow when its file is missing.
@@ -50,6 +51,7 @@ public:
     const ShownFace &shownFace() const { return m_shownFace; }
     const GameState &game() const { return m_game; }
     const FaceCreation &creation() const { return *m_creation; }
+    const Montage &montage() const { return *m_montage; }
     DragController &drag() { return *m_drag; }
     FaceDeletion &deletion() { return *m_deletion; }
     MidiPlayer &player() { return *m_player; }
@@ -107,7 +109,7 @@ private:
     Form1Services m_services;
     Form1Widgets w;
     FaceLibrary m_library;
-    ModeFlags m_modes;
+    std::unique_ptr<ScreenState> m_screen;
     ShownFace m_shownFace;
     MusicSettings m_music;
     GameState m_game;

@@ -1,11 +1,10 @@
 // The event handlers of the main window: each connects one event to the controller that does
-// the work, and the multi-purpose ones choose that controller by the button captions.
+// the work, and the multi-purpose ones choose that controller by the screen that stands.
 
 #include "app/TForm1.h"
 
 #include "about/HelpText.h"
 #include "about/TForm2.h"
-#include "screen/Captions.h"
 #include "screen/NameField.h"
 #include "creation/FaceCreation.h"
 #include "game/GameStart.h"
@@ -111,42 +110,54 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 
 void TForm1::BtnSentakuClick()
 {
-    const QString caption = w.BtnSentaku->text();
-    if (caption == Caption::Select || caption == Caption::Cancel)
-        guarded([this] { m_selection->selectCommand(); });
-    else
+    if (isFaceCreation(currentScreen()))
         guarded([this] { m_creation->registerFace(); });
+    else
+        guarded([this] { m_selection->selectCommand(); });
 }
 
 void TForm1::BtnStartClick()
 {
-    // Each caption is read afresh; no branch changes it, so at most one runs.
-    if (w.BtnStart->text() == Caption::Start) {
+    switch (currentScreen()) {
+    case Screen::Opening:
+    case Screen::FaceSelect:
+    case Screen::PracticeDone:
         guarded([this] { m_gameStart->start(); });
-    }
-    if (w.BtnStart->text() == Caption::Unveil) {
+        break;
+    case Screen::UnveilReady:
         guarded([this] { m_unveiling->unveil(); });
-    }
-    if (w.BtnStart->text() == Caption::Cancel) {
+        break;
+    case Screen::FaceCreate:
+    case Screen::ZoomArmed:
+    case Screen::FaceRegister:
         guarded([this] { m_creation->cancel(); });
+        break;
+    default:
+        break;
     }
 }
 
 void TForm1::BtnRenshuMouseUp()
 {
-    const QString caption = w.BtnRenshu->text();
-    if (caption == Caption::Practice) {
+    switch (currentScreen()) {
+    case Screen::PracticePlay:
         guarded([this] { m_gameStart->switchToReal(); });
-    } else if (caption == Caption::Real) {
+        break;
+    case Screen::RealPlay:
         guarded([this] { m_gameStart->switchToPractice(); });
-    } else {
+        break;
+    case Screen::Unveiled:
+    case Screen::MontageSave:
         guarded([this] { m_unveiling->saveWork(); });
+        break;
+    default:
+        break;
     }
 }
 
 void TForm1::Edit1Change()
 {
-    nameFieldChanged(w, m_modes);
+    nameFieldChanged(*m_screen, w.Edit1->text());
 }
 
 void TForm1::ComboBox1Change(int index)
@@ -161,6 +172,8 @@ void TForm1::CheckBox1MouseUp()
 
 void TForm1::partMouseDown(int k, QPoint global)
 {
+    if (isMontage(currentScreen()))
+        guarded([this, k] { m_montage->partMouseDown(k); });
     guarded([this, k, global] { m_dragging->partMouseDown(k, global); });
 }
 
@@ -176,7 +189,8 @@ void TForm1::N8Click()
 
 void TForm1::LabelRinkakuClick()
 {
-    guarded([this] { m_montage->LabelRinkakuClick(); });
+    if (isMontage(currentScreen()))
+        guarded([this] { m_montage->LabelRinkakuClick(); });
 }
 
 void TForm1::N10Click()
@@ -194,24 +208,34 @@ void TForm1::ListBox1Click()
     const int row = w.ListBox1->currentRow();
     if (row < 0)
         return;
-    if (m_modes.MontageMode) {
+    switch (currentScreen()) {
+    case Screen::Montage:
+    case Screen::MontageSave:
         guarded([this, row] { m_montage->ListBox1Click(row); });
-    } else if (m_modes.DeleteMode) {
+        break;
+    case Screen::FaceDelete:
         guarded([this, row] { m_deletion->ListBox1Click(row); });
-    } else {
+        break;
+    case Screen::Gallery: {
         const QString fileName = w.ListBox1->item(row)->text();
         guarded([this, fileName] { m_gallery->ListBox1Click(fileName); });
+        break;
+    }
+    default:
+        break;
     }
 }
 
 void TForm1::BtnUpClick()
 {
-    guarded([this] { m_montage->BtnUpClick(); });
+    if (isMontage(currentScreen()))
+        guarded([this] { m_montage->BtnUpClick(); });
 }
 
 void TForm1::BtnDownClick()
 {
-    guarded([this] { m_montage->BtnDownClick(); });
+    if (isMontage(currentScreen()))
+        guarded([this] { m_montage->BtnDownClick(); });
 }
 
 void TForm1::N9Click()
@@ -221,11 +245,10 @@ void TForm1::N9Click()
 
 void TForm1::BtnKiritoriClick()
 {
-    if (m_modes.DeleteMode) {
+    if (currentScreen() == Screen::FaceDelete)
         guarded([this] { m_deletion->BtnKiritoriClick(); });
-        return;
-    }
-    guarded([this] { m_creation->BtnKiritoriClick(); });
+    else if (isFaceCreation(currentScreen()))
+        guarded([this] { m_creation->BtnKiritoriClick(); });
 }
 
 void TForm1::BtnJidouClick()
@@ -235,24 +258,27 @@ void TForm1::BtnJidouClick()
 
 void TForm1::Image1MouseDown(QPoint at)
 {
-    guarded([this, at] { m_creation->Image1MouseDown(at); });
+    if (isFaceCreation(currentScreen()))
+        guarded([this, at] { m_creation->Image1MouseDown(at); });
 }
 
 void TForm1::Image1MouseMove(QPoint at)
 {
-    guarded([this, at] { m_creation->Image1MouseMove(at); });
+    if (isFaceCreation(currentScreen()))
+        guarded([this, at] { m_creation->Image1MouseMove(at); });
 }
 
 void TForm1::Image1MouseUp(QPoint at)
 {
-    guarded([this, at] { m_creation->Image1MouseUp(at); });
+    if (isFaceCreation(currentScreen()))
+        guarded([this, at] { m_creation->Image1MouseUp(at); });
 }
 
 void TForm1::partTitleMouseDown(int k, Qt::MouseButton button)
 {
-    if (m_modes.MontageMode)
+    if (isMontage(currentScreen()))
         guarded([this, k] { m_montage->partTitleMouseDown(k); });
-    else if (m_modes.CreateMode)
+    else if (isFaceCreation(currentScreen()))
         guarded([this, k, button] { m_creation->partTitleMouseDown(k, button); });
 }
 

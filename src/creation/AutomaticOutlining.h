@@ -12,7 +12,6 @@ class PartOutlining;
 class ZoomSelection;
 struct CreationState;
 struct Form1Widgets;
-struct ModeFlags;
 struct ShownFace;
 
 // The "自動" press of face creation: finds the faces on the working picture, frames a small

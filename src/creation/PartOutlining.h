@@ -8,10 +8,10 @@
 #include <functional>
 
 class CreationCanvas;
+class ScreenState;
 struct FoundParts;
 struct CreationState;
 struct Form1Widgets;
-struct ModeFlags;
 
 // Outlining the four parts on the face box: a title chooses the part, a free-hand curve
 // drawn with a button held marks it, and its box is cut out as the piece while the curve's
@@ -20,7 +20,7 @@ struct ModeFlags;
 class PartOutlining
 {
 public:
-    PartOutlining(const Form1Widgets &widgets, ModeFlags &modes, CreationState &state, CreationCanvas &canvas);
+    PartOutlining(const Form1Widgets &widgets, ScreenState &screen, CreationState &state, CreationCanvas &canvas);
 
     // A press on the title of part k (1 .. 4) with `button`.
     void partTitleMouseDown(int k, Qt::MouseButton button);
@@ -55,9 +55,11 @@ private:
     void startCurve(int k, QPoint at);
     void pickColour(int k, QPoint at);
     void checkCompletion();
+    // Outlining has begun: the zoom is no longer offered in this face creation.
+    void endZoomOffer();
 
     const Form1Widgets &w;
-    ModeFlags &m_modes;
+    ScreenState &m_screen;
     CreationState &m_state;
     CreationCanvas &m_canvas;
 };

@@ -10,19 +10,18 @@
 #include "platform/Dialogs.h"
 #include "platform/MouseUpCheckBox.h"
 #include "platform/PictureFile.h"
-#include "screen/Captions.h"
 #include "screen/Form1Widgets.h"
 #include "screen/GameColours.h"
-#include "screen/ModeFlags.h"
+#include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
 
-PictureLoading::PictureLoading(const Form1Widgets &widgets, ModeFlags &modes, CreationState &state, ShownFace &shown,
+PictureLoading::PictureLoading(const Form1Widgets &widgets, ScreenState &screen, CreationState &state, ShownFace &shown,
                                CreationCanvas &canvas, Dialogs &dialogs)
-    : w(widgets), m_modes(modes), m_state(state), m_shown(shown), m_canvas(canvas), m_dialogs(dialogs)
+    : w(widgets), m_screen(screen), m_state(state), m_shown(shown), m_canvas(canvas), m_dialogs(dialogs)
 {
 }
 
@@ -43,23 +42,19 @@ void PictureLoading::N9Click()
 
 void PictureLoading::switchToCreationScreen()
 {
-    w.BtnKiritori->setEnabled(true);
-    w.BtnKiritori->show();
-    w.BtnKiritori->setText(Caption::Zoom);
-    w.N7->setEnabled(false);
-    w.N8->setEnabled(false);
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.zoomOffered = true;
+    conditions.zoomRectangle = false;
+    conditions.registerOffered = false;
+    conditions.nameAccepted = false;
+    m_screen.change(Screen::FaceCreate, conditions);
     w.ComboBox1->hide();
-    w.BtnSentaku->setEnabled(false);
-    w.BtnStart->setEnabled(true);
-    w.BtnStart->setText(Caption::Cancel);
     w.Label2->resize(177, w.Label2->height());
     QFont font = w.Label2->font();
     font.setPointSize(14);
     w.Label2->setFont(font);
     w.Label2->setCaption(CreationText::Creating);
     w.CheckBox1->hide();
-    m_modes.CreateMode = true;
-    w.N1->setEnabled(false);
     m_canvas.clear();
 }
 

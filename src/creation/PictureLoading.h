@@ -4,9 +4,9 @@
 
 class CreationCanvas;
 class Dialogs;
+class ScreenState;
 struct CreationState;
 struct Form1Widgets;
-struct ModeFlags;
 struct ShownFace;
 
 // The start of a face creation: the player picks a JPEG or bitmap picture, the screen turns
@@ -14,7 +14,7 @@ struct ShownFace;
 class PictureLoading
 {
 public:
-    PictureLoading(const Form1Widgets &widgets, ModeFlags &modes, CreationState &state, ShownFace &shown,
+    PictureLoading(const Form1Widgets &widgets, ScreenState &screen, CreationState &state, ShownFace &shown,
                    CreationCanvas &canvas, Dialogs &dialogs);
 
     // Menu "顔の作成(&C)". Nothing happens when the dialog is closed without a choice. A file
@@ -29,7 +29,7 @@ private:
     void offerOutlining();
 
     const Form1Widgets &w;
-    ModeFlags &m_modes;
+    ScreenState &m_screen;
     CreationState &m_state;
     ShownFace &m_shown;
     CreationCanvas &m_canvas;

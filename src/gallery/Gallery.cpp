@@ -11,10 +11,9 @@
 #include "platform/ListBox.h"
 #include "platform/MouseUpCheckBox.h"
 #include "platform/PictureBox.h"
-#include "screen/Captions.h"
 #include "screen/Form1Widgets.h"
 #include "screen/ListPlacement.h"
-#include "screen/ModeFlags.h"
+#include "screen/ScreenState.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -22,8 +21,8 @@
 #include <QListWidget>
 #include <QtConcurrent/QtConcurrentRun>
 
-Gallery::Gallery(Form1Widgets &widgets, const FaceLibrary &library, const ModeFlags &modes, Dialogs &dialogs)
-    : w(widgets), m_library(library), m_modes(modes), m_dialogs(dialogs)
+Gallery::Gallery(Form1Widgets &widgets, const FaceLibrary &library, ScreenState &screen, Dialogs &dialogs)
+    : w(widgets), m_library(library), m_screen(screen), m_dialogs(dialogs)
 {
 }
 
@@ -37,14 +36,10 @@ void Gallery::N7Click()
     w.ListBox1->clear();
     w.ListBox1->addItems(WorksList::worksIn(FacePaths::worksFolder(m_library.AppDir)));
     w.ListBox1->show();
-    w.BtnStart->setEnabled(false);
     w.Image1->clearPicture();
     w.Label2->hide();
     w.guide(QStringLiteral("観たい作品のファイル名をクリックしてください。"));
-    w.BtnSentaku->setText(Caption::Cancel);
-    w.N1->setEnabled(false);
-    w.N7->setEnabled(false);
-    w.N8->setEnabled(false);
+    m_screen.change(Screen::Gallery);
 }
 
 void Gallery::ListBox1Click(const QString &fileName)
@@ -90,5 +85,5 @@ void Gallery::show(quint64 request, const QString &fileName, const LoadedWork &l
 // The list shows works, not the faces of the montage or the deletion, and has not been left.
 bool Gallery::isOpen() const
 {
-    return !w.ListBox1->isHidden() && !m_modes.MontageMode && !m_modes.DeleteMode;
+    return m_screen.screen() == Screen::Gallery;
 }

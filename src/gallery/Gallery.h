@@ -7,14 +7,14 @@
 class Dialogs;
 struct FaceLibrary;
 struct Form1Widgets;
-struct ModeFlags;
+class ScreenState;
 
 // The gallery of saved works: a list of the works folder's pictures, a click to see one scaled
 // into the face box under its file name.
 class Gallery
 {
 public:
-    Gallery(Form1Widgets &widgets, const FaceLibrary &library, const ModeFlags &modes, Dialogs &dialogs);
+    Gallery(Form1Widgets &widgets, const FaceLibrary &library, ScreenState &screen, Dialogs &dialogs);
 
     // Menu "作品を観る": lists the works, newest first, without opening any of them.
     void N7Click();
@@ -37,7 +37,7 @@ private:
 
     Form1Widgets &w;
     const FaceLibrary &m_library;
-    const ModeFlags &m_modes;
+    ScreenState &m_screen;
     Dialogs &m_dialogs;
     quint64 m_request = 0; // the number of the last click, or of the opening after it
     QObject m_receiver;    // the loads' results arrive here, on the window's thread

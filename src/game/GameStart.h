@@ -5,20 +5,21 @@ struct ShownFace;
 struct Form1Widgets;
 struct GameState;
 class Chance;
+class ScreenState;
 
 // Starting a game and switching between its practice and real modes.
 class GameStart
 {
 public:
     GameStart(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &state,
-              Chance &chance);
+              ScreenState &screen, Chance &chance);
 
-    // "スタート": a new practice game on the selection screen, or the real game after a
-    // finished practice game. Throws AppError when a picture of the face cannot be read.
+    // "スタート": the real game after a finished practice game, else a new practice game.
+    // Throws AppError when a picture of the face cannot be read.
     void start();
-    // A release over BtnRenshu showing "練習".
+    // "練習" during practice.
     void switchToReal();
-    // A release over BtnRenshu showing "本番".
+    // "本番" during the real game.
     void switchToPractice();
 
 private:
@@ -31,5 +32,6 @@ private:
     const FaceLibrary &m_library;
     const ShownFace &m_shown;
     GameState &m_state;
+    ScreenState &m_screen;
     Chance &m_chance;
 };

@@ -1,10 +1,9 @@
 #include "game/PartDragging.h"
 
-#include "screen/Captions.h"
 #include "screen/Form1Widgets.h"
 #include "screen/ShownFace.h"
 #include "screen/GameColours.h"
-#include "screen/ModeFlags.h"
+#include "screen/ScreenState.h"
 #include "game/GameState.h"
 #include "game/GameTexts.h"
 #include "game/HintRules.h"
@@ -18,20 +17,56 @@
 
 #include <QLineEdit>
 
-PartDragging::PartDragging(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, ModeFlags &modes,
-                           GameState &state, DragController &drag, Chance &chance)
-    : w(widgets), m_library(library), m_shown(shown), m_modes(modes), m_state(state), m_drag(drag), m_chance(chance)
+namespace {
+
+int faceRight(const Form1Widgets &w)
+{
+    return w.Image1->x() + w.Image1->width();
+}
+
+int partNumber(const Form1Widgets &w, const PictureBox *part)
+{
+    for (int k = 1; k <= 4; ++k) {
+        if (w.partImage(k) == part)
+            return k;
+    }
+    return 0;
+}
+
+} // namespace
+
+PartDragging::PartDragging(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown,
+                           ScreenState &screen, GameState &state, DragController &drag, Chance &chance)
+    : w(widgets), m_library(library), m_shown(shown), m_screen(screen), m_state(state), m_drag(drag), m_chance(chance)
 {
 }
 
 bool PartDragging::isReal() const
 {
-    return w.BtnRenshu->text() == Caption::Real;
+    return m_screen.screen() == Screen::RealPlay || m_screen.screen() == Screen::UnveilReady;
 }
 
 bool PartDragging::isPractice() const
 {
-    return w.BtnRenshu->text() == Caption::Practice;
+    switch (m_screen.screen()) {
+    case Screen::Opening:
+    case Screen::PracticePlay:
+    case Screen::PracticeDone:
+    case Screen::Montage:
+        return true;
+    case Screen::MontageSave:
+        // While "保存" is offered, nothing moves.
+        return !m_screen.conditions().nameAccepted;
+    default:
+        return false;
+    }
+}
+
+void PartDragging::markDropped()
+{
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.partDropped = true;
+    m_screen.change(m_screen.screen(), conditions);
 }
 
 void PartDragging::showRealText()
@@ -42,15 +77,9 @@ void PartDragging::showRealText()
 void PartDragging::partMouseDown(int k, QPoint global)
 {
     PictureBox *part = w.partImage(k);
-    if (m_modes.CreateMode || part->isHidden())
+    if (isFaceCreation(m_screen.screen()) || part->isHidden())
         return;
     m_state.CurrentPartImage = part;
-    if (m_modes.MontageMode) {
-        m_modes.CurrentPart = k;
-        w.LabelRinkaku->setBackgroundColor(GameColour::TitleYellow);
-        for (int i = 1; i <= 4; ++i)
-            w.partTitle(i)->setBackgroundColor(i == k ? GameColour::HintRed : GameColour::TitleYellow);
-    }
     if (isReal() && m_library.hasFace(m_shown.CurrentFace)) {
         const TFaceData &face = m_library.Faces.at(m_shown.CurrentFace);
         SetHintTarget(face.partX(k), face.partY(k));
@@ -79,7 +108,7 @@ void PartDragging::BeginPartDrag(QPoint global)
     m_state.DragStartY = global.y();
     if (isReal()) {
         // A part already on the face stays where it is.
-        if (w.Image1->x() + w.Image1->width() < part->x()) {
+        if (!m_state.PartOnFace[partNumber(w, part)]) {
             m_drag.begin(part, m_transparentCursor);
             m_state.Dragging = true;
             GlobalCursor::set(m_transparentCursor);
@@ -97,7 +126,7 @@ void PartDragging::BeginPartDrag(QPoint global)
 
 bool PartDragging::Image1DragOver(QPoint local)
 {
-    if (m_modes.CreateMode)
+    if (isFaceCreation(m_screen.screen()))
         return false;
     if (isReal() && m_state.Dragging && m_state.CurrentPartImage) {
         const QString hint = HintRules::hint(local, m_state.CurrentPartImage->size(),
@@ -113,6 +142,7 @@ void PartDragging::moveByTravel(QPoint global)
     PictureBox *part = m_state.CurrentPartImage;
     part->move(part->x() + global.x() - m_state.DragStartX, part->y());
     part->move(part->x(), part->y() + global.y() - m_state.DragStartY);
+    m_state.PartOnFace[partNumber(w, part)] = liesOnFace(part->x(), faceRight(w));
 }
 
 void PartDragging::Image1DragDrop(QPoint global)
@@ -121,11 +151,10 @@ void PartDragging::Image1DragDrop(QPoint global)
         return;
     moveByTravel(global);
     m_state.Dragging = false;
-    w.BtnRenshu->setEnabled(false);
+    markDropped();
     if (isPractice()) {
-        if (!m_modes.MontageMode) {
+        if (!isMontage(m_screen.screen()))
             w.guide(GameTexts::Practice);
-        }
     } else {
         showRealText();
     }
@@ -134,10 +163,11 @@ void PartDragging::Image1DragDrop(QPoint global)
 
 void PartDragging::DropOnPart(PictureBox *target, QPoint global)
 {
-    if (target->x() < w.Image1->x() + w.Image1->width() && m_state.CurrentPartImage) {
+    // Only a part lying strictly left of the face's edge takes the drop.
+    if (target->x() < faceRight(w) && m_state.CurrentPartImage) {
         moveByTravel(global);
         m_state.Dragging = false;
-        w.BtnRenshu->setEnabled(false);
+        markDropped();
         CheckAllPlaced();
     } else {
         restore();
@@ -184,21 +214,32 @@ void PartDragging::FormMouseMove()
 
 void PartDragging::CheckAllPlaced()
 {
-    const int right = w.Image1->x() + w.Image1->width();
-    for (int k = 1; k <= 4; ++k) {
-        if (w.partImage(k)->x() > right)
-            return;
-    }
-    if (isPractice() && !m_modes.MontageMode) {
-        w.BtnStart->setText(Caption::Start);
-        w.BtnStart->setEnabled(true);
+    if (!m_state.allOnFace())
+        return;
+    ScreenConditions conditions = m_screen.conditions();
+    switch (m_screen.screen()) {
+    case Screen::Opening:
+        conditions.partsOnFace = true;
+        m_screen.change(Screen::Opening, conditions);
         w.guide(GameTexts::PressStart);
-    } else if (isPractice()) {
+        break;
+    case Screen::PracticePlay:
+    case Screen::PracticeDone:
+        m_screen.change(Screen::PracticeDone);
+        w.guide(GameTexts::PressStart);
+        break;
+    case Screen::Montage:
+    case Screen::MontageSave:
+        m_screen.change(Screen::MontageSave);
         w.Label1->setCaption(GameTexts::MontageName);
         w.Edit1->show();
-    } else {
-        w.BtnStart->setText(Caption::Unveil);
-        w.BtnStart->setEnabled(true);
+        break;
+    case Screen::RealPlay:
+    case Screen::UnveilReady:
+        m_screen.change(Screen::UnveilReady);
         w.guide(GameTexts::PressUnveil + QStringLiteral("\r") + HintRules::verdict(m_state.HintsLie));
+        break;
+    default:
+        break;
     }
 }

@@ -7,10 +7,10 @@ struct FaceLibrary;
 struct ShownFace;
 struct Form1Widgets;
 struct GameState;
-struct ModeFlags;
 class Chance;
 class DragController;
 class PictureBox;
+class ScreenState;
 
 // Dragging the parts onto the face: the press on a part, the drop on the face, on another part
 // or elsewhere, the blind drag of the real mode with its hints, and the check that all four
@@ -18,7 +18,7 @@ class PictureBox;
 class PartDragging
 {
 public:
-    PartDragging(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, ModeFlags &modes,
+    PartDragging(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, ScreenState &screen,
                  GameState &state, DragController &drag, Chance &chance);
 
     // Cursor 1, the transparent cursor of the real mode.
@@ -47,14 +47,18 @@ public:
 private:
     void SetHintTarget(int x, int y);
     void moveByTravel(QPoint global);
+    // The mode is fixed by a part on the face.
+    void markDropped();
+    // Blind drags, with hints.
     bool isReal() const;
+    // Drags in sight: practice, and the montage until a name is typed.
     bool isPractice() const;
     void showRealText();
 
     Form1Widgets &w;
     const FaceLibrary &m_library;
     const ShownFace &m_shown;
-    ModeFlags &m_modes;
+    ScreenState &m_screen;
     GameState &m_state;
     DragController &m_drag;
     Chance &m_chance;

@@ -1,9 +1,8 @@
 #include "game/Unveiling.h"
 
-#include "screen/Captions.h"
 #include "screen/Form1Widgets.h"
 #include "screen/ShownFace.h"
-#include "screen/ModeFlags.h"
+#include "screen/ScreenState.h"
 #include "screen/NameRules.h"
 #include "game/GameState.h"
 #include "game/GameTexts.h"
@@ -21,9 +20,9 @@
 
 #include <QLineEdit>
 
-Unveiling::Unveiling(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, GameState &state,
+Unveiling::Unveiling(Form1Widgets &widgets, FaceLibrary &library, ScreenState &screen, GameState &state,
                      const ShownFace &shown, Chance &clock)
-    : w(widgets), m_library(library), m_modes(modes), m_state(state), m_shown(shown), m_clock(clock)
+    : w(widgets), m_library(library), m_screen(screen), m_state(state), m_shown(shown), m_clock(clock)
 {
 }
 
@@ -31,10 +30,9 @@ void Unveiling::unveil()
 {
     for (int k = 1; k <= 4; ++k)
         w.partImage(k)->show();
-    w.BtnSentaku->setEnabled(true);
-    w.BtnStart->setEnabled(false);
-    w.BtnRenshu->setText(Caption::Save);
-    w.BtnRenshu->setEnabled(true);
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.gameFinished = true;
+    m_screen.change(Screen::Unveiled, conditions);
     w.guide(GameTexts::Unveiled);
 
     std::array<QPoint, 4> placed;
@@ -62,11 +60,12 @@ void Unveiling::saveWork()
     if (work.size() != area.size())
         work = work.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
-    const QString name = m_modes.MontageMode ? w.Edit1->text() : m_library.Faces.at(m_shown.CurrentFace).Name;
+    const bool montage = isMontage(m_screen.screen());
+    const QString name = montage ? w.Edit1->text() : m_library.Faces.at(m_shown.CurrentFace).Name;
     const QDateTime now = m_clock.now();
-    const QString fileName = m_modes.MontageMode ? WorkNaming::montageWork(name, now)
-                                                 : WorkNaming::gameWork(name, now, m_state.Score);
-    const QString problem = nameProblem(name, m_modes.MontageMode ? NameUse::MontageWork : NameUse::GameWork);
+    const QString fileName = montage ? WorkNaming::montageWork(name, now)
+                                     : WorkNaming::gameWork(name, now, m_state.Score);
+    const QString problem = nameProblem(name, montage ? NameUse::MontageWork : NameUse::GameWork);
     if (!problem.isEmpty())
         throw AppError(problem);
 
@@ -75,13 +74,13 @@ void Unveiling::saveWork()
     // Throws before anything below runs, so "保存" stays enabled for another try.
     JpegCodec::encodeFile(work, folder + QLatin1Char('/') + fileName);
 
-    if (m_modes.MontageMode) {
+    if (montage) {
         w.Label1->setCaption(GameTexts::MontageSaved);
         w.Edit1->clear();
         w.Edit1->hide();
-        w.BtnRenshu->setText(Caption::Practice);
+        m_screen.change(Screen::Montage);
     } else {
         w.Label1->setCaption(GameTexts::Saved);
+        m_screen.change(Screen::WorkSaved);
     }
-    w.BtnRenshu->setEnabled(false);
 }

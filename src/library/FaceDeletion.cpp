@@ -10,10 +10,9 @@
 #include "platform/Dialogs.h"
 #include "platform/MouseUpCheckBox.h"
 #include "platform/PictureBox.h"
-#include "screen/Captions.h"
 #include "screen/Form1Widgets.h"
 #include "screen/ListPlacement.h"
-#include "screen/ModeFlags.h"
+#include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
 #include "platform/ListBox.h"
 
@@ -48,29 +47,21 @@ QByteArray readIndex(const QString &appDir)
 
 } // namespace
 
-FaceDeletion::FaceDeletion(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, ShownFace &shown,
+FaceDeletion::FaceDeletion(Form1Widgets &widgets, FaceLibrary &library, ScreenState &screen, ShownFace &shown,
                            Dialogs &dialogs)
-    : w(widgets), m_library(library), m_modes(modes), m_shown(shown), m_dialogs(dialogs)
+    : w(widgets), m_library(library), m_screen(screen), m_shown(shown), m_dialogs(dialogs)
 {
 }
 
 void FaceDeletion::N10Click()
 {
-    m_modes.DeleteMode = true;
     m_picked = -1;
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.facePicked = false;
+    m_screen.change(Screen::FaceDelete, conditions);
     w.Image1->clearPicture();
     w.CheckBox1->hide();
     w.ComboBox1->hide();
-    w.BtnKiritori->setText(Caption::Delete);
-    w.BtnKiritori->show();
-    w.BtnKiritori->setEnabled(false);
-    w.BtnSentaku->setText(Caption::Cancel);
-    w.BtnSentaku->setEnabled(true);
-    w.BtnStart->setEnabled(false);
-    w.BtnRenshu->setEnabled(false);
-    w.N1->setEnabled(false);
-    w.N7->setEnabled(false);
-    w.N8->setEnabled(false);
     w.guide(Guidance);
     w.Label2->setCaption(QStringLiteral("顔の削除中．．．"));
     placeListBesideFace(w);
@@ -84,18 +75,23 @@ void FaceDeletion::ListBox1Click(int row)
     if (m_library.FaceCount <= 2 || !m_library.hasFace(row))
         return;
     // "削除" always deletes the face on show, so it is off until the picked face is shown.
-    m_picked = -1;
-    w.BtnKiritori->setEnabled(false);
+    pick(-1);
     FacePictureLoader::loadWhole(*w.Image1, FacePaths::facePicture(m_library.AppDir, row, 0));
+    pick(row);
+}
+
+void FaceDeletion::pick(int row)
+{
     m_picked = row;
-    w.BtnKiritori->setEnabled(true);
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.facePicked = row >= 0;
+    m_screen.change(Screen::FaceDelete, conditions);
 }
 
 void FaceDeletion::BtnKiritoriClick()
 {
     const int deleted = m_picked;
-    m_picked = -1;
-    w.BtnKiritori->setEnabled(false);
+    pick(-1);
     if (m_library.FaceCount <= 2 || !m_library.hasFace(deleted))
         return;
 

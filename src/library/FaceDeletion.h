@@ -5,9 +5,9 @@
 #include <QStringList>
 
 class Dialogs;
+class ScreenState;
 struct FaceLibrary;
 struct Form1Widgets;
-struct ModeFlags;
 struct ShownFace;
 
 // The face deletion screen: a list of the library's faces, a click to see one, "削除" to remove
@@ -15,7 +15,7 @@ struct ShownFace;
 class FaceDeletion
 {
 public:
-    FaceDeletion(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, ShownFace &shown, Dialogs &dialogs);
+    FaceDeletion(Form1Widgets &widgets, FaceLibrary &library, ScreenState &screen, ShownFace &shown, Dialogs &dialogs);
 
     // Menu "顔の削除": enters the deletion screen.
     void N10Click();
@@ -38,10 +38,12 @@ private:
     void applyToTable(int deleted, int titleAfter);
     void refillLists();
     QStringList faceNames() const;
+    // Which face "削除" deletes; -1 for none, which leaves the button off.
+    void pick(int row);
 
     Form1Widgets &w;
     FaceLibrary &m_library;
-    ModeFlags &m_modes;
+    ScreenState &m_screen;
     ShownFace &m_shown;
     Dialogs &m_dialogs;
     DeletionFiles::Step m_fileStep;

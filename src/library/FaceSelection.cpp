@@ -1,10 +1,9 @@
 #include "library/FaceSelection.h"
 
-#include "screen/Captions.h"
 #include "screen/Form1Widgets.h"
 #include "screen/GameColours.h"
 #include "screen/GuidanceTexts.h"
-#include "screen/ModeFlags.h"
+#include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
 #include "screen/TrayLayout.h"
 #include "library/DisplaySize.h"
@@ -25,15 +24,16 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-FaceSelection::FaceSelection(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, ShownFace &shown)
-    : w(widgets), m_library(library), m_modes(modes), m_shown(shown)
+FaceSelection::FaceSelection(Form1Widgets &widgets, FaceLibrary &library, ScreenState &screen, ShownFace &shown)
+    : w(widgets), m_library(library), m_screen(screen), m_shown(shown)
 {
 }
 
 void FaceSelection::selectCommand()
 {
-    if (m_modes.MontageMode) {
-        m_modes.MontageMode = false;
+    // Pressed on the selection screen itself, the command steps to the next face.
+    const bool stepping = m_screen.screen() == Screen::FaceSelect;
+    if (isMontage(m_screen.screen())) {
         w.Image1->show();
         w.LabelRinkaku->hide();
         w.LabelRinkaku->setBackgroundColor(GameColour::TitleYellow);
@@ -42,21 +42,14 @@ void FaceSelection::selectCommand()
             w.partImage(k)->setSizing(PictureBox::Sizing::TopLeft);
         returnToFaceSelection();
     }
-    m_modes.DeleteMode = false;
 
     w.ComboBox1->setCurrentIndex(-1);
     w.ComboBox1->show();
     w.ListBox1->hide();
-    w.BtnKiritori->hide();
 
     layOutTray(w);
     for (int k = 1; k <= 4; ++k)
         w.partImage(k)->hide();
-
-    w.N1->setEnabled(true);
-    w.N10->setEnabled(m_library.FaceCount > 2);
-    updateWorksMenu();
-    w.N8->setEnabled(true);
 
     showSelectionGuidance();
     w.LabelScore->hide();
@@ -68,16 +61,15 @@ void FaceSelection::selectCommand()
     if (FirstSelect) {
         FirstSelect = false;
     } else {
-        if (w.BtnSentaku->text() == Caption::Select && w.BtnStart->text() == Caption::Start)
+        if (stepping)
             ++m_shown.CurrentFace;
         if (m_shown.CurrentFace >= m_library.FaceCount)
             m_shown.CurrentFace = 0;
     }
 
-    w.BtnSentaku->setText(Caption::Select);
-    w.BtnStart->setText(Caption::Start);
-    w.BtnStart->setEnabled(true);
-    w.BtnRenshu->setEnabled(false);
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.deletionOffered = m_library.FaceCount > 2;
+    enterFaceSelect(conditions);
 
     showCurrentFace();
 }
@@ -99,21 +91,12 @@ void FaceSelection::returnToFaceSelection()
     }
     w.Image1->update();
 
-    w.N1->setEnabled(true);
-    w.N8->setEnabled(true);
-    w.BtnKiritori->hide();
-    w.BtnSentaku->setEnabled(true);
-    w.BtnStart->setText(Caption::Start);
-    w.BtnRenshu->setText(Caption::Practice);
-    w.BtnUp->hide();
-    w.BtnDown->hide();
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.gameFinished = false;
+    enterFaceSelect(conditions);
 
     showSelectionGuidance();
 
-    m_modes.CreateMode = false;
-    m_modes.OutlineDragging = false;
-    m_modes.CurrentPart = 0;
-    m_modes.ZoomMode = false;
     for (int k = 1; k <= 4; ++k)
         w.partTitle(k)->setEnabled(true);
 
@@ -123,14 +106,13 @@ void FaceSelection::returnToFaceSelection()
     w.ComboBox1->setCurrentIndex(-1);
     w.ComboBox1->show();
     w.CheckBox1->show();
-    updateWorksMenu();
 
     showCurrentFace();
 }
 
 void FaceSelection::showCurrentFace()
 {
-    if (!m_modes.MontageMode) {
+    if (!isMontage(m_screen.screen())) {
         FacePictureLoader::loadWhole(*w.Image1, FacePaths::facePicture(m_library.AppDir, m_shown.CurrentFace, 0));
         w.CheckBox1->setChecked(m_library.TitleFaceIndex == m_shown.CurrentFace);
         const int scale = Dpi::roundHalfEven(double(m_library.DpiScale) / 10000.0);
@@ -146,10 +128,12 @@ void FaceSelection::showCurrentFace()
     m_shown.DisplayHeight = display.height();
 }
 
-void FaceSelection::updateWorksMenu()
+void FaceSelection::enterFaceSelect(ScreenConditions conditions)
 {
-    if (QDir(FacePaths::worksFolder(m_library.AppDir)).exists())
-        w.N7->setEnabled(true);
+    // Offered once, the works menu stays while the selection screen does.
+    const bool listed = m_screen.screen() == Screen::FaceSelect && conditions.worksListed;
+    conditions.worksListed = listed || QDir(FacePaths::worksFolder(m_library.AppDir)).exists();
+    m_screen.change(Screen::FaceSelect, conditions);
 }
 
 void FaceSelection::showSelectionGuidance()

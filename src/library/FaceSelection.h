@@ -2,22 +2,23 @@
 
 struct FaceLibrary;
 struct Form1Widgets;
-struct ModeFlags;
+class ScreenState;
 struct ShownFace;
+struct ScreenConditions;
 
 // The face selection screen, the hub every mode starts from and comes back to: the select
 // command, the pick from the drop-down list, the return from face creation, and showing a face.
 class FaceSelection
 {
 public:
-    FaceSelection(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, ShownFace &shown);
+    FaceSelection(Form1Widgets &widgets, FaceLibrary &library, ScreenState &screen, ShownFace &shown);
 
     // "顔選択" or "キャンセル" on BtnSentaku: enters face selection, stepping to the next face
     // when pressed on the selection screen itself. Throws AppError when picture 0 is missing.
     void selectCommand();
     // The player picked item index of ComboBox1.
     void ComboBox1Change(int index);
-    // Back from face creation; leaves BtnSentaku's caption to the caller.
+    // Back from face creation or the montage.
     void returnToFaceSelection();
     // Shows the current face whole with its name, and sets the display size.
     void showCurrentFace();
@@ -25,11 +26,12 @@ public:
     bool FirstSelect = true;
 
 private:
-    void updateWorksMenu();
+    // The selection screen under `conditions`, with the works menu offered if the folder is there.
+    void enterFaceSelect(ScreenConditions conditions);
     void showSelectionGuidance();
 
     Form1Widgets &w;
     FaceLibrary &m_library;
-    ModeFlags &m_modes;
+    ScreenState &m_screen;
     ShownFace &m_shown;
 };

@@ -12,10 +12,9 @@
 #include "platform/CommandButton.h"
 #include "platform/MouseUpCheckBox.h"
 #include "platform/PictureBox.h"
-#include "screen/Captions.h"
 #include "screen/Form1Widgets.h"
 #include "screen/GameColours.h"
-#include "screen/ModeFlags.h"
+#include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
 #include "platform/ListBox.h"
 
@@ -27,14 +26,19 @@ namespace {
 constexpr int OutlinePiece = 5;
 } // namespace
 
-Montage::Montage(Form1Widgets &widgets, const FaceLibrary &library, ModeFlags &modes, GameState &game, ShownFace &shown)
-    : w(widgets), m_library(library), m_modes(modes), m_game(game), m_shown(shown)
+Montage::Montage(Form1Widgets &widgets, const FaceLibrary &library, ScreenState &screen, GameState &game,
+                 ShownFace &shown)
+    : w(widgets), m_library(library), m_screen(screen), m_game(game), m_shown(shown)
 {
 }
 
 void Montage::N8Click()
 {
-    m_modes.MontageMode = true;
+    CurrentPart = 0;
+    m_game.PartOnFace = {};
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.gameFinished = false;
+    m_screen.change(Screen::Montage, conditions);
     w.Label2->setCaption(MontageTexts::Heading);
     w.LabelRinkaku->show();
     w.LabelRinkaku->setEnabled(true);
@@ -42,16 +46,10 @@ void Montage::N8Click()
         w.partTitle(k)->show();
         w.partTitle(k)->setEnabled(true);
     }
-    w.N1->setEnabled(false);
-    w.N7->setEnabled(false);
-    w.N8->setEnabled(false);
     w.Image1->clearPicture();
     w.Image1->hide();
     w.ComboBox1->hide();
     w.CheckBox1->hide();
-    w.BtnSentaku->setText(Caption::Cancel);
-    w.BtnRenshu->setText(Caption::Practice);
-    w.BtnStart->setEnabled(false);
     w.guide(MontageTexts::ChoosePieces);
 
     // A loaded piece is drawn into the part's box as it stands; loading never resizes the box.
@@ -63,8 +61,6 @@ void Montage::N8Click()
     for (int n = 0; n < m_library.FaceCount; ++n)
         w.ListBox1->addItem(m_library.Faces.at(n).Name);
     w.ListBox1->show();
-    w.BtnUp->show();
-    w.BtnDown->show();
 }
 
 void Montage::markTitle(CaptionLabel *chosen)
@@ -75,25 +71,29 @@ void Montage::markTitle(CaptionLabel *chosen)
 
 void Montage::LabelRinkakuClick()
 {
-    if (!m_modes.MontageMode)
-        return;
-    m_modes.CurrentPart = OutlinePiece;
+    CurrentPart = OutlinePiece;
     markTitle(w.LabelRinkaku);
 }
 
 void Montage::partTitleMouseDown(int k)
 {
-    if (!m_modes.MontageMode || k < 1 || k > 4)
+    if (k < 1 || k > 4)
         return;
-    m_modes.CurrentPart = k;
+    CurrentPart = k;
     markTitle(w.partTitle(k));
     m_game.CurrentPartImage = w.partImage(k);
 }
 
+void Montage::partMouseDown(int k)
+{
+    if (k >= 1 && k <= 4 && !w.partImage(k)->isHidden())
+        partTitleMouseDown(k);
+}
+
 void Montage::ListBox1Click(int face)
 {
-    const int piece = m_modes.CurrentPart;
-    if (!m_modes.MontageMode || piece < 1 || piece > OutlinePiece || !m_library.hasFace(face))
+    const int piece = CurrentPart;
+    if (piece < 1 || piece > OutlinePiece || !m_library.hasFace(face))
         return;
     if (piece == OutlinePiece)
         loadOutline(face);
@@ -118,30 +118,28 @@ void Montage::loadPart(int k, int face)
     FacePictureLoader::loadWhole(*part, FacePaths::facePicture(m_library.AppDir, face, k));
     const CaptionLabel *title = w.partTitle(k);
     part->move(title->x(), title->y() + title->height() + 5);
+    m_game.PartOnFace[k] = liesOnFace(part->x(), w.Image1->x() + w.Image1->width());
     part->show();
 }
 
 void Montage::guideAfterLoad()
 {
     bool allShown = !w.Image1->isHidden();
-    std::array<int, 4> lefts{};
-    for (int k = 1; k <= 4; ++k) {
+    for (int k = 1; k <= 4; ++k)
         allShown = allShown && !w.partImage(k)->isHidden();
-        lefts[k - 1] = w.partImage(k)->x();
-    }
-    if (const auto text = MontageGuidance::afterLoad(allShown, w.Image1->x() + w.Image1->width(), lefts))
+    if (const auto text = MontageGuidance::afterLoad(allShown, m_game.anyOnFace()))
         w.guide(*text);
 }
 
 void Montage::BtnUpClick()
 {
-    if (m_modes.MontageMode && m_modes.CurrentPart >= 1 && m_modes.CurrentPart <= 4)
+    if (CurrentPart >= 1 && CurrentPart <= 4)
         ResizePart(ResizeRules::Grow);
 }
 
 void Montage::BtnDownClick()
 {
-    if (m_modes.MontageMode && m_modes.CurrentPart >= 1 && m_modes.CurrentPart <= 4)
+    if (CurrentPart >= 1 && CurrentPart <= 4)
         ResizePart(ResizeRules::Shrink);
 }
 

@@ -141,7 +141,7 @@ void GameOnScreen::partsLandWhereTheyBelongAndScoreAsAt96()
     for (int k = 1; k <= 3; ++k)
         placePart(k, m_face.places[k - 1]);
     placePart(4, m_face.places[3] + QPoint(10, 5));
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("お披露目"));
+    QCOMPARE(h.form().currentScreen(), Screen::UnveilReady);
     h.click(w.BtnStart);
     for (int k = 1; k <= 3; ++k)
         QCOMPARE(w.partImage(k)->pos(), w.Image1->pos() + m_face.places[k - 1]);

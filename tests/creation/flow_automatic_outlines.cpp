@@ -178,10 +178,10 @@ void FlowAutomaticOutlines::onePressOutlinesAndFillsTheFourParts()
         QVERIFY2(skin.red() > skin.green() && skin.green() > skin.blue() && skin.red() > 120, qPrintable(skin.name()));
     }
     // The naming state, with the zoom no longer offered.
-    QCOMPARE(w.BtnSentaku->text(), QStringLiteral("登録"));
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceRegister);
     QVERIFY(w.Edit1->isVisible());
     QVERIFY(!w.BtnKiritori->isVisible());
-    QCOMPARE(m_harness->form().modes().CurrentPart, 0);
+    QCOMPARE(m_harness->form().creation().state().CurrentPart, 0);
 }
 
 void FlowAutomaticOutlines::theAutomaticFaceRegistersAndPlays()
@@ -202,7 +202,7 @@ void FlowAutomaticOutlines::theAutomaticFaceRegistersAndPlays()
     QVERIFY(m_harness->dialogs.errors.isEmpty());
     for (int k = 1; k <= 4; ++k)
         QVERIFY(w.partImage(k)->isVisible());
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("練習"));
+    QCOMPARE(m_harness->form().currentScreen(), Screen::PracticePlay);
 }
 
 void FlowAutomaticOutlines::handOutlinedPartIsKeptAndAnyPartCanBeRedone()
@@ -256,7 +256,7 @@ void FlowAutomaticOutlines::cancelHidesTheButton()
 {
     startOn(QStringLiteral("face2_0.jpg"));
     m_harness->click(m_harness->w().BtnStart);
-    QVERIFY(!m_harness->form().modes().CreateMode);
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceSelect);
     QVERIFY(!m_harness->w().BtnJidou->isVisible());
 }
 

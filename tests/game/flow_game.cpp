@@ -159,10 +159,7 @@ void FlowGame::startLaysThePartsInTheTray()
     QCOMPARE(w.ImageKuti->geometry(), QRect(344, 173, 57, 41));
     for (int k = 1; k <= 4; ++k)
         QVERIFY(w.partImage(k)->isVisible());
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("練習"));
-    QVERIFY(w.BtnRenshu->isEnabled());
-    QVERIFY(!w.BtnStart->isEnabled() && !w.BtnSentaku->isEnabled());
-    QVERIFY(!w.N1->isEnabled() && !w.N7->isEnabled() && !w.N8->isEnabled());
+    QCOMPARE(h.form().currentScreen(), Screen::PracticePlay);
     QCOMPARE(w.Label1->caption(), practiceStart);
     QVERIFY(w.CheckBox1->isVisible());
     QVERIFY(nearColour(w.Image1->picture().pixelColor(3, 3),
@@ -177,20 +174,20 @@ void FlowGame::modeSwitchDrawsTheLie()
     h.chance.limits.clear();
     h.chance.draws << 0 << 7;
     h.click(w.BtnRenshu);
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("本番"));
+    QCOMPARE(h.form().currentScreen(), Screen::RealPlay);
     QCOMPARE(h.chance.limits, QList<int>{10});
     QVERIFY(!h.form().game().HintsLie);
     h.click(w.BtnRenshu);
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("練習"));
+    QCOMPARE(h.form().currentScreen(), Screen::PracticePlay);
     QCOMPARE(w.Label1->caption(), practiceStart);
     h.click(w.BtnRenshu, Qt::RightButton); // any button switches
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("本番"));
+    QCOMPARE(h.form().currentScreen(), Screen::RealPlay);
     QVERIFY(h.form().game().HintsLie); // only the last draw counts
     QCOMPARE(h.chance.limits, (QList<int>{10, 10}));
     // The keyboard does not switch: only a release of the mouse does.
     w.BtnRenshu->setFocus();
     QTest::keyClick(w.BtnRenshu, Qt::Key_Space);
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("本番"));
+    QCOMPARE(h.form().currentScreen(), Screen::RealPlay);
 }
 
 void FlowGame::practiceThenRealGameScores300()
@@ -199,10 +196,8 @@ void FlowGame::practiceThenRealGameScores300()
     const Form1Widgets &w = h.w();
     h.click(w.BtnStart);
     placeAllAtRightPlaces();
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("スタート"));
-    QVERIFY(w.BtnStart->isEnabled());
+    QCOMPARE(h.form().currentScreen(), Screen::PracticeDone);
     QCOMPARE(w.Label1->caption(), QStringLiteral("「スタート」ボタンを押してください。"));
-    QVERIFY(!w.BtnRenshu->isEnabled());
 
     // The real game starts on the same face, parts back in the tray, without reading the files again.
     for (int k = 1; k <= 5; ++k)
@@ -210,14 +205,14 @@ void FlowGame::practiceThenRealGameScores300()
     h.chance.draws << 0; // the truth
     h.click(w.BtnStart);
     QVERIFY(h.dialogs.errors.isEmpty());
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("本番"));
+    QCOMPARE(h.form().currentScreen(), Screen::RealPlay);
     QCOMPARE(w.ImageRE->pos(), QPoint(344, 32));
     QVERIFY(!h.form().game().HintsLie);
 
     placeAllAtRightPlaces();
     for (int k = 1; k <= 4; ++k)
         QVERIFY(w.partImage(k)->isHidden());
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("お披露目"));
+    QCOMPARE(h.form().currentScreen(), Screen::UnveilReady);
     QCOMPARE(w.Label1->caption(),
              QStringLiteral("「お披露目」ボタンを押してください。\r先ほどの御案内は、正しいものでした。"));
     QCOMPARE(w.Label1->fontColor(), blue);
@@ -228,8 +223,7 @@ void FlowGame::practiceThenRealGameScores300()
     QCOMPARE(h.form().game().Score, 300);
     QCOMPARE(w.LabelScore->caption(), QStringLiteral("得点\r　　300"));
     QVERIFY(w.LabelScore->isVisible());
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("保存"));
-    QVERIFY(w.BtnRenshu->isEnabled() && w.BtnSentaku->isEnabled() && !w.BtnStart->isEnabled());
+    QCOMPARE(h.form().currentScreen(), Screen::Unveiled);
 }
 
 void FlowGame::everyPartTenRightFiveDownScores240()
@@ -291,8 +285,7 @@ void FlowGame::leftEdgeOnTheFaceEdgeCountsButDropOnItRestores()
     // The mouth is released over the right eye where it sticks out, its left edge on the face's edge.
     dragPartTo(4, QPoint(5, 5), QPoint(faceRight + 5, 45));
     QCOMPARE(w.ImageKuti->pos(), QPoint(faceRight, 40));
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("スタート"));
-    QVERIFY(w.BtnStart->isEnabled());
+    QCOMPARE(h.form().currentScreen(), Screen::PracticeDone);
 
     // A drop onto the mouth counts as a drop on a part in the tray: the nose goes back.
     const QPoint nose = w.ImageHana->pos();
@@ -333,7 +326,7 @@ void FlowGame::modeButtonIsFixedAfterTheFirstDrop()
     placePart(1, rightPlace(1));
     QVERIFY(!w.BtnRenshu->isEnabled());
     h.click(w.BtnRenshu);
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("練習"));
+    QCOMPARE(h.form().currentScreen(), Screen::PracticePlay);
     // In practice a part on the face can be moved again.
     placePart(1, rightPlace(1) + QPoint(4, 4));
     QCOMPARE(w.ImageRE->pos(), w.Image1->pos() + rightPlace(1) + QPoint(4, 4));
@@ -423,7 +416,7 @@ void FlowGame::leavingPixelByPixelAcrossFrameAndMenuBarAbandons()
     QTest::mouseRelease(window, Qt::LeftButton, {}, onFace);
     QCOMPARE(w.ImageKuti->pos(), before);
     QVERIFY(w.BtnRenshu->isEnabled());
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("スタート"));
+    QCOMPARE(h.form().currentScreen(), Screen::RealPlay);
 }
 
 void FlowGame::dropOverADisabledButtonGoesToTheFaceUnderIt()
@@ -468,7 +461,7 @@ void FlowGame::dragEndingWithNoDropRestores()
     QCOMPARE(w.Label1->caption(), realText);
     // The game is still playable.
     placeAllAtRightPlaces();
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("お披露目"));
+    QCOMPARE(h.form().currentScreen(), Screen::UnveilReady);
 }
 
 void FlowGame::blindDragThroughTheWindowSystem()
@@ -559,9 +552,7 @@ void FlowGame::missingPartFileStopsTheStart()
     h.click(h.w().BtnStart);
     QCOMPARE(h.dialogs.errors.size(), 1);
     QVERIFY(h.dialogs.errors[0].contains(QStringLiteral("face0_3.jpg")));
-    QCOMPARE(h.w().BtnStart->text(), QStringLiteral("スタート"));
-    QVERIFY(h.w().BtnStart->isEnabled());
-    QVERIFY(h.w().BtnSentaku->isEnabled());
+    QCOMPARE(h.form().currentScreen(), Screen::FaceSelect);
     QVERIFY(h.w().ComboBox1->isHidden());
 }
 
@@ -580,8 +571,7 @@ void FlowGame::savedWorkIsNamedAndHoldsWhatTheWindowShows()
     QVERIFY(QFile::exists(work));
     QCOMPARE(QDir(m_folder->path(QStringLiteral("Library"))).entryList(QDir::Files).size(), 1);
     QCOMPARE(w.Label1->caption(), QStringLiteral("「顔選択」ボタンを押すとゲームを再開します。"));
-    QVERIFY(!w.BtnRenshu->isEnabled());
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("保存"));
+    QCOMPARE(h.form().currentScreen(), Screen::WorkSaved);
 
     const QImage saved = JpegCodec::decodeFile(work);
     QCOMPARE(saved.size(), QSize(300, 300));
@@ -626,8 +616,7 @@ void FlowGame::unsafeFaceNameIsNeverWrittenOutsideTheWorks()
     h.click(w.BtnRenshu);
     QCOMPARE(h.dialogs.errors.size(), 1);
     QVERIFY(h.dialogs.errors[0].contains(QStringLiteral("保存できません")));
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("保存"));
-    QVERIFY(w.BtnRenshu->isEnabled());
+    QCOMPARE(h.form().currentScreen(), Screen::Unveiled);
     QVERIFY(w.Label1->caption().startsWith(QStringLiteral("うまくできましたか？")));
     QVERIFY(!QFile::exists(m_folder->path(QStringLiteral("../escape_20080305140709_300.jpg"))));
     QVERIFY(!QFile::exists(m_folder->path(QStringLiteral("../../escape_20080305140709_300.jpg"))));
@@ -646,13 +635,11 @@ void FlowGame::selectAfterTheGameBringsBackTheSameFace()
     h.click(w.BtnSentaku);
     QCOMPARE(h.form().shownFace().CurrentFace, 0);
     QVERIFY(w.LabelScore->isHidden());
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("スタート"));
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("保存"));
-    QVERIFY(!w.BtnRenshu->isEnabled());
-    QVERIFY(w.N1->isEnabled());
+    QCOMPARE(h.form().currentScreen(), Screen::FaceSelect);
+    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("保存")); // kept from the game
     // And a new game starts in practice.
     h.click(w.BtnStart);
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("練習"));
+    QCOMPARE(h.form().currentScreen(), Screen::PracticePlay);
 }
 
 QTEST_MAIN(FlowGame)

@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QLineEdit>
 #include <QListWidget>
 
 class FlowFaceSelection : public QObject
@@ -30,8 +29,6 @@ private Q_SLOTS:
     void displaySizes_data();
     void displaySizes();
     void missingWholePictureKeepsThePreviousOne();
-    void cancelOfFaceCreationReturnsToTheSameFace();
-    void nameFieldEnablesTheButtons();
 
 private:
     FormHarness &openOn(int openingFace);
@@ -85,10 +82,7 @@ void FlowFaceSelection::selectionScreenShowsWhatItShould()
     FormHarness &h = openOn(0);
     const Form1Widgets &w = h.w();
     h.click(w.BtnSentaku);
-    QCOMPARE(w.BtnSentaku->text(), QStringLiteral("顔選択"));
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("スタート"));
-    QVERIFY(w.BtnStart->isEnabled());
-    QVERIFY(!w.BtnRenshu->isEnabled());
+    QCOMPARE(h.form().currentScreen(), Screen::FaceSelect);
     QCOMPARE(w.BtnRenshu->text(), QStringLiteral("練習"));
     QVERIFY(w.ComboBox1->isVisible());
     QCOMPARE(w.ComboBox1->font().pixelSize(), 13);
@@ -98,8 +92,7 @@ void FlowFaceSelection::selectionScreenShowsWhatItShould()
     for (int k = 1; k <= 4; ++k)
         QVERIFY(w.partImage(k)->isHidden());
     QVERIFY(w.ImageTitle->isHidden() && w.ImageRogo->isHidden() && w.LabelScore->isHidden());
-    QVERIFY(w.ListBox1->isHidden() && w.BtnKiritori->isHidden());
-    QVERIFY(w.N1->isEnabled() && w.N8->isEnabled());
+    QVERIFY(w.ListBox1->isHidden());
     QCOMPARE(w.Label1->fontColor(), QColor(0, 0, 0xFF));
     QVERIFY(w.Label1->caption().startsWith(QStringLiteral("「顔選択」ボタンか、プルダウンリストで")));
     QCOMPARE(w.Label1->caption().count(QLatin1Char('\r')), 2);
@@ -211,45 +204,6 @@ void FlowFaceSelection::missingWholePictureKeepsThePreviousOne()
     h.click(h.w().BtnSentaku);
     QCOMPARE(h.w().Label2->caption(), QStringLiteral("顔2"));
     QCOMPARE(h.dialogs.errors.size(), 1);
-}
-
-void FlowFaceSelection::cancelOfFaceCreationReturnsToTheSameFace()
-{
-    m_folder->addFaces(3);
-    FormHarness &h = openOn(2);
-    h.click(h.w().BtnSentaku);
-    // Face creation shows "キャンセル" on BtnStart; pressing it comes back to the same face.
-    h.w().BtnStart->setText(QStringLiteral("キャンセル"));
-    h.w().BtnSentaku->setEnabled(false);
-    h.w().Edit1->show();
-    h.w().Edit1->setText(QStringLiteral("途中"));
-    h.click(h.w().BtnStart);
-    QCOMPARE(h.form().shownFace().CurrentFace, 2);
-    QCOMPARE(h.w().BtnSentaku->text(), QStringLiteral("顔選択"));
-    QVERIFY(h.w().BtnSentaku->isEnabled());
-    QCOMPARE(h.w().BtnStart->text(), QStringLiteral("スタート"));
-    QVERIFY(h.w().Edit1->isHidden());
-    QCOMPARE(h.w().Edit1->text(), QString());
-    QCOMPARE(h.w().BtnRenshu->text(), QStringLiteral("練習"));
-    QVERIFY(!h.w().BtnRenshu->isEnabled());
-    QVERIFY(!h.form().modes().CreateMode);
-}
-
-void FlowFaceSelection::nameFieldEnablesTheButtons()
-{
-    m_folder->addFaces(2);
-    FormHarness &h = openOn(0);
-    h.click(h.w().BtnSentaku);
-    QLineEdit *edit = h.w().Edit1;
-    edit->setText(QStringLiteral("　"));
-    QCOMPARE(h.w().BtnRenshu->text(), QStringLiteral("練習"));
-    QVERIFY(!h.w().BtnRenshu->isEnabled());
-    edit->setText(QStringLiteral("  "));
-    QCOMPARE(h.w().BtnRenshu->text(), QStringLiteral("保存"));
-    QVERIFY(h.w().BtnRenshu->isEnabled());
-    edit->setText(QString());
-    QCOMPARE(h.w().BtnRenshu->text(), QStringLiteral("練習"));
-    QVERIFY(!h.w().BtnRenshu->isEnabled());
 }
 
 QTEST_MAIN(FlowFaceSelection)
