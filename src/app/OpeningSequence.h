@@ -4,18 +4,18 @@
 
 struct FaceLibrary;
 struct ShownFace;
-struct Form1Widgets;
+struct MainWindowWidgets;
 struct GameState;
 class Chance;
 class ScreenState;
 
-// The title screen that builds itself over the first eight ticks of Timer1: the music starts,
+// The title screen that builds itself over the first eight ticks of tickTimer: the music starts,
 // the four parts are thrown near their places one by one, then the outline, the buttons and
 // the pictures appear.
 class OpeningSequence
 {
 public:
-    OpeningSequence(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &game,
+    OpeningSequence(MainWindowWidgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &game,
                     ScreenState &screen, Chance &chance);
 
     // The first step's music start; it may throw, which skips the rest of that step.
@@ -35,7 +35,7 @@ private:
     void throwPart(int k);
     void showOpeningScreen();
 
-    Form1Widgets &w;
+    MainWindowWidgets &w;
     const FaceLibrary &m_library;
     const ShownFace &m_shown;
     GameState &m_game;

@@ -4,18 +4,18 @@
 #include "app/ProgramLock.h"
 #include "app/QtJapanese.h"
 #include "app/SecondStart.h"
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "app/WindowSystemChoice.h"
-#include "platform/AppError.h"
-#include "platform/FaceLandmarks.h"
-#include "platform/FolderCreation.h"
-#include "platform/FontConfigPreload.h"
-#include "platform/Fonts.h"
-#include "platform/GameStyle.h"
-#include "platform/QtDesktop.h"
-#include "platform/QtDialogs.h"
-#include "platform/SystemChance.h"
-#include "platform/PackedImage.h"
+#include "platform/system/AppError.h"
+#include "platform/landmarks/FaceLandmarks.h"
+#include "platform/files/FolderCreation.h"
+#include "platform/system/FontConfigPreload.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/GameStyle.h"
+#include "platform/widgets/QtDesktop.h"
+#include "platform/widgets/QtDialogs.h"
+#include "platform/system/SystemChance.h"
+#include "platform/pictures/PackedImage.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -154,7 +154,7 @@ int main(int argc, char *argv[])
 
     SystemChance chance;
     QtDesktop desktop;
-    Form1Services services;
+    MainWindowServices services;
     services.appDir = choice.appDir;
     services.dialogs = &dialogs;
     services.chance = &chance;
@@ -165,7 +165,7 @@ int main(int argc, char *argv[])
     if (!outlinesMissing.isEmpty())
         std::fprintf(stderr, "petara3: automatic outlines: not installed (%s)\n", qPrintable(outlinesMissing));
 
-    TForm1 form1(services);
+    MainWindow form1(services);
     dialogs.setOwner(&form1);
     secondStarts.setWindow(&form1);
     logFirstFrame(form1);

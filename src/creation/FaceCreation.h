@@ -16,7 +16,7 @@ class PartOutlining;
 class PictureLoading;
 class ScreenState;
 class ZoomSelection;
-struct Form1Widgets;
+struct MainWindowWidgets;
 struct NewFace;
 struct ShownFace;
 
@@ -26,24 +26,24 @@ struct ShownFace;
 class FaceCreation
 {
 public:
-    FaceCreation(const Form1Widgets &widgets, ScreenState &screen, ShownFace &shown, Dialogs &dialogs,
+    FaceCreation(const MainWindowWidgets &widgets, ScreenState &screen, ShownFace &shown, Dialogs &dialogs,
                  FaceSelection &selection, FaceRegistration &registration);
     ~FaceCreation();
 
     const CreationState &state() const { return m_state; }
 
     // Menu "顔の作成(&C)".
-    void N9Click();
+    void startFaceCreation();
     // "ズーム": arms the zoom, or applies the chosen rectangle.
-    void BtnKiritoriClick();
+    void zoom();
     // "自動": outlines every part not outlined by hand from the next face found on the picture,
-    // as if drawn by hand, framing a small face first; with no face found only Label1 changes.
-    void BtnJidouClick();
-    // Pointer events on Image1, in its pixels: the zoom rectangle while the zoom is armed, else
+    // as if drawn by hand, framing a small face first; with no face found only guidanceLabel changes.
+    void outlineAutomatically();
+    // Pointer events on facePicture, in its pixels: the zoom rectangle while the zoom is armed, else
     // the outlining.
-    void Image1MouseDown(QPoint at);
-    void Image1MouseMove(QPoint at);
-    void Image1MouseUp(QPoint at);
+    void facePressed(QPoint at);
+    void pointerMovedOnFace(QPoint at);
+    void faceReleased(QPoint at);
     // A press on the title of part k (1 .. 4).
     void partTitleMouseDown(int k, Qt::MouseButton button);
     // "キャンセル": releases everything and returns to face selection.
@@ -58,7 +58,7 @@ public:
 private:
     void finish();
 
-    const Form1Widgets &w;
+    const MainWindowWidgets &w;
     ScreenState &m_screen;
     ShownFace &m_shown;
     Dialogs &m_dialogs;

@@ -6,10 +6,10 @@
 #include "creation/CreationTexts.h"
 #include "creation/LandmarkOutlines.h"
 #include "creation/PartCutout.h"
-#include "platform/CaptionLabel.h"
-#include "platform/CommandButton.h"
-#include "platform/PictureBox.h"
-#include "screen/Form1Widgets.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/widgets/PictureBox.h"
+#include "screen/MainWindowWidgets.h"
 #include "screen/GameColours.h"
 #include "screen/ScreenState.h"
 
@@ -27,7 +27,7 @@ bool isPart(int k)
 
 } // namespace
 
-PartOutlining::PartOutlining(const Form1Widgets &widgets, ScreenState &screen, CreationState &state,
+PartOutlining::PartOutlining(const MainWindowWidgets &widgets, ScreenState &screen, CreationState &state,
                              CreationCanvas &canvas)
     : w(widgets), m_screen(screen), m_state(state), m_canvas(canvas)
 {
@@ -40,16 +40,16 @@ void PartOutlining::partTitleMouseDown(int k, Qt::MouseButton button)
         if (i != k)
             w.partTitle(i)->setBackgroundColor(GameColour::TitleYellow);
     }
-    w.LabelRinkaku->setBackgroundColor(GameColour::TitleYellow);
+    w.outlineTitle->setBackgroundColor(GameColour::TitleYellow);
     if (button == Qt::LeftButton) {
-        BeginPartOutline(k);
+        beginPartOutline(k);
     } else if (button == Qt::RightButton && m_state.PartOutlined[k]) {
         w.partTitle(k)->setBackgroundColor(ColourPickGreen);
         m_state.ColorPickMode = true;
     }
 }
 
-void PartOutlining::BeginPartOutline(int k)
+void PartOutlining::beginPartOutline(int k)
 {
     endZoomOffer();
     w.guide(CreationText::Outlining);
@@ -57,14 +57,14 @@ void PartOutlining::BeginPartOutline(int k)
     w.partImage(k)->clearPicture();
     m_state.PartOutlined[k] = false;
     m_state.PartAutomatic[k] = false;
-    RedrawCreation(k);
+    redrawCreation(k);
     m_state.ColorPickMode = false;
 }
 
-void PartOutlining::RedrawCreation(int k)
+void PartOutlining::redrawCreation(int k)
 {
     w.guide(CreationText::Outlining);
-    w.Edit1->hide();
+    w.nameField->hide();
     // Back from the naming; a name typed there counts again only once retyped.
     ScreenConditions conditions = m_screen.conditions();
     conditions.nameAccepted = false;
@@ -99,7 +99,7 @@ void PartOutlining::startCurve(int k, QPoint at)
 void PartOutlining::pickColour(int k, QPoint at)
 {
     m_state.PartColor[k] = colourAt(m_canvas.surface(), at);
-    m_canvas.FillPart(k);
+    m_canvas.fillOutlinedPart(k);
     m_canvas.changed();
 }
 
@@ -125,7 +125,7 @@ void PartOutlining::release()
         return;
     const bool degenerate = m_state.PartLeft[k] == m_state.PartRight[k] || m_state.PartTop[k] == m_state.PartBottom[k];
     if (!degenerate) {
-        CapturePart();
+        capturePart();
         m_state.CurrentPart = 0;
         for (int i = 1; i <= 4; ++i)
             w.partTitle(i)->setBackgroundColor(GameColour::TitleYellow);
@@ -134,7 +134,7 @@ void PartOutlining::release()
     checkCompletion();
 }
 
-void PartOutlining::CapturePart()
+void PartOutlining::capturePart()
 {
     const int k = m_state.CurrentPart;
     // The clean picture first, so that a piece never shows another part's fill.
@@ -165,7 +165,7 @@ void PartOutlining::outlineAutomatically(const FoundParts &found)
         setOutline(k, points);
         m_state.PartColor[k] = found.colours[k];
         m_state.CurrentPart = k;
-        CapturePart();
+        capturePart();
         m_state.PartAutomatic[k] = true;
     }
     m_state.CurrentPart = 0;
@@ -178,14 +178,11 @@ void PartOutlining::outlineAutomatically(const FoundParts &found)
 void PartOutlining::setOutline(int k, const QVector<QPoint> &points)
 {
     m_state.PartPoints[k] = points;
-    m_state.PartLeft[k] = m_state.PartRight[k] = points.first().x();
-    m_state.PartTop[k] = m_state.PartBottom[k] = points.first().y();
-    for (const QPoint &p : points) {
-        m_state.PartLeft[k] = qMin(m_state.PartLeft[k], p.x());
-        m_state.PartRight[k] = qMax(m_state.PartRight[k], p.x());
-        m_state.PartTop[k] = qMin(m_state.PartTop[k], p.y());
-        m_state.PartBottom[k] = qMax(m_state.PartBottom[k], p.y());
-    }
+    const QRect box = outlineBox(points);
+    m_state.PartLeft[k] = box.x();
+    m_state.PartRight[k] = box.x() + box.width();
+    m_state.PartTop[k] = box.y();
+    m_state.PartBottom[k] = box.y() + box.height();
 }
 
 void PartOutlining::dropOutline(int k)
@@ -204,8 +201,8 @@ void PartOutlining::dropAutomaticOutlines()
             dropOutline(k);
     }
     // Back from the naming state, should the four have been outlined.
-    w.Edit1->hide();
-    w.BtnSentaku->setEnabled(false);
+    w.nameField->hide();
+    w.selectButton->setEnabled(false);
     m_canvas.drawCleanPicture();
     m_canvas.fillOutlinedParts();
     m_canvas.changed();
@@ -232,7 +229,7 @@ void PartOutlining::carryOutlines(const std::function<QPoint(QPoint)> &map, QSiz
         if (!m_state.PartOutlined[k])
             continue;
         m_state.CurrentPart = k;
-        CapturePart();
+        capturePart();
     }
     m_state.CurrentPart = 0;
     m_canvas.drawCleanPicture();
@@ -249,8 +246,8 @@ void PartOutlining::checkCompletion()
     conditions.nameAccepted = false;
     m_screen.change(Screen::FaceRegister, conditions);
     w.guide(CreationText::Naming);
-    w.Edit1->show();
-    w.Edit1->setFocus();
+    w.nameField->show();
+    w.nameField->setFocus();
 }
 
 void PartOutlining::endZoomOffer()

@@ -6,10 +6,10 @@
 #include "creation/CreationTexts.h"
 #include "creation/PartCutout.h"
 #include "creation/ZoomCrop.h"
-#include "platform/CaptionLabel.h"
-#include "platform/CommandButton.h"
-#include "platform/JpegCodec.h"
-#include "screen/Form1Widgets.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/pictures/JpegCodec.h"
+#include "screen/MainWindowWidgets.h"
 #include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
 
@@ -17,8 +17,8 @@ namespace {
 constexpr int ZoomRectangle = 6; // CurrentPart while armed: names no part, so presses never outline
 }
 
-ZoomSelection::ZoomSelection(const Form1Widgets &widgets, ScreenState &screen, CreationState &state, ShownFace &shown,
-                             CreationCanvas &canvas)
+ZoomSelection::ZoomSelection(const MainWindowWidgets &widgets, ScreenState &screen, CreationState &state,
+                             ShownFace &shown, CreationCanvas &canvas)
     : w(widgets), m_screen(screen), m_state(state), m_shown(shown), m_canvas(canvas)
 {
 }
@@ -106,7 +106,7 @@ bool ZoomSelection::apply()
     m_shown.DisplayHeight = zoom.display.height();
 
     m_canvas.clear();
-    m_canvas.DrawSourcePicture();
+    m_canvas.showSourcePicture();
     m_canvas.changed();
 
     // The zoom is offered once per face creation.

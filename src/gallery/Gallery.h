@@ -6,7 +6,7 @@
 
 class Dialogs;
 struct FaceLibrary;
-struct Form1Widgets;
+struct MainWindowWidgets;
 class ScreenState;
 
 // The gallery of saved works: a list of the works folder's pictures, a click to see one scaled
@@ -14,15 +14,15 @@ class ScreenState;
 class Gallery
 {
 public:
-    Gallery(Form1Widgets &widgets, const FaceLibrary &library, ScreenState &screen, Dialogs &dialogs);
+    Gallery(MainWindowWidgets &widgets, const FaceLibrary &library, ScreenState &screen, Dialogs &dialogs);
 
     // Menu "作品を観る": lists the works, newest first, without opening any of them.
-    void N7Click();
+    void openGallery();
     // Shows the work of the clicked row once it is read, which happens on another thread so
     // that a slow file never freezes the window. A work that cannot be read is reported in an
     // error box, and the picture, the guidance and the heading stay as they were. Only the last
     // click's work is shown, and only while the gallery is still open.
-    void ListBox1Click(const QString &fileName);
+    void showWork(const QString &fileName);
 
 private:
     struct LoadedWork
@@ -35,7 +35,7 @@ private:
     void show(quint64 request, const QString &fileName, const LoadedWork &loaded);
     bool isOpen() const;
 
-    Form1Widgets &w;
+    MainWindowWidgets &w;
     const FaceLibrary &m_library;
     ScreenState &m_screen;
     Dialogs &m_dialogs;

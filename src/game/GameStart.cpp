@@ -1,6 +1,6 @@
 #include "game/GameStart.h"
 
-#include "screen/Form1Widgets.h"
+#include "screen/MainWindowWidgets.h"
 #include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
 #include "game/GameState.h"
@@ -9,15 +9,15 @@
 #include "library/FaceLibrary.h"
 #include "library/FacePaths.h"
 #include "library/FacePictureLoader.h"
-#include "platform/CaptionLabel.h"
-#include "platform/Chance.h"
-#include "platform/CommandButton.h"
-#include "platform/PictureBox.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/system/Chance.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/widgets/PictureBox.h"
 
 #include <QAction>
 #include <QComboBox>
 
-GameStart::GameStart(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &state,
+GameStart::GameStart(MainWindowWidgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &state,
                      ScreenState &screen, Chance &chance)
     : w(widgets), m_library(library), m_shown(shown), m_state(state), m_screen(screen), m_chance(chance)
 {
@@ -40,12 +40,12 @@ void GameStart::start()
 
 void GameStart::startPractice()
 {
-    w.ComboBox1->hide();
+    w.faceList->hide();
     const int face = m_shown.CurrentFace;
     for (int k = 1; k <= 4; ++k)
         FacePictureLoader::loadPart(*w.partImage(k), FacePaths::facePicture(m_library.AppDir, face, k),
                                     m_library.DpiScale);
-    FacePictureLoader::loadWhole(*w.Image1, FacePaths::facePicture(m_library.AppDir, face, 5));
+    FacePictureLoader::loadWhole(*w.facePicture, FacePaths::facePicture(m_library.AppDir, face, 5));
     for (int k = 1; k <= 4; ++k)
         w.partImage(k)->show();
     w.guide(GameTexts::PracticeStart);

@@ -2,7 +2,7 @@
 
 struct FaceLibrary;
 struct ShownFace;
-struct Form1Widgets;
+struct MainWindowWidgets;
 struct GameState;
 class Chance;
 class ScreenState;
@@ -11,7 +11,7 @@ class ScreenState;
 class GameStart
 {
 public:
-    GameStart(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &state,
+    GameStart(MainWindowWidgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &state,
               ScreenState &screen, Chance &chance);
 
     // "スタート": the real game after a finished practice game, else a new practice game.
@@ -28,7 +28,7 @@ private:
     // Nine real games in ten, the computer lies.
     void lieDraw();
 
-    Form1Widgets &w;
+    MainWindowWidgets &w;
     const FaceLibrary &m_library;
     const ShownFace &m_shown;
     GameState &m_state;

@@ -1,6 +1,6 @@
 #include "game/PartDragging.h"
 
-#include "screen/Form1Widgets.h"
+#include "screen/MainWindowWidgets.h"
 #include "screen/ShownFace.h"
 #include "screen/GameColours.h"
 #include "screen/ScreenState.h"
@@ -8,23 +8,23 @@
 #include "game/GameTexts.h"
 #include "game/HintRules.h"
 #include "library/FaceLibrary.h"
-#include "platform/CaptionLabel.h"
-#include "platform/Chance.h"
-#include "platform/CommandButton.h"
-#include "platform/DragController.h"
-#include "platform/GlobalCursor.h"
-#include "platform/PictureBox.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/system/Chance.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/widgets/DragController.h"
+#include "platform/widgets/GlobalCursor.h"
+#include "platform/widgets/PictureBox.h"
 
 #include <QLineEdit>
 
 namespace {
 
-int faceRight(const Form1Widgets &w)
+int faceRight(const MainWindowWidgets &w)
 {
-    return w.Image1->x() + w.Image1->width();
+    return w.facePicture->x() + w.facePicture->width();
 }
 
-int partNumber(const Form1Widgets &w, const PictureBox *part)
+int partNumber(const MainWindowWidgets &w, const PictureBox *part)
 {
     for (int k = 1; k <= 4; ++k) {
         if (w.partImage(k) == part)
@@ -35,7 +35,7 @@ int partNumber(const Form1Widgets &w, const PictureBox *part)
 
 } // namespace
 
-PartDragging::PartDragging(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown,
+PartDragging::PartDragging(MainWindowWidgets &widgets, const FaceLibrary &library, const ShownFace &shown,
                            ScreenState &screen, GameState &state, DragController &drag, Chance &chance)
     : w(widgets), m_library(library), m_shown(shown), m_screen(screen), m_state(state), m_drag(drag), m_chance(chance)
 {
@@ -82,12 +82,12 @@ void PartDragging::partMouseDown(int k, QPoint global)
     m_state.CurrentPartImage = part;
     if (isReal() && m_library.hasFace(m_shown.CurrentFace)) {
         const TFaceData &face = m_library.Faces.at(m_shown.CurrentFace);
-        SetHintTarget(face.partX(k), face.partY(k));
+        setHintTarget(face.partX(k), face.partY(k));
     }
-    BeginPartDrag(global);
+    beginPartDrag(global);
 }
 
-void PartDragging::SetHintTarget(int x, int y)
+void PartDragging::setHintTarget(int x, int y)
 {
     int r1 = 0;
     int r2 = 0;
@@ -101,7 +101,7 @@ void PartDragging::SetHintTarget(int x, int y)
     m_state.HintTargetY = target.y();
 }
 
-void PartDragging::BeginPartDrag(QPoint global)
+void PartDragging::beginPartDrag(QPoint global)
 {
     PictureBox *part = m_state.CurrentPartImage;
     m_state.DragStartX = global.x();
@@ -115,8 +115,9 @@ void PartDragging::BeginPartDrag(QPoint global)
             part->hide();
         }
     } else if (isPractice()) {
-        const bool allShown = w.Image1->isVisible() && w.ImageRE->isVisible() && w.ImageLE->isVisible()
-                              && w.ImageHana->isVisible() && w.ImageKuti->isVisible();
+        const bool allShown = w.facePicture->isVisible() && w.rightEyePicture->isVisible()
+                              && w.leftEyePicture->isVisible() && w.nosePicture->isVisible()
+                              && w.mouthPicture->isVisible();
         if (allShown) {
             m_drag.begin(part, QCursor(Qt::DragMoveCursor));
             m_state.Dragging = true;
@@ -124,15 +125,15 @@ void PartDragging::BeginPartDrag(QPoint global)
     }
 }
 
-bool PartDragging::Image1DragOver(QPoint local)
+bool PartDragging::dragOverFace(QPoint local)
 {
     if (isFaceCreation(m_screen.screen()))
         return false;
     if (isReal() && m_state.Dragging && m_state.CurrentPartImage) {
         const QString hint = HintRules::hint(local, m_state.CurrentPartImage->size(),
                                              QPoint(m_state.HintTargetX, m_state.HintTargetY));
-        w.Label1->setFontColor(GameColour::HintRed);
-        w.Label1->setCaption(hint);
+        w.guidanceLabel->setFontColor(GameColour::HintRed);
+        w.guidanceLabel->setCaption(hint);
     }
     return true;
 }
@@ -145,7 +146,7 @@ void PartDragging::moveByTravel(QPoint global)
     m_state.PartOnFace[partNumber(w, part)] = liesOnFace(part->x(), faceRight(w));
 }
 
-void PartDragging::Image1DragDrop(QPoint global)
+void PartDragging::dropOnFace(QPoint global)
 {
     if (!m_state.Dragging || !m_state.CurrentPartImage)
         return;
@@ -158,17 +159,17 @@ void PartDragging::Image1DragDrop(QPoint global)
     } else {
         showRealText();
     }
-    CheckAllPlaced();
+    checkAllPlaced();
 }
 
-void PartDragging::DropOnPart(PictureBox *target, QPoint global)
+void PartDragging::dropOnPart(PictureBox *target, QPoint global)
 {
     // Only a part lying strictly left of the face's edge takes the drop.
     if (target->x() < faceRight(w) && m_state.CurrentPartImage) {
         moveByTravel(global);
         m_state.Dragging = false;
         markDropped();
-        CheckAllPlaced();
+        checkAllPlaced();
     } else {
         restore();
     }
@@ -183,7 +184,7 @@ void PartDragging::restore()
         showRealText();
 }
 
-bool PartDragging::FormDragOver(QPoint global)
+bool PartDragging::dragOverWindow(QPoint global)
 {
     const QRect frame = w.client->window()->frameGeometry();
     const bool inside = frame.left() < global.x() && global.x() < frame.left() + frame.width()
@@ -206,13 +207,13 @@ void PartDragging::endedWithoutDrop()
     GlobalCursor::reset();
 }
 
-void PartDragging::FormMouseMove()
+void PartDragging::pointerMovedOnWindow()
 {
     if (!m_state.Dragging)
         GlobalCursor::reset();
 }
 
-void PartDragging::CheckAllPlaced()
+void PartDragging::checkAllPlaced()
 {
     if (!m_state.allOnFace())
         return;
@@ -231,8 +232,8 @@ void PartDragging::CheckAllPlaced()
     case Screen::Montage:
     case Screen::MontageSave:
         m_screen.change(Screen::MontageSave);
-        w.Label1->setCaption(GameTexts::MontageName);
-        w.Edit1->show();
+        w.guidanceLabel->setCaption(GameTexts::MontageName);
+        w.nameField->show();
         break;
     case Screen::RealPlay:
     case Screen::UnveilReady:

@@ -5,7 +5,7 @@
 
 struct FaceLibrary;
 struct ShownFace;
-struct Form1Widgets;
+struct MainWindowWidgets;
 struct GameState;
 class Chance;
 class DragController;
@@ -18,7 +18,7 @@ class ScreenState;
 class PartDragging
 {
 public:
-    PartDragging(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, ScreenState &screen,
+    PartDragging(MainWindowWidgets &widgets, const FaceLibrary &library, const ShownFace &shown, ScreenState &screen,
                  GameState &state, DragController &drag, Chance &chance);
 
     // Cursor 1, the transparent cursor of the real mode.
@@ -26,26 +26,26 @@ public:
 
     // A press on part picture k (1 .. 4), the pointer at `global` on the screen.
     void partMouseDown(int k, QPoint global);
-    void BeginPartDrag(QPoint global);
+    void beginPartDrag(QPoint global);
 
-    // Drag over and drop on the face picture; `local` is in Image1's coordinates.
-    bool Image1DragOver(QPoint local);
-    void Image1DragDrop(QPoint global);
+    // Drag over and drop on the face picture; `local` is in facePicture's coordinates.
+    bool dragOverFace(QPoint local);
+    void dropOnFace(QPoint global);
     // A drop on a part picture.
-    void DropOnPart(PictureBox *target, QPoint global);
+    void dropOnPart(PictureBox *target, QPoint global);
     // The drag over the bare window background: abandoned once the pointer is outside the window.
-    bool FormDragOver(QPoint global);
+    bool dragOverWindow(QPoint global);
     // A drop on the background, a label or a command button: the part goes back.
     void restore();
     // A drag that ended with no drop at all (Escape, a refusing widget, outside the window).
     void endedWithoutDrop();
     // The pointer moved over the bare background with no drag under way.
-    void FormMouseMove();
+    void pointerMovedOnWindow();
 
-    void CheckAllPlaced();
+    void checkAllPlaced();
 
 private:
-    void SetHintTarget(int x, int y);
+    void setHintTarget(int x, int y);
     void moveByTravel(QPoint global);
     // The mode is fixed by a part on the face.
     void markDropped();
@@ -55,7 +55,7 @@ private:
     bool isPractice() const;
     void showRealText();
 
-    Form1Widgets &w;
+    MainWindowWidgets &w;
     const FaceLibrary &m_library;
     const ShownFace &m_shown;
     ScreenState &m_screen;

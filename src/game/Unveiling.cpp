@@ -1,6 +1,6 @@
 #include "game/Unveiling.h"
 
-#include "screen/Form1Widgets.h"
+#include "screen/MainWindowWidgets.h"
 #include "screen/ShownFace.h"
 #include "screen/ScreenState.h"
 #include "screen/NameRules.h"
@@ -10,17 +10,17 @@
 #include "game/WorkNaming.h"
 #include "library/FaceLibrary.h"
 #include "library/FacePaths.h"
-#include "platform/AppError.h"
-#include "platform/CaptionLabel.h"
-#include "platform/Chance.h"
-#include "platform/CommandButton.h"
-#include "platform/FolderCreation.h"
-#include "platform/JpegCodec.h"
-#include "platform/PictureBox.h"
+#include "platform/system/AppError.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/system/Chance.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/files/FolderCreation.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/widgets/PictureBox.h"
 
 #include <QLineEdit>
 
-Unveiling::Unveiling(Form1Widgets &widgets, FaceLibrary &library, ScreenState &screen, GameState &state,
+Unveiling::Unveiling(MainWindowWidgets &widgets, FaceLibrary &library, ScreenState &screen, GameState &state,
                      const ShownFace &shown, Chance &clock)
     : w(widgets), m_library(library), m_screen(screen), m_state(state), m_shown(shown), m_clock(clock)
 {
@@ -39,20 +39,20 @@ void Unveiling::unveil()
     std::array<QPoint, 4> rightPlaces;
     const TFaceData &face = m_library.Faces.at(m_shown.CurrentFace);
     for (int k = 1; k <= 4; ++k) {
-        placed[k - 1] = w.partImage(k)->pos() - w.Image1->pos();
+        placed[k - 1] = w.partImage(k)->pos() - w.facePicture->pos();
         rightPlaces[k - 1] = QPoint(face.partX(k), face.partY(k));
     }
     m_state.Score = scoreFor(placed, rightPlaces);
 
-    w.LabelScore->setCaption(QStringLiteral("得点\r　　") + QString::number(m_state.Score));
-    w.LabelScore->adjustSize();
-    w.LabelScore->show();
+    w.scoreLabel->setCaption(QStringLiteral("得点\r　　") + QString::number(m_state.Score));
+    w.scoreLabel->adjustSize();
+    w.scoreLabel->show();
 }
 
 void Unveiling::saveWork()
 {
     // Exactly what the window shows over the face, parts cut at the edges.
-    const QRect area(w.Image1->pos(), QSize(m_shown.DisplayWidth, m_shown.DisplayHeight));
+    const QRect area(w.facePicture->pos(), QSize(m_shown.DisplayWidth, m_shown.DisplayHeight));
     if (area.isEmpty())
         throw AppError(QStringLiteral("保存する顔がありません。"));
     QImage work = w.client->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
@@ -61,7 +61,7 @@ void Unveiling::saveWork()
         work = work.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
     const bool montage = isMontage(m_screen.screen());
-    const QString name = montage ? w.Edit1->text() : m_library.Faces.at(m_shown.CurrentFace).Name;
+    const QString name = montage ? w.nameField->text() : m_library.Faces.at(m_shown.CurrentFace).Name;
     const QDateTime now = m_clock.now();
     const QString fileName = montage ? WorkNaming::montageWork(name, now)
                                      : WorkNaming::gameWork(name, now, m_state.Score);
@@ -75,12 +75,12 @@ void Unveiling::saveWork()
     JpegCodec::encodeFile(work, folder + QLatin1Char('/') + fileName);
 
     if (montage) {
-        w.Label1->setCaption(GameTexts::MontageSaved);
-        w.Edit1->clear();
-        w.Edit1->hide();
+        w.guidanceLabel->setCaption(GameTexts::MontageSaved);
+        w.nameField->clear();
+        w.nameField->hide();
         m_screen.change(Screen::Montage);
     } else {
-        w.Label1->setCaption(GameTexts::Saved);
+        w.guidanceLabel->setCaption(GameTexts::Saved);
         m_screen.change(Screen::WorkSaved);
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 struct FaceLibrary;
-struct Form1Widgets;
+struct MainWindowWidgets;
 struct GameState;
 struct ShownFace;
 class Chance;
@@ -12,7 +12,7 @@ class ScreenState;
 class Unveiling
 {
 public:
-    Unveiling(Form1Widgets &widgets, FaceLibrary &library, ScreenState &screen, GameState &state,
+    Unveiling(MainWindowWidgets &widgets, FaceLibrary &library, ScreenState &screen, GameState &state,
               const ShownFace &shown, Chance &clock);
 
     // "お披露目": the parts appear and the score is shown.
@@ -22,7 +22,7 @@ public:
     void saveWork();
 
 private:
-    Form1Widgets &w;
+    MainWindowWidgets &w;
     FaceLibrary &m_library;
     ScreenState &m_screen;
     GameState &m_state;

@@ -1,6 +1,6 @@
 #include "library/FaceSelection.h"
 
-#include "screen/Form1Widgets.h"
+#include "screen/MainWindowWidgets.h"
 #include "screen/GameColours.h"
 #include "screen/GuidanceTexts.h"
 #include "screen/ScreenState.h"
@@ -10,12 +10,12 @@
 #include "library/FaceLibrary.h"
 #include "library/FacePaths.h"
 #include "library/FacePictureLoader.h"
-#include "platform/CaptionLabel.h"
-#include "platform/CommandButton.h"
-#include "platform/MouseUpCheckBox.h"
-#include "platform/DpiScale.h"
-#include "platform/PictureBox.h"
-#include "platform/ListBox.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/widgets/MouseUpCheckBox.h"
+#include "platform/system/DpiScale.h"
+#include "platform/widgets/PictureBox.h"
+#include "platform/widgets/ListBox.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,7 +24,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-FaceSelection::FaceSelection(Form1Widgets &widgets, FaceLibrary &library, ScreenState &screen, ShownFace &shown)
+FaceSelection::FaceSelection(MainWindowWidgets &widgets, FaceLibrary &library, ScreenState &screen, ShownFace &shown)
     : w(widgets), m_library(library), m_screen(screen), m_shown(shown)
 {
 }
@@ -34,29 +34,29 @@ void FaceSelection::selectCommand()
     // Pressed on the selection screen itself, the command steps to the next face.
     const bool stepping = m_screen.screen() == Screen::FaceSelect;
     if (isMontage(m_screen.screen())) {
-        w.Image1->show();
-        w.LabelRinkaku->hide();
-        w.LabelRinkaku->setBackgroundColor(GameColour::TitleYellow);
+        w.facePicture->show();
+        w.outlineTitle->hide();
+        w.outlineTitle->setBackgroundColor(GameColour::TitleYellow);
         // The montage drew its pieces scaled into the boxes; the game draws them 1:1 again.
         for (int k = 1; k <= 4; ++k)
             w.partImage(k)->setSizing(PictureBox::Sizing::TopLeft);
         returnToFaceSelection();
     }
 
-    w.ComboBox1->setCurrentIndex(-1);
-    w.ComboBox1->show();
-    w.ListBox1->hide();
+    w.faceList->setCurrentIndex(-1);
+    w.faceList->show();
+    w.pickList->hide();
 
     layOutTray(w);
     for (int k = 1; k <= 4; ++k)
         w.partImage(k)->hide();
 
     showSelectionGuidance();
-    w.LabelScore->hide();
-    w.ImageTitle->hide();
-    w.ImageRogo->hide();
-    w.Label2->show();
-    w.CheckBox1->show();
+    w.scoreLabel->hide();
+    w.titlePicture->hide();
+    w.bannerPicture->hide();
+    w.faceNameLabel->show();
+    w.openingFaceBox->show();
 
     if (FirstSelect) {
         FirstSelect = false;
@@ -74,7 +74,7 @@ void FaceSelection::selectCommand()
     showCurrentFace();
 }
 
-void FaceSelection::ComboBox1Change(int index)
+void FaceSelection::faceChosen(int index)
 {
     if (index < 0 || index >= m_library.FaceCount)
         return;
@@ -89,7 +89,7 @@ void FaceSelection::returnToFaceSelection()
         w.partTitle(k)->hide();
         w.partImage(k)->hide();
     }
-    w.Image1->update();
+    w.facePicture->update();
 
     ScreenConditions conditions = m_screen.conditions();
     conditions.gameFinished = false;
@@ -100,12 +100,12 @@ void FaceSelection::returnToFaceSelection()
     for (int k = 1; k <= 4; ++k)
         w.partTitle(k)->setEnabled(true);
 
-    w.Edit1->clear();
-    w.Edit1->hide();
+    w.nameField->clear();
+    w.nameField->hide();
 
-    w.ComboBox1->setCurrentIndex(-1);
-    w.ComboBox1->show();
-    w.CheckBox1->show();
+    w.faceList->setCurrentIndex(-1);
+    w.faceList->show();
+    w.openingFaceBox->show();
 
     showCurrentFace();
 }
@@ -113,17 +113,17 @@ void FaceSelection::returnToFaceSelection()
 void FaceSelection::showCurrentFace()
 {
     if (!isMontage(m_screen.screen())) {
-        FacePictureLoader::loadWhole(*w.Image1, FacePaths::facePicture(m_library.AppDir, m_shown.CurrentFace, 0));
-        w.CheckBox1->setChecked(m_library.TitleFaceIndex == m_shown.CurrentFace);
+        FacePictureLoader::loadWhole(*w.facePicture, FacePaths::facePicture(m_library.AppDir, m_shown.CurrentFace, 0));
+        w.openingFaceBox->setChecked(m_library.TitleFaceIndex == m_shown.CurrentFace);
         const int scale = Dpi::roundHalfEven(double(m_library.DpiScale) / 10000.0);
-        w.Label2->resize(177 * scale, w.Label2->height());
-        QFont font = w.Label2->font();
+        w.faceNameLabel->resize(177 * scale, w.faceNameLabel->height());
+        QFont font = w.faceNameLabel->font();
         font.setPointSize(14);
-        w.Label2->setFont(font);
-        w.Label2->setCaption(m_library.hasFace(m_shown.CurrentFace) ? m_library.Faces.at(m_shown.CurrentFace).Name
-                                                                    : QString());
+        w.faceNameLabel->setFont(font);
+        w.faceNameLabel->setCaption(
+            m_library.hasFace(m_shown.CurrentFace) ? m_library.Faces.at(m_shown.CurrentFace).Name : QString());
     }
-    const QSize display = displaySizeFor(w.Image1->picture().size());
+    const QSize display = displaySizeFor(w.facePicture->picture().size());
     m_shown.DisplayWidth = display.width();
     m_shown.DisplayHeight = display.height();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 struct FaceLibrary;
-struct Form1Widgets;
+struct MainWindowWidgets;
 class ScreenState;
 struct ShownFace;
 struct ScreenConditions;
@@ -11,13 +11,13 @@ struct ScreenConditions;
 class FaceSelection
 {
 public:
-    FaceSelection(Form1Widgets &widgets, FaceLibrary &library, ScreenState &screen, ShownFace &shown);
+    FaceSelection(MainWindowWidgets &widgets, FaceLibrary &library, ScreenState &screen, ShownFace &shown);
 
-    // "顔選択" or "キャンセル" on BtnSentaku: enters face selection, stepping to the next face
+    // "顔選択" or "キャンセル" on selectButton: enters face selection, stepping to the next face
     // when pressed on the selection screen itself. Throws AppError when picture 0 is missing.
     void selectCommand();
-    // The player picked item index of ComboBox1.
-    void ComboBox1Change(int index);
+    // The player picked item index of faceList.
+    void faceChosen(int index);
     // Back from face creation or the montage.
     void returnToFaceSelection();
     // Shows the current face whole with its name, and sets the display size.
@@ -30,7 +30,7 @@ private:
     void enterFaceSelect(ScreenConditions conditions);
     void showSelectionGuidance();
 
-    Form1Widgets &w;
+    MainWindowWidgets &w;
     FaceLibrary &m_library;
     ScreenState &m_screen;
     ShownFace &m_shown;

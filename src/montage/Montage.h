@@ -1,7 +1,7 @@
 #pragma once
 
 struct FaceLibrary;
-struct Form1Widgets;
+struct MainWindowWidgets;
 struct GameState;
 struct ShownFace;
 class CaptionLabel;
@@ -13,12 +13,13 @@ class ScreenState;
 class Montage
 {
 public:
-    Montage(Form1Widgets &widgets, const FaceLibrary &library, ScreenState &screen, GameState &game, ShownFace &shown);
+    Montage(MainWindowWidgets &widgets, const FaceLibrary &library, ScreenState &screen, GameState &game,
+            ShownFace &shown);
 
     // The menu command: enters the montage screen with no piece loaded.
-    void N8Click();
+    void startMontage();
     // A left click on "顔の輪郭": the list loads outlines from now on.
-    void LabelRinkakuClick();
+    void outlineTitleClicked();
     // A press on part title k (1 .. 4) during the montage: the list loads and "+"/"-" resize
     // that part from now on.
     void partTitleMouseDown(int k);
@@ -27,12 +28,12 @@ public:
     void partMouseDown(int k);
     // A click on the list's row `face`: loads that face's piece for the chosen title. Throws
     // AppError when the picture cannot be read, leaving the screen as it was.
-    void ListBox1Click(int face);
+    void takeFace(int face);
     // "+" and "-": resize the chosen part.
-    void BtnUpClick();
-    void BtnDownClick();
+    void growPart();
+    void shrinkPart();
     // One resize step of the chosen part picture, if it is shown; its top-left corner stays.
-    void ResizePart(float factor);
+    void resizePart(float factor);
 
 private:
     // Title `chosen` red, the other four yellow.
@@ -43,7 +44,7 @@ private:
     // Which piece the list loads: 1 .. 4 a part, 5 the outline, 0 none yet.
     int CurrentPart = 0;
 
-    Form1Widgets &w;
+    MainWindowWidgets &w;
     const FaceLibrary &m_library;
     ScreenState &m_screen;
     GameState &m_game;

@@ -8,10 +8,10 @@ struct ScreenConditions
     bool partDropped = false;
     // The opening screen: all four parts were dragged onto the face, which offers "スタート".
     bool partsOnFace = false;
-    // BtnRenshu keeps "保存" from an unveiled game until a game or a montage starts or a face
+    // modeButton keeps "保存" from an unveiled game until a game or a montage starts or a face
     // creation ends.
     bool gameFinished = false;
-    // Face creation: every part was once outlined, so BtnSentaku keeps "登録" while a part is redone.
+    // Face creation: every part was once outlined, so selectButton keeps "登録" while a part is redone.
     bool registerOffered = false;
     // The name field holds an acceptable name, as of its last change since naming began.
     bool nameAccepted = false;

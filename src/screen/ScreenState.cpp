@@ -1,6 +1,6 @@
 #include "screen/ScreenState.h"
 
-#include "platform/CommandButton.h"
+#include "platform/widgets/CommandButton.h"
 #include "screen/CommandTable.h"
 
 #include <QAction>
@@ -31,15 +31,15 @@ void ScreenState::change(Screen next, const ScreenConditions &conditions)
 void ScreenState::apply()
 {
     const CommandLooks looks = commandLooks(m_screen, m_conditions);
-    show(m_widgets.BtnSentaku, looks.select);
-    show(m_widgets.BtnStart, looks.start);
-    show(m_widgets.BtnRenshu, looks.mode);
-    show(m_widgets.BtnKiritori, looks.zoomOrDelete);
-    show(m_widgets.BtnUp, looks.grow);
-    show(m_widgets.BtnDown, looks.shrink);
-    m_widgets.N1->setEnabled(looks.faceMenu);
-    m_widgets.N9->setEnabled(looks.createFace);
-    m_widgets.N10->setEnabled(looks.deleteFace);
-    m_widgets.N7->setEnabled(looks.works);
-    m_widgets.N8->setEnabled(looks.montage);
+    show(m_widgets.selectButton, looks.select);
+    show(m_widgets.startButton, looks.start);
+    show(m_widgets.modeButton, looks.mode);
+    show(m_widgets.cutOrDeleteButton, looks.zoomOrDelete);
+    show(m_widgets.growButton, looks.grow);
+    show(m_widgets.shrinkButton, looks.shrink);
+    m_widgets.faceMenuAction->setEnabled(looks.faceMenu);
+    m_widgets.createFaceAction->setEnabled(looks.createFace);
+    m_widgets.deleteFacesAction->setEnabled(looks.deleteFace);
+    m_widgets.galleryAction->setEnabled(looks.works);
+    m_widgets.montageAction->setEnabled(looks.montage);
 }

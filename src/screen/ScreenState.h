@@ -9,17 +9,17 @@ class QAction;
 // The command buttons and menu commands whose looks the screen decides.
 struct CommandWidgets
 {
-    CommandButton *BtnSentaku = nullptr;
-    CommandButton *BtnStart = nullptr;
-    CommandButton *BtnRenshu = nullptr;
-    CommandButton *BtnKiritori = nullptr;
-    CommandButton *BtnUp = nullptr;
-    CommandButton *BtnDown = nullptr;
-    QAction *N1 = nullptr;
-    QAction *N9 = nullptr;
-    QAction *N10 = nullptr;
-    QAction *N7 = nullptr;
-    QAction *N8 = nullptr;
+    CommandButton *selectButton = nullptr;
+    CommandButton *startButton = nullptr;
+    CommandButton *modeButton = nullptr;
+    CommandButton *cutOrDeleteButton = nullptr;
+    CommandButton *growButton = nullptr;
+    CommandButton *shrinkButton = nullptr;
+    QAction *faceMenuAction = nullptr;
+    QAction *createFaceAction = nullptr;
+    QAction *deleteFacesAction = nullptr;
+    QAction *galleryAction = nullptr;
+    QAction *montageAction = nullptr;
 };
 
 // The screen that stands and the conditions within it. The main window owns it; every change
