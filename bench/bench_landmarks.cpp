@@ -10,8 +10,8 @@
 #include "creation/SourcePicture.h"
 #include "lib/DrawnFaces.h"
 #include "lib/TestPhotos.h"
-#include "platform/FaceLandmarks.h"
-#include "platform/PictureFile.h"
+#include "platform/landmarks/FaceLandmarks.h"
+#include "platform/pictures/PictureFile.h"
 
 #include <QElapsedTimer>
 #include <QLineF>
@@ -156,10 +156,10 @@ Accuracy accuracyOf(const Press &press, const TestPhotos::Photo &photo, const QV
             polygon.append(QPointF(p));
         const QVector<QPointF> points = partLandmarks(expected, k);
         const bool inside = std::all_of(points.begin(), points.end(), [&](const QPointF &p) {
-            return polygon.containsPoint(p, Qt::OddEvenFill) || polygon.boundingRect().adjusted(-1, -1, 1, 1).contains(p);
+            return polygon.containsPoint(p, Qt::OddEvenFill)
+                   || polygon.boundingRect().adjusted(-1, -1, 1, 1).contains(p);
         });
-        const QRectF landmarkBox =
-            QPolygonF(k == 3 ? expected.mid(27, 9) : points).boundingRect();
+        const QRectF landmarkBox = QPolygonF(k == 3 ? expected.mid(27, 9) : points).boundingRect();
         const QRectF box = polygon.boundingRect();
         if (inside && box.width() * box.height() <= 4 * std::max(1.0, landmarkBox.width() * landmarkBox.height()))
             ++accuracy.right;
@@ -182,9 +182,10 @@ void benchPhoto(const TestPhotos::Photo &photo, const QVector<QPointF> &referenc
     for (int k = 1; k <= 4; ++k)
         outlined += press.plan.outlines.outlines[k].isEmpty() ? 0 : 1;
     const int eye = std::min(press.widths[1] > 0 ? press.widths[1] : 999, press.widths[2] > 0 ? press.widths[2] : 999);
-    std::printf("%-26s %5dx%-5d %5d %6s %4d/%d %6s %5s %7.1f %6.1f %6.1f %5.2fx  (before: %s)\n", qPrintable(photo.name),
-                photo.picture.width(), photo.picture.height(), press.faces, press.plan.frame ? "yes" : "no",
-                accuracy.right, outlined, accuracy.error < 0 ? "-" : qPrintable(QString::number(accuracy.error, 'f', 3)),
+    std::printf("%-26s %5dx%-5d %5d %6s %4d/%d %6s %5s %7.1f %6.1f %6.1f %5.2fx  (before: %s)\n",
+                qPrintable(photo.name), photo.picture.width(), photo.picture.height(), press.faces,
+                press.plan.frame ? "yes" : "no", accuracy.right, outlined,
+                accuracy.error < 0 ? "-" : qPrintable(QString::number(accuracy.error, 'f', 3)),
                 eye == 999 ? "-" : qPrintable(QString::number(eye)), timing.wall, timing.processor, oldTiming.wall,
                 timing.wall / oldTiming.wall, oldFound ? "found" : "missed");
     if (press.faces > 0)

@@ -5,15 +5,15 @@
 
 #include "bench_landmarks.h"
 #include "creation_bench.h"
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "library/DeletionFiles.h"
 #include "library/DeletionPlan.h"
 #include "library/FacePaths.h"
 #include "library/LibraryIndex.h"
-#include "platform/Chance.h"
-#include "platform/Desktop.h"
-#include "platform/Dialogs.h"
-#include "platform/JpegCodec.h"
+#include "platform/system/Chance.h"
+#include "platform/widgets/Desktop.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/pictures/JpegCodec.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -178,27 +178,27 @@ void benchGallery(const QString &appDir, const QByteArray &picture)
     SilentDialogs dialogs;
     FixedChanceForBench chance;
     NoDesktop desktop;
-    Form1Services services;
+    MainWindowServices services;
     services.appDir = programDir;
     services.dialogs = &dialogs;
     services.chance = &chance;
     services.desktop = &desktop;
     services.music = false;
-    TForm1 form(services);
+    MainWindow form(services);
     form.show();
-    form.widgets().Timer1->stop();
+    form.widgets().tickTimer->stop();
     for (int i = 0; i < 8; ++i)
-        form.Timer1Timer();
-    form.BtnSentakuClick();
+        form.tick();
+    form.selectButtonClicked();
     QCoreApplication::processEvents();
 
     double best = 1e300;
     for (int i = 0; i < 5; ++i) {
         best = std::min(best, bestMicroseconds(1, [&] {
-                            form.N7Click();
+                            form.openGallery();
                             QCoreApplication::processEvents();
                         }));
-        form.BtnSentakuClick();
+        form.selectButtonClicked();
         QCoreApplication::processEvents();
     }
     // Baseline: the names of the folder's entries, the least any listing must read.

@@ -2,6 +2,10 @@
 // label (empty_window), started in turn under the offscreen platform (or the one QT_QPA_PLATFORM
 // names). Prints the median times and the median ratio of the pairs. The game is stopped as
 // soon as its frame is out, before it could write anything.
+//
+// bench_startup OTHER also times OTHER, another build of the game (a folder holding its data/),
+// in each round, in turn first and second after the game, and prints the median of OTHER's
+// differences from the game: how a change to the start-up is measured.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -43,11 +47,27 @@ double timeToFirstFrame(const QString &program)
     return elapsed;
 }
 
-double median(std::vector<double> values)
+// The value below which the given share of values lie (0.5: the median), interpolated.
+double quantile(std::vector<double> values, double share)
 {
     std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+    const double position = share * double(values.size() - 1);
+    const size_t below = size_t(position);
+    const size_t above = std::min(below + 1, values.size() - 1);
+    return values[below] + (position - double(below)) * (values[above] - values[below]);
+}
+
+double median(const std::vector<double> &values)
+{
+    return quantile(values, 0.5);
+}
+
+double timed(const QString &program)
+{
+    const double elapsed = timeToFirstFrame(program);
+    if (elapsed < 0)
+        qFatal("%s did not show its first frame", qPrintable(program));
+    return elapsed;
 }
 
 } // namespace
@@ -57,18 +77,36 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     const QString game = QStringLiteral(GAME_PROGRAM);
     const QString empty = QStringLiteral(EMPTY_WINDOW_PROGRAM);
+    const QString other = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     constexpr int Runs = 51;
     std::vector<double> gameTimes;
     std::vector<double> emptyTimes;
     std::vector<double> ratios;
-    // One of each first, unmeasured, so that both start from a warm file cache.
+    std::vector<double> otherTimes;
+    std::vector<double> otherDifferences;
+    // One of each first, unmeasured, so that all start from a warm file cache.
     timeToFirstFrame(game);
     timeToFirstFrame(empty);
+    if (!other.isEmpty())
+        timeToFirstFrame(other);
     for (int i = 0; i < Runs; ++i) {
-        const double emptyTime = timeToFirstFrame(empty);
-        const double gameTime = timeToFirstFrame(game);
-        if (emptyTime < 0 || gameTime < 0)
-            qFatal("a program did not show its first frame");
+        const double emptyTime = timed(empty);
+        double gameTime = 0;
+        if (other.isEmpty()) {
+            gameTime = timed(game);
+        } else {
+            // Which one runs right after the empty window alternates, so neither gains from its place.
+            double otherTime = 0;
+            if (i % 2 == 0) {
+                gameTime = timed(game);
+                otherTime = timed(other);
+            } else {
+                otherTime = timed(other);
+                gameTime = timed(game);
+            }
+            otherTimes.push_back(otherTime);
+            otherDifferences.push_back(otherTime - gameTime);
+        }
         emptyTimes.push_back(emptyTime);
         gameTimes.push_back(gameTime);
         // Each pair ran back to back, so a busy moment of the machine slows both alike.
@@ -76,5 +114,10 @@ int main(int argc, char *argv[])
     }
     std::printf("start-up to first frame %10.1f ms   %5.2f x an empty window (%.1f ms); medians of %d pairs\n",
                 median(gameTimes), median(ratios), median(emptyTimes), Runs);
+    if (!other.isEmpty())
+        std::printf(
+            "%s: %.1f ms, %+.2f ms from the game (median of the pairs' differences; quartiles %+.2f to %+.2f)\n",
+            qPrintable(other), median(otherTimes), median(otherDifferences), quantile(otherDifferences, 0.25),
+            quantile(otherDifferences, 0.75));
     return 0;
 }

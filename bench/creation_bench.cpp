@@ -5,8 +5,8 @@
 #include "creation/CreationDrawing.h"
 #include "creation/PictureFit.h"
 #include "creation/SourcePicture.h"
-#include "platform/JpegCodec.h"
-#include "platform/PictureFile.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/pictures/PictureFile.h"
 
 #include <QElapsedTimer>
 #include <QFile>

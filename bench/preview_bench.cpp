@@ -1,8 +1,8 @@
 #include "preview_bench.h"
 
-#include "platform/JpegCodec.h"
-#include "platform/PicturePreview.h"
-#include "platform/PicturePreviewPane.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/pictures/PicturePreview.h"
+#include "platform/widgets/PicturePreviewPane.h"
 
 #include <QElapsedTimer>
 

@@ -3,9 +3,9 @@
 
 #include "FuzzInput.h"
 
-#include "platform/AppError.h"
-#include "platform/JpegCodec.h"
-#include "platform/PictureFile.h"
+#include "platform/system/AppError.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/pictures/PictureFile.h"
 
 #include <QImage>
 

@@ -3,7 +3,7 @@
 
 #include "FuzzInput.h"
 
-#include "platform/CursorFile.h"
+#include "platform/pictures/CursorFile.h"
 
 #include <cstdlib>
 

@@ -3,7 +3,7 @@
 
 #include "FuzzInput.h"
 
-#include "platform/ExifOrientation.h"
+#include "platform/pictures/ExifOrientation.h"
 
 #include <cstdlib>
 

@@ -4,10 +4,10 @@
 #include "FuzzInput.h"
 
 #include "library/LibraryIndex.h"
-#include "platform/AppError.h"
-#include "platform/ProfileFile.h"
-#include "platform/ProfileText.h"
-#include "platform/TextCodec.h"
+#include "platform/system/AppError.h"
+#include "platform/files/ProfileFile.h"
+#include "platform/files/ProfileText.h"
+#include "platform/files/TextCodec.h"
 
 #include <QDir>
 #include <QFile>

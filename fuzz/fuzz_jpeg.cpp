@@ -2,8 +2,8 @@
 
 #include "FuzzInput.h"
 
-#include "platform/AppError.h"
-#include "platform/JpegCodec.h"
+#include "platform/system/AppError.h"
+#include "platform/pictures/JpegCodec.h"
 
 #include <QImage>
 

@@ -4,8 +4,8 @@
 
 #include "lib/MidiFileWriter.h"
 #include "library/DeletionJournal.h"
-#include "platform/JpegCodec.h"
-#include "platform/TextCodec.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/files/TextCodec.h"
 
 #include <QBuffer>
 #include <QDataStream>

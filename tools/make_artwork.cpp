@@ -4,8 +4,8 @@
 // ones drawn for their size rather than scaled down.
 // Usage: QT_QPA_PLATFORM=offscreen make_artwork [resources folder [icons folder]]
 
-#include "platform/AppError.h"
-#include "platform/AtomicFile.h"
+#include "platform/system/AppError.h"
+#include "platform/files/AtomicFile.h"
 
 #include <QBuffer>
 #include <QDir>

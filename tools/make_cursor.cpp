@@ -2,8 +2,8 @@
 // monochrome entry whose colour bits are all 0 and whose mask bits are all 1, so every
 // pixel leaves the screen as it is. Usage: make_cursor [data folder, default "data"]
 
-#include "platform/AppError.h"
-#include "platform/AtomicFile.h"
+#include "platform/system/AppError.h"
+#include "platform/files/AtomicFile.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -3,13 +3,13 @@
 // Usage: xvfb-run -a -s "-screen 0 1024x768x24" make_screenshot <source folder> <output.png>
 
 #include "app/ArtResources.h"
-#include "app/TForm1.h"
-#include "platform/AppError.h"
-#include "platform/Fonts.h"
-#include "platform/QtDesktop.h"
-#include "platform/QtDialogs.h"
-#include "platform/ShippedFiles.h"
-#include "platform/SystemChance.h"
+#include "app/MainWindow.h"
+#include "platform/system/AppError.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/QtDesktop.h"
+#include "platform/widgets/QtDialogs.h"
+#include "platform/files/ShippedFiles.h"
+#include "platform/system/SystemChance.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -55,13 +55,13 @@ int main(int argc, char *argv[])
     QtDialogs dialogs;
     SystemChance chance;
     QtDesktop desktop;
-    Form1Services services;
+    MainWindowServices services;
     services.appDir = programFolder.path() + QLatin1Char('/');
     services.dialogs = &dialogs;
     services.chance = &chance;
     services.desktop = &desktop;
     services.music = false;
-    TForm1 form1(services);
+    MainWindow form1(services);
     dialogs.setOwner(&form1);
     form1.show();
     // The opening takes eight ticks of half a second; the window is drawn once it stands.

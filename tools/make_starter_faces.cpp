@@ -8,10 +8,10 @@
 #include "creation/SourcePicture.h"
 #include "lib/DrawnFaces.h"
 #include "lib/FacePictures.h"
-#include "platform/AppError.h"
-#include "platform/AtomicFile.h"
-#include "platform/JpegCodec.h"
-#include "platform/ProfileFile.h"
+#include "platform/system/AppError.h"
+#include "platform/files/AtomicFile.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/files/ProfileFile.h"
 
 #include <QDir>
 #include <QImage>

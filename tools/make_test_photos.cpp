@@ -4,8 +4,8 @@
 
 #include "lib/DrawnFaces.h"
 #include "lib/TestPhotos.h"
-#include "platform/JpegCodec.h"
-#include "platform/PictureFile.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/pictures/PictureFile.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -3,8 +3,8 @@
 // Usage: make_tune [output path]   (default: data/tema84.mid)
 
 #include "lib/MidiFileWriter.h"
-#include "platform/AppError.h"
-#include "platform/AtomicFile.h"
+#include "platform/system/AppError.h"
+#include "platform/files/AtomicFile.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "about/HelpText.h"
 
-#include "platform/Desktop.h"
-#include "platform/Dialogs.h"
+#include "platform/widgets/Desktop.h"
+#include "platform/widgets/Dialogs.h"
 
 void openHelpText(Desktop &desktop, Dialogs &dialogs, const QString &appDir)
 {

@@ -1,19 +1,21 @@
 #include "app/OpeningSequence.h"
 
-#include "screen/Form1Widgets.h"
+#include "game/GameState.h"
+#include "screen/MainWindowWidgets.h"
 #include "screen/GuidanceTexts.h"
 #include "library/FaceLibrary.h"
 #include "library/FacePaths.h"
 #include "library/FacePictureLoader.h"
-#include "platform/CaptionLabel.h"
-#include "platform/Chance.h"
-#include "platform/CommandButton.h"
-#include "platform/PictureBox.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/system/Chance.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/widgets/PictureBox.h"
+#include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
 
-OpeningSequence::OpeningSequence(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown,
-                                 Chance &chance)
-    : w(widgets), m_library(library), m_shown(shown), m_chance(chance)
+OpeningSequence::OpeningSequence(MainWindowWidgets &widgets, const FaceLibrary &library, const ShownFace &shown,
+                                 GameState &game, ScreenState &screen, Chance &chance)
+    : w(widgets), m_library(library), m_shown(shown), m_game(game), m_screen(screen), m_chance(chance)
 {
 }
 
@@ -23,8 +25,8 @@ void OpeningSequence::prepare()
     for (int k = 1; k <= 4; ++k)
         FacePictureLoader::loadPart(*w.partImage(k), FacePaths::facePicture(m_library.AppDir, face, k),
                                     m_library.DpiScale);
-    FacePictureLoader::loadWhole(*w.Image1, FacePaths::facePicture(m_library.AppDir, face, 5));
-    w.Label2->setCaption(Guidance::Loading);
+    FacePictureLoader::loadWhole(*w.facePicture, FacePaths::facePicture(m_library.AppDir, face, 5));
+    w.faceNameLabel->setCaption(Guidance::Loading);
     OpeningStep = 0;
 }
 
@@ -37,8 +39,8 @@ void OpeningSequence::tick()
     case 1:
         if (m_startMusic)
             m_startMusic();
-        w.Label2->setCaption(QString());
-        w.Label2->hide();
+        w.faceNameLabel->setCaption(QString());
+        w.faceNameLabel->hide();
         break;
     case 2:
     case 3:
@@ -60,20 +62,19 @@ void OpeningSequence::throwPart(int k)
     m_chance.reseed();
     const TFaceData &face = m_library.Faces.at(m_shown.CurrentFace);
     PictureBox *part = w.partImage(k);
-    const int left = m_chance.below(100) + face.partX(k) + w.Image1->x() - 50;
+    const int left = m_chance.below(100) + face.partX(k) + w.facePicture->x() - 50;
     part->move(left, part->y());
-    const int top = m_chance.below(100) + face.partY(k) + w.Image1->y() - 50;
+    const int top = m_chance.below(100) + face.partY(k) + w.facePicture->y() - 50;
     part->move(part->x(), top);
+    m_game.PartOnFace[k] = liesOnFace(part->x(), w.facePicture->x() + w.facePicture->width());
 }
 
 void OpeningSequence::showOpeningScreen()
 {
-    w.Image1->show();
-    w.BtnSentaku->show();
-    w.BtnStart->show();
-    w.BtnRenshu->show();
-    w.ImageTitle->show();
-    w.ImageRogo->show();
-    w.Label1->setCaption(Guidance::Opening);
-    w.Label1->show();
+    w.facePicture->show();
+    m_screen.change(Screen::Opening);
+    w.titlePicture->show();
+    w.bannerPicture->show();
+    w.guidanceLabel->setCaption(Guidance::Opening);
+    w.guidanceLabel->show();
 }

@@ -4,16 +4,19 @@
 
 struct FaceLibrary;
 struct ShownFace;
-struct Form1Widgets;
+struct MainWindowWidgets;
+struct GameState;
 class Chance;
+class ScreenState;
 
-// The title screen that builds itself over the first eight ticks of Timer1: the music starts,
+// The title screen that builds itself over the first eight ticks of tickTimer: the music starts,
 // the four parts are thrown near their places one by one, then the outline, the buttons and
 // the pictures appear.
 class OpeningSequence
 {
 public:
-    OpeningSequence(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, Chance &chance);
+    OpeningSequence(MainWindowWidgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &game,
+                    ScreenState &screen, Chance &chance);
 
     // The first step's music start; it may throw, which skips the rest of that step.
     void setMusicStart(std::function<void()> startMusic) { m_startMusic = std::move(startMusic); }
@@ -32,9 +35,11 @@ private:
     void throwPart(int k);
     void showOpeningScreen();
 
-    Form1Widgets &w;
+    MainWindowWidgets &w;
     const FaceLibrary &m_library;
     const ShownFace &m_shown;
+    GameState &m_game;
+    ScreenState &m_screen;
     Chance &m_chance;
     std::function<void()> m_startMusic;
 };

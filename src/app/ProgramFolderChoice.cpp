@@ -1,8 +1,8 @@
 #include "app/ProgramFolderChoice.h"
 
 #include "library/FacePaths.h"
-#include "platform/FolderCreation.h"
-#include "platform/ShippedFiles.h"
+#include "platform/files/FolderCreation.h"
+#include "platform/files/ShippedFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "app/ProgramLock.h"
 
-#include "platform/AppError.h"
-#include "platform/WriteErrors.h"
+#include "platform/system/AppError.h"
+#include "platform/files/WriteErrors.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/AppError.h"
+#include "platform/system/AppError.h"
 
 #include <QString>
 

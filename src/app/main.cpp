@@ -4,19 +4,18 @@
 #include "app/ProgramLock.h"
 #include "app/QtJapanese.h"
 #include "app/SecondStart.h"
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "app/WindowSystemChoice.h"
-#include "platform/AppError.h"
-#include "platform/FaceLandmarks.h"
-#include "platform/FolderCreation.h"
-#include "platform/FontConfigPreload.h"
-#include "platform/Fonts.h"
-#include "platform/GameStyle.h"
-#include "platform/LargePageHeap.h"
-#include "platform/QtDesktop.h"
-#include "platform/QtDialogs.h"
-#include "platform/SystemChance.h"
-#include "platform/PackedImage.h"
+#include "platform/system/AppError.h"
+#include "platform/landmarks/FaceLandmarks.h"
+#include "platform/files/FolderCreation.h"
+#include "platform/system/FontConfigPreload.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/GameStyle.h"
+#include "platform/widgets/QtDesktop.h"
+#include "platform/widgets/QtDialogs.h"
+#include "platform/system/SystemChance.h"
+#include "platform/pictures/PackedImage.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -110,7 +109,6 @@ int main(int argc, char *argv[])
         parseCommandLine(core);
         return 0;
     }
-    LargePageHeap::reserve();
     FontConfigPreload fontConfig;
     PlatformArguments arguments(argc, argv, chosenQtPlatform(SessionVariables::ofThisProcess()));
     QApplication application(arguments.count(), arguments.values());
@@ -127,8 +125,7 @@ int main(int argc, char *argv[])
     const ProgramFolderChoice choice = chooseProgramFolder(
         QCoreApplication::applicationFilePath(), dataDirOption,
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    // From here on the font database is asked, to pick the game's family and for any text,
-    // error messages included: the configuration must be read.
+    // From here on text may be laid out, if only in an error message: the configuration must be read.
     fontConfig.wait();
     Fonts::installSubstitution();
     application.setFont(Fonts::gameFont(12));
@@ -157,7 +154,7 @@ int main(int argc, char *argv[])
 
     SystemChance chance;
     QtDesktop desktop;
-    Form1Services services;
+    MainWindowServices services;
     services.appDir = choice.appDir;
     services.dialogs = &dialogs;
     services.chance = &chance;
@@ -168,7 +165,7 @@ int main(int argc, char *argv[])
     if (!outlinesMissing.isEmpty())
         std::fprintf(stderr, "petara3: automatic outlines: not installed (%s)\n", qPrintable(outlinesMissing));
 
-    TForm1 form1(services);
+    MainWindow form1(services);
     dialogs.setOwner(&form1);
     secondStarts.setWindow(&form1);
     logFirstFrame(form1);

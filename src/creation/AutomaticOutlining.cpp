@@ -12,21 +12,21 @@
 #include "creation/SkinSample.h"
 #include "creation/SourcePicture.h"
 #include "creation/ZoomSelection.h"
-#include "platform/CommandButton.h"
-#include "platform/FaceLandmarks.h"
-#include "screen/Form1Widgets.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/landmarks/FaceLandmarks.h"
+#include "screen/MainWindowWidgets.h"
 #include "screen/ShownFace.h"
 
 #include <cmath>
 
 using FaceLandmarks::ModelState;
 
-AutomaticOutlining::AutomaticOutlining(const Form1Widgets &widgets, CreationState &state, ShownFace &shown,
+AutomaticOutlining::AutomaticOutlining(const MainWindowWidgets &widgets, CreationState &state, ShownFace &shown,
                                        CreationCanvas &canvas, ZoomSelection &zoom, PartOutlining &outlining)
     : w(widgets), m_state(state), m_shown(shown), m_canvas(canvas), m_zoom(zoom), m_outlining(outlining)
 {
-    QObject::connect(&m_load, &QFutureWatcher<void>::finished, w.BtnJidou, [this] {
-        if (w.BtnJidou->isVisible())
+    QObject::connect(&m_load, &QFutureWatcher<void>::finished, w.automaticButton, [this] {
+        if (w.automaticButton->isVisible())
             refreshButton();
     });
 }
@@ -45,7 +45,7 @@ void AutomaticOutlining::offer()
 
 void AutomaticOutlining::end()
 {
-    w.BtnJidou->hide();
+    w.automaticButton->hide();
     m_base.release();
     m_baseDisplay = QSize();
     m_turn = FaceTurn();
@@ -58,13 +58,13 @@ void AutomaticOutlining::refreshButton()
 {
     const ModelState model = FaceLandmarks::state();
     if (model == ModelState::Absent || model == ModelState::Failed) {
-        w.BtnJidou->hide();
+        w.automaticButton->hide();
         return;
     }
     const bool ready = model == ModelState::Ready;
-    w.BtnJidou->setText(ready ? CreationText::Automatic : CreationText::AutomaticLoading);
-    w.BtnJidou->setEnabled(ready && m_state.SourcePicture.isLoaded());
-    w.BtnJidou->show();
+    w.automaticButton->setText(ready ? CreationText::Automatic : CreationText::AutomaticLoading);
+    w.automaticButton->setEnabled(ready && m_state.SourcePicture.isLoaded());
+    w.automaticButton->show();
 }
 
 bool AutomaticOutlining::pictureIsOurs() const
@@ -78,7 +78,7 @@ void AutomaticOutlining::showPicture(const WorkingPicture &picture, QSize displa
     m_shown.DisplayWidth = display.width();
     m_shown.DisplayHeight = display.height();
     m_canvas.clear();
-    m_canvas.DrawSourcePicture();
+    m_canvas.showSourcePicture();
     m_canvas.changed();
 }
 
@@ -94,8 +94,8 @@ void AutomaticOutlining::press()
         m_framed = false;
     }
     const int next = m_turn.next();
-    const QVector<QPointF> landmarks =
-        next < 0 ? QVector<QPointF>() : FaceSearch::landmarksOf(m_base.pixels, m_turn.faces[next]);
+    const QVector<QPointF> landmarks = next < 0 ? QVector<QPointF>()
+                                                : FaceSearch::landmarksOf(m_base.pixels, m_turn.faces[next]);
     if (landmarks.size() != LandmarkCount) {
         w.guide(CreationText::NoFaceFound);
         return;
@@ -125,8 +125,8 @@ void AutomaticOutlining::press()
     if (shownNow != shownBefore || display != displayBefore) {
         m_outlining.carryOutlines(
             [&](QPoint p) {
-                const QPointF there = asShown({fromShown(QPointF(p), shownBefore, displayBefore)}, shownNow, display)
-                                          .first();
+                const QPointF there =
+                    asShown({fromShown(QPointF(p), shownBefore, displayBefore)}, shownNow, display).first();
                 return QPoint(int(std::lround(there.x())), int(std::lround(there.y())));
             },
             display);

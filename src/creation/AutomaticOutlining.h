@@ -11,8 +11,7 @@ class CreationCanvas;
 class PartOutlining;
 class ZoomSelection;
 struct CreationState;
-struct Form1Widgets;
-struct ModeFlags;
+struct MainWindowWidgets;
 struct ShownFace;
 
 // The "自動" press of face creation: finds the faces on the working picture, frames a small
@@ -22,7 +21,7 @@ struct ShownFace;
 class AutomaticOutlining
 {
 public:
-    AutomaticOutlining(const Form1Widgets &widgets, CreationState &state, ShownFace &shown, CreationCanvas &canvas,
+    AutomaticOutlining(const MainWindowWidgets &widgets, CreationState &state, ShownFace &shown, CreationCanvas &canvas,
                        ZoomSelection &zoom, PartOutlining &outlining);
 
     // The start of a face creation, before the picture is chosen: starts the model's load.
@@ -35,8 +34,8 @@ public:
     // "自動": takes the next face of the picture (the largest at the first press), takes back
     // the parts the previous press outlined, frames the face when it is small (or goes back
     // to the whole picture; the parts outlined by hand follow it) and outlines every part not
-    // outlined by hand that lies on the picture; Label1 says what was done. With no face
-    // found only Label1 changes.
+    // outlined by hand that lies on the picture; guidanceLabel says what was done. With no face
+    // found only guidanceLabel changes.
     void press();
 
 private:
@@ -44,7 +43,7 @@ private:
     bool pictureIsOurs() const;
     void showPicture(const WorkingPicture &picture, QSize display);
 
-    const Form1Widgets &w;
+    const MainWindowWidgets &w;
     CreationState &m_state;
     ShownFace &m_shown;
     CreationCanvas &m_canvas;

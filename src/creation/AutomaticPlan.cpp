@@ -10,8 +10,8 @@ AutomaticPlan planOutlines(const QVector<QPointF> &landmarks, QSize picture, QSi
     if (frameSmallFace)
         plan.frame = framingFor(plan.landmarks, display);
     if (plan.frame) {
-        plan.zoom = zoomCrop(plan.frame->topLeft(), plan.frame->topLeft() + QPoint(plan.frame->width(), plan.frame->height()),
-                             picture);
+        plan.zoom = zoomCrop(plan.frame->topLeft(),
+                             plan.frame->topLeft() + QPoint(plan.frame->width(), plan.frame->height()), picture);
         if (plan.zoom.crop.isEmpty() || plan.zoom.display.isEmpty()) {
             plan.frame.reset();
         } else {

@@ -3,7 +3,7 @@
 #include "creation/CreationState.h"
 #include "creation/PartCutout.h"
 #include "creation/SourcePicture.h"
-#include "platform/PictureBox.h"
+#include "platform/widgets/PictureBox.h"
 #include "screen/ShownFace.h"
 
 CreationCanvas::CreationCanvas(PictureBox &image1, CreationState &state, ShownFace &shown)
@@ -24,7 +24,7 @@ void CreationCanvas::clear()
     m_image1.setPicture(blankSurface());
 }
 
-void CreationCanvas::DrawSourcePicture()
+void CreationCanvas::showSourcePicture()
 {
     if (!m_state.SourcePicture.isLoaded())
         return;
@@ -34,10 +34,10 @@ void CreationCanvas::DrawSourcePicture()
 void CreationCanvas::drawCleanPicture()
 {
     surface().fill(Qt::white);
-    DrawSourcePicture();
+    showSourcePicture();
 }
 
-void CreationCanvas::FillPart(int i)
+void CreationCanvas::fillOutlinedPart(int i)
 {
     fillPart(surface(), m_state.PartPoints[i], m_state.PartColor[i]);
 }
@@ -46,7 +46,7 @@ void CreationCanvas::fillOutlinedParts()
 {
     for (int i = 1; i <= 4; ++i) {
         if (m_state.PartOutlined[i])
-            FillPart(i);
+            fillOutlinedPart(i);
     }
 }
 

@@ -13,6 +13,10 @@
 struct CreationState
 {
     WorkingPicture SourcePicture;
+    // The part that presses on the picture outline: 1 right eye .. 4 mouth; 0 none, and 6, no
+    // part, while the zoom is armed.
+    int CurrentPart = 0;
+    bool OutlineDragging = false; // a curve is being drawn
     bool ZoomDragging = false;
     QPoint ZoomStart;
     QPoint ZoomEnd;

@@ -9,75 +9,70 @@
 #include "library/FaceRegistration.h"
 #include "library/FaceSelection.h"
 #include "library/NewFace.h"
-#include "platform/CommandButton.h"
-#include "platform/Dialogs.h"
-#include "platform/PictureBox.h"
-#include "screen/Captions.h"
-#include "screen/Form1Widgets.h"
-#include "screen/ModeFlags.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/PictureBox.h"
+#include "screen/MainWindowWidgets.h"
+#include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
 
 #include <QLineEdit>
 
-FaceCreation::FaceCreation(const Form1Widgets &widgets, ModeFlags &modes, ShownFace &shown, Dialogs &dialogs,
+FaceCreation::FaceCreation(const MainWindowWidgets &widgets, ScreenState &screen, ShownFace &shown, Dialogs &dialogs,
                            FaceSelection &selection, FaceRegistration &registration)
-    : w(widgets), m_modes(modes), m_shown(shown), m_dialogs(dialogs), m_selection(selection),
-      m_registration(registration), m_canvas(*widgets.Image1, m_state, shown),
-      m_loading(std::make_unique<PictureLoading>(widgets, modes, m_state, shown, m_canvas, dialogs)),
-      m_zoom(std::make_unique<ZoomSelection>(widgets, modes, m_state, shown, m_canvas)),
-      m_outlining(std::make_unique<PartOutlining>(widgets, modes, m_state, m_canvas)),
+    : w(widgets), m_screen(screen), m_shown(shown), m_dialogs(dialogs), m_selection(selection),
+      m_registration(registration), m_canvas(*widgets.facePicture, m_state, shown),
+      m_loading(std::make_unique<PictureLoading>(widgets, screen, m_state, shown, m_canvas, dialogs)),
+      m_zoom(std::make_unique<ZoomSelection>(widgets, screen, m_state, shown, m_canvas)),
+      m_outlining(std::make_unique<PartOutlining>(widgets, screen, m_state, m_canvas)),
       m_automatic(std::make_unique<AutomaticOutlining>(widgets, m_state, shown, m_canvas, *m_zoom, *m_outlining))
 {
 }
 
 FaceCreation::~FaceCreation() = default;
 
-void FaceCreation::N9Click()
+void FaceCreation::startFaceCreation()
 {
     m_automatic->prepare();
-    m_loading->N9Click();
-    if (m_modes.CreateMode)
+    m_loading->startFaceCreation();
+    if (isFaceCreation(m_screen.screen()))
         m_automatic->offer();
 }
 
-void FaceCreation::BtnJidouClick()
+void FaceCreation::outlineAutomatically()
 {
-    if (!m_modes.CreateMode)
+    if (!isFaceCreation(m_screen.screen()))
         return;
     m_automatic->press();
 }
 
-void FaceCreation::BtnKiritoriClick()
+void FaceCreation::zoom()
 {
-    if (m_modes.CreateMode)
-        m_zoom->BtnKiritoriClick();
+    if (m_screen.screen() == Screen::ZoomArmed)
+        m_zoom->apply();
+    else
+        m_zoom->arm();
 }
 
-void FaceCreation::Image1MouseDown(QPoint at)
+void FaceCreation::facePressed(QPoint at)
 {
-    if (!m_modes.CreateMode)
-        return;
-    if (m_modes.ZoomMode)
+    if (m_screen.screen() == Screen::ZoomArmed)
         m_zoom->press(at);
     else
         m_outlining->press(at);
 }
 
-void FaceCreation::Image1MouseMove(QPoint at)
+void FaceCreation::pointerMovedOnFace(QPoint at)
 {
-    if (!m_modes.CreateMode)
-        return;
-    if (m_modes.ZoomMode)
+    if (m_screen.screen() == Screen::ZoomArmed)
         m_zoom->move(at);
     else
         m_outlining->move(at);
 }
 
-void FaceCreation::Image1MouseUp(QPoint at)
+void FaceCreation::faceReleased(QPoint at)
 {
-    if (!m_modes.CreateMode)
-        return;
-    if (m_modes.ZoomMode)
+    if (m_screen.screen() == Screen::ZoomArmed)
         m_zoom->release(at);
     else
         m_outlining->release();
@@ -85,8 +80,7 @@ void FaceCreation::Image1MouseUp(QPoint at)
 
 void FaceCreation::partTitleMouseDown(int k, Qt::MouseButton button)
 {
-    if (m_modes.CreateMode)
-        m_outlining->partTitleMouseDown(k, button);
+    m_outlining->partTitleMouseDown(k, button);
 }
 
 void FaceCreation::cancel()
@@ -104,7 +98,7 @@ void FaceCreation::registerFace()
         m_dialogs.showMessage(CreationText::RegisterUnfinished);
         return;
     }
-    if (m_registration.registerFace(finishedFace(w.Edit1->text())))
+    if (m_registration.registerFace(finishedFace(w.nameField->text())))
         finish();
 }
 
@@ -131,5 +125,4 @@ void FaceCreation::finish()
     m_zoom->end();
     m_automatic->end();
     m_selection.returnToFaceSelection();
-    w.BtnSentaku->setText(Caption::Select);
 }

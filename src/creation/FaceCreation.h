@@ -14,9 +14,9 @@ class FaceRegistration;
 class FaceSelection;
 class PartOutlining;
 class PictureLoading;
+class ScreenState;
 class ZoomSelection;
-struct Form1Widgets;
-struct ModeFlags;
+struct MainWindowWidgets;
 struct NewFace;
 struct ShownFace;
 
@@ -26,29 +26,30 @@ struct ShownFace;
 class FaceCreation
 {
 public:
-    FaceCreation(const Form1Widgets &widgets, ModeFlags &modes, ShownFace &shown, Dialogs &dialogs,
+    FaceCreation(const MainWindowWidgets &widgets, ScreenState &screen, ShownFace &shown, Dialogs &dialogs,
                  FaceSelection &selection, FaceRegistration &registration);
     ~FaceCreation();
 
     const CreationState &state() const { return m_state; }
 
     // Menu "顔の作成(&C)".
-    void N9Click();
-    // BtnKiritori while the deletion is off: the zoom.
-    void BtnKiritoriClick();
+    void startFaceCreation();
+    // "ズーム": arms the zoom, or applies the chosen rectangle.
+    void zoom();
     // "自動": outlines every part not outlined by hand from the next face found on the picture,
-    // as if drawn by hand, framing a small face first; with no face found only Label1 changes.
-    void BtnJidouClick();
-    // Pointer events on Image1, in its pixels; they do nothing outside face creation.
-    void Image1MouseDown(QPoint at);
-    void Image1MouseMove(QPoint at);
-    void Image1MouseUp(QPoint at);
+    // as if drawn by hand, framing a small face first; with no face found only guidanceLabel changes.
+    void outlineAutomatically();
+    // Pointer events on facePicture, in its pixels: the zoom rectangle while the zoom is armed, else
+    // the outlining.
+    void facePressed(QPoint at);
+    void pointerMovedOnFace(QPoint at);
+    void faceReleased(QPoint at);
     // A press on the title of part k (1 .. 4).
     void partTitleMouseDown(int k, Qt::MouseButton button);
-    // "キャンセル" on BtnStart: releases everything and returns to face selection.
+    // "キャンセル": releases everything and returns to face selection.
     void cancel();
-    // "登録" on BtnSentaku: hands the face to registration, then returns to face selection
-    // showing it. A face without a picture or with a part not outlined is refused with a message.
+    // "登録": hands the face to registration, then returns to face selection showing it. A face
+    // without a picture or with a part not outlined is refused with a message.
     void registerFace();
 
     // The six pictures and the pieces' places as registration takes them, named `name`.
@@ -57,8 +58,8 @@ public:
 private:
     void finish();
 
-    const Form1Widgets &w;
-    ModeFlags &m_modes;
+    const MainWindowWidgets &w;
+    ScreenState &m_screen;
     ShownFace &m_shown;
     Dialogs &m_dialogs;
     FaceSelection &m_selection;

@@ -54,7 +54,8 @@ QVector<QPointF> asShown(const QVector<QPointF> &points, const QRectF &region, Q
     const double scaleY = shown.height() / region.height();
     mapped.reserve(points.size());
     for (const QPointF &p : points)
-        mapped.append(QPointF((p.x() - region.left() + 0.5) * scaleX - 0.5, (p.y() - region.top() + 0.5) * scaleY - 0.5));
+        mapped.append(
+            QPointF((p.x() - region.left() + 0.5) * scaleX - 0.5, (p.y() - region.top() + 0.5) * scaleY - 0.5));
     return mapped;
 }
 

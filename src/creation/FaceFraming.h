@@ -18,9 +18,9 @@
 constexpr double SmallFaceEyeSpan = 80.0;
 // The zoom rectangle, in face-box pixels, that frames the face whose 68 landmarks are given in
 // face-box pixels, on a picture shown at `shown`; nothing when the face is not small or the
-// frame would hardly enlarge it (by less than a quarter). The square is 1.7 times the landmarks' larger extent, with most
-// of its spare height above the brows for the hair, moved inside the picture where it can be
-// and cut to the picture where it cannot.
+// frame would hardly enlarge it (by less than a quarter). The square is 1.7 times the landmarks' larger extent, with
+// most of its spare height above the brows for the hair, moved inside the picture where it can be and cut to the
+// picture where it cannot.
 std::optional<QRect> framingFor(const QVector<QPointF> &landmarks, QSize shown);
 
 // Points of a picture, in its pixels, as they lie on the face box when `region` of the picture

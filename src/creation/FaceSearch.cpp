@@ -2,7 +2,7 @@
 
 #include "creation/FaceTurn.h"
 #include "creation/GreyCopy.h"
-#include "platform/FaceLandmarks.h"
+#include "platform/landmarks/FaceLandmarks.h"
 
 #include <cmath>
 
@@ -81,8 +81,8 @@ QVector<QPointF> landmarksOf(const QImage &picture, const QRectF &face)
     if (face.isEmpty())
         return {};
     // The predictor looks a little beyond the box; half a box on every side is plenty.
-    const QRect around = face.adjusted(-face.width() / 2, -face.height() / 2, face.width() / 2, face.height() / 2)
-                             .toAlignedRect();
+    const QRect around =
+        face.adjusted(-face.width() / 2, -face.height() / 2, face.width() / 2, face.height() / 2).toAlignedRect();
     const double shrink = std::max(1.0, face.width() / WidestFit);
     const QImage surroundings = greyCopy(picture, around, shrink);
     const double scaleX = double(around.width()) / surroundings.width();

@@ -36,3 +36,17 @@ QColor colourAt(const QImage &surface, QPoint p)
         return QColor(Qt::white);
     return QColor(qRgb(qRed(surface.pixel(p)), qGreen(surface.pixel(p)), qBlue(surface.pixel(p))));
 }
+
+QRect outlineBox(const QVector<QPoint> &points)
+{
+    if (points.isEmpty())
+        return QRect();
+    int left = points.first().x(), right = left, top = points.first().y(), bottom = top;
+    for (const QPoint &p : points) {
+        left = qMin(left, p.x());
+        right = qMax(right, p.x());
+        top = qMin(top, p.y());
+        bottom = qMax(bottom, p.y());
+    }
+    return QRect(left, top, right - left, bottom - top);
+}

@@ -6,6 +6,11 @@
 #include <QRect>
 #include <QVector>
 
+// The box a curve's piece is cut from: left and top are the smallest x and y, width and height
+// the largest minus the smallest, so that the largest x and y lie just outside. A null rectangle
+// when there are no points.
+QRect outlineBox(const QVector<QPoint> &points);
+
 // A pixel-for-pixel copy of box from surface (RGB32). Pixels of the box that lie outside
 // the surface are white; a box without area gives a null image.
 QImage cutOutPart(const QImage &surface, const QRect &box);

@@ -6,13 +6,12 @@
 #include "creation/CreationTexts.h"
 #include "creation/LandmarkOutlines.h"
 #include "creation/PartCutout.h"
-#include "platform/CaptionLabel.h"
-#include "platform/CommandButton.h"
-#include "platform/PictureBox.h"
-#include "screen/Captions.h"
-#include "screen/Form1Widgets.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/widgets/PictureBox.h"
+#include "screen/MainWindowWidgets.h"
 #include "screen/GameColours.h"
-#include "screen/ModeFlags.h"
+#include "screen/ScreenState.h"
 
 #include <QLineEdit>
 #include <QPolygon>
@@ -28,56 +27,57 @@ bool isPart(int k)
 
 } // namespace
 
-PartOutlining::PartOutlining(const Form1Widgets &widgets, ModeFlags &modes, CreationState &state,
+PartOutlining::PartOutlining(const MainWindowWidgets &widgets, ScreenState &screen, CreationState &state,
                              CreationCanvas &canvas)
-    : w(widgets), m_modes(modes), m_state(state), m_canvas(canvas)
+    : w(widgets), m_screen(screen), m_state(state), m_canvas(canvas)
 {
 }
 
 void PartOutlining::partTitleMouseDown(int k, Qt::MouseButton button)
 {
-    m_modes.CurrentPart = k;
+    m_state.CurrentPart = k;
     for (int i = 1; i <= 4; ++i) {
         if (i != k)
             w.partTitle(i)->setBackgroundColor(GameColour::TitleYellow);
     }
-    w.LabelRinkaku->setBackgroundColor(GameColour::TitleYellow);
+    w.outlineTitle->setBackgroundColor(GameColour::TitleYellow);
     if (button == Qt::LeftButton) {
-        BeginPartOutline(k);
+        beginPartOutline(k);
     } else if (button == Qt::RightButton && m_state.PartOutlined[k]) {
         w.partTitle(k)->setBackgroundColor(ColourPickGreen);
         m_state.ColorPickMode = true;
     }
 }
 
-void PartOutlining::BeginPartOutline(int k)
+void PartOutlining::beginPartOutline(int k)
 {
-    // Once outlining has begun, the zoom is no longer offered in this face creation.
-    m_modes.ZoomMode = false;
-    w.BtnKiritori->hide();
+    endZoomOffer();
     w.guide(CreationText::Outlining);
     w.partTitle(k)->setBackgroundColor(GameColour::HintRed);
     w.partImage(k)->clearPicture();
     m_state.PartOutlined[k] = false;
     m_state.PartAutomatic[k] = false;
-    RedrawCreation(k);
+    redrawCreation(k);
     m_state.ColorPickMode = false;
 }
 
-void PartOutlining::RedrawCreation(int k)
+void PartOutlining::redrawCreation(int k)
 {
     w.guide(CreationText::Outlining);
-    w.Edit1->hide();
-    w.BtnSentaku->setEnabled(false);
+    w.nameField->hide();
+    // Back from the naming; a name typed there counts again only once retyped.
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.nameAccepted = false;
+    m_screen.change(Screen::FaceCreate, conditions);
     m_canvas.drawCleanPicture();
     m_canvas.fillOutlinedParts();
     m_canvas.changed();
-    m_modes.CurrentPart = k;
+    m_state.CurrentPart = k;
 }
 
 void PartOutlining::press(QPoint at)
 {
-    const int k = m_modes.CurrentPart;
+    const int k = m_state.CurrentPart;
     if (!isPart(k))
         return;
     if (m_state.ColorPickMode)
@@ -92,21 +92,21 @@ void PartOutlining::startCurve(int k, QPoint at)
     m_state.PartTop[k] = m_state.PartBottom[k] = at.y();
     // By default the hole takes the colour where the curve began, typically the skin beside the part.
     m_state.PartColor[k] = colourAt(m_canvas.surface(), at);
-    m_modes.OutlineDragging = true;
+    m_state.OutlineDragging = true;
     m_state.PartPoints[k] = {at};
 }
 
 void PartOutlining::pickColour(int k, QPoint at)
 {
     m_state.PartColor[k] = colourAt(m_canvas.surface(), at);
-    m_canvas.FillPart(k);
+    m_canvas.fillOutlinedPart(k);
     m_canvas.changed();
 }
 
 void PartOutlining::move(QPoint at)
 {
-    const int k = m_modes.CurrentPart;
-    if (!m_modes.OutlineDragging || !isPart(k))
+    const int k = m_state.CurrentPart;
+    if (!m_state.OutlineDragging || !isPart(k))
         return;
     m_state.PartPoints[k].append(at);
     m_state.PartLeft[k] = qMin(m_state.PartLeft[k], at.x());
@@ -120,23 +120,23 @@ void PartOutlining::move(QPoint at)
 
 void PartOutlining::release()
 {
-    const int k = m_modes.CurrentPart;
-    if (!m_modes.OutlineDragging || m_state.ColorPickMode || !isPart(k))
+    const int k = m_state.CurrentPart;
+    if (!m_state.OutlineDragging || m_state.ColorPickMode || !isPart(k))
         return;
     const bool degenerate = m_state.PartLeft[k] == m_state.PartRight[k] || m_state.PartTop[k] == m_state.PartBottom[k];
     if (!degenerate) {
-        CapturePart();
-        m_modes.CurrentPart = 0;
+        capturePart();
+        m_state.CurrentPart = 0;
         for (int i = 1; i <= 4; ++i)
             w.partTitle(i)->setBackgroundColor(GameColour::TitleYellow);
     }
-    m_modes.OutlineDragging = false;
+    m_state.OutlineDragging = false;
     checkCompletion();
 }
 
-void PartOutlining::CapturePart()
+void PartOutlining::capturePart()
 {
-    const int k = m_modes.CurrentPart;
+    const int k = m_state.CurrentPart;
     // The clean picture first, so that a piece never shows another part's fill.
     m_canvas.drawCleanPicture();
     const QRect box(m_state.PartLeft[k], m_state.PartTop[k], m_state.PartRight[k] - m_state.PartLeft[k],
@@ -155,9 +155,8 @@ void PartOutlining::CapturePart()
 
 void PartOutlining::outlineAutomatically(const FoundParts &found)
 {
-    m_modes.ZoomMode = false;
-    w.BtnKiritori->hide();
-    m_modes.OutlineDragging = false;
+    endZoomOffer();
+    m_state.OutlineDragging = false;
     m_state.ColorPickMode = false;
     for (int k = 1; k <= 4; ++k) {
         const QVector<QPoint> &points = found.outlines[k];
@@ -165,11 +164,11 @@ void PartOutlining::outlineAutomatically(const FoundParts &found)
             continue;
         setOutline(k, points);
         m_state.PartColor[k] = found.colours[k];
-        m_modes.CurrentPart = k;
-        CapturePart();
+        m_state.CurrentPart = k;
+        capturePart();
         m_state.PartAutomatic[k] = true;
     }
-    m_modes.CurrentPart = 0;
+    m_state.CurrentPart = 0;
     for (int i = 1; i <= 4; ++i)
         w.partTitle(i)->setBackgroundColor(GameColour::TitleYellow);
     w.guide(CreationText::Outlining);
@@ -179,14 +178,11 @@ void PartOutlining::outlineAutomatically(const FoundParts &found)
 void PartOutlining::setOutline(int k, const QVector<QPoint> &points)
 {
     m_state.PartPoints[k] = points;
-    m_state.PartLeft[k] = m_state.PartRight[k] = points.first().x();
-    m_state.PartTop[k] = m_state.PartBottom[k] = points.first().y();
-    for (const QPoint &p : points) {
-        m_state.PartLeft[k] = qMin(m_state.PartLeft[k], p.x());
-        m_state.PartRight[k] = qMax(m_state.PartRight[k], p.x());
-        m_state.PartTop[k] = qMin(m_state.PartTop[k], p.y());
-        m_state.PartBottom[k] = qMax(m_state.PartBottom[k], p.y());
-    }
+    const QRect box = outlineBox(points);
+    m_state.PartLeft[k] = box.x();
+    m_state.PartRight[k] = box.x() + box.width();
+    m_state.PartTop[k] = box.y();
+    m_state.PartBottom[k] = box.y() + box.height();
 }
 
 void PartOutlining::dropOutline(int k)
@@ -205,8 +201,8 @@ void PartOutlining::dropAutomaticOutlines()
             dropOutline(k);
     }
     // Back from the naming state, should the four have been outlined.
-    w.Edit1->hide();
-    w.BtnSentaku->setEnabled(false);
+    w.nameField->hide();
+    w.selectButton->setEnabled(false);
     m_canvas.drawCleanPicture();
     m_canvas.fillOutlinedParts();
     m_canvas.changed();
@@ -232,10 +228,10 @@ void PartOutlining::carryOutlines(const std::function<QPoint(QPoint)> &map, QSiz
     for (int k = 1; k <= 4; ++k) {
         if (!m_state.PartOutlined[k])
             continue;
-        m_modes.CurrentPart = k;
-        CapturePart();
+        m_state.CurrentPart = k;
+        capturePart();
     }
-    m_modes.CurrentPart = 0;
+    m_state.CurrentPart = 0;
     m_canvas.drawCleanPicture();
     m_canvas.fillOutlinedParts();
     m_canvas.changed();
@@ -245,9 +241,19 @@ void PartOutlining::checkCompletion()
 {
     if (!m_state.allOutlined())
         return;
-    w.BtnSentaku->setText(Caption::Register);
-    w.BtnSentaku->setEnabled(false);
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.registerOffered = true;
+    conditions.nameAccepted = false;
+    m_screen.change(Screen::FaceRegister, conditions);
     w.guide(CreationText::Naming);
-    w.Edit1->show();
-    w.Edit1->setFocus();
+    w.nameField->show();
+    w.nameField->setFocus();
+}
+
+void PartOutlining::endZoomOffer()
+{
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.zoomOffered = false;
+    const Screen screen = m_screen.screen() == Screen::ZoomArmed ? Screen::FaceCreate : m_screen.screen();
+    m_screen.change(screen, conditions);
 }

@@ -8,10 +8,10 @@
 #include <functional>
 
 class CreationCanvas;
+class ScreenState;
 struct FoundParts;
 struct CreationState;
-struct Form1Widgets;
-struct ModeFlags;
+struct MainWindowWidgets;
 
 // Outlining the four parts on the face box: a title chooses the part, a free-hand curve
 // drawn with a button held marks it, and its box is cut out as the piece while the curve's
@@ -20,22 +20,22 @@ struct ModeFlags;
 class PartOutlining
 {
 public:
-    PartOutlining(const Form1Widgets &widgets, ModeFlags &modes, CreationState &state, CreationCanvas &canvas);
+    PartOutlining(const MainWindowWidgets &widgets, ScreenState &screen, CreationState &state, CreationCanvas &canvas);
 
     // A press on the title of part k (1 .. 4) with `button`.
     void partTitleMouseDown(int k, Qt::MouseButton button);
-    // Pointer events on Image1 while no zoom is armed, in face-box pixels (any button).
+    // Pointer events on facePicture while no zoom is armed, in face-box pixels (any button).
     void press(QPoint at);
     void move(QPoint at);
     void release();
 
     // Prepares part k for a new outline, discarding its piece and fill.
-    void BeginPartOutline(int k);
+    void beginPartOutline(int k);
     // Restores the outlining instructions, redraws the picture with every outlined part
     // filled, and makes k the current part.
-    void RedrawCreation(int k);
+    void redrawCreation(int k);
     // Cuts out the piece of the current part from the clean picture and fills every hole.
-    void CapturePart();
+    void capturePart();
     // Takes each found outline of a part not yet outlined as an accepted curve filled in its
     // found colour, exactly as if drawn by hand, and marks it automatic; parts outlined by hand
     // stay as they are. Ends any zoom and colour pick, then runs the completion test.
@@ -55,9 +55,11 @@ private:
     void startCurve(int k, QPoint at);
     void pickColour(int k, QPoint at);
     void checkCompletion();
+    // Outlining has begun: the zoom is no longer offered in this face creation.
+    void endZoomOffer();
 
-    const Form1Widgets &w;
-    ModeFlags &m_modes;
+    const MainWindowWidgets &w;
+    ScreenState &m_screen;
     CreationState &m_state;
     CreationCanvas &m_canvas;
 };

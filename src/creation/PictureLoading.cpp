@@ -4,29 +4,28 @@
 #include "creation/CreationState.h"
 #include "creation/CreationTexts.h"
 #include "creation/PictureFit.h"
-#include "platform/AppError.h"
-#include "platform/CaptionLabel.h"
-#include "platform/CommandButton.h"
-#include "platform/Dialogs.h"
-#include "platform/MouseUpCheckBox.h"
-#include "platform/PictureFile.h"
-#include "screen/Captions.h"
-#include "screen/Form1Widgets.h"
+#include "platform/system/AppError.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/MouseUpCheckBox.h"
+#include "platform/pictures/PictureFile.h"
+#include "screen/MainWindowWidgets.h"
 #include "screen/GameColours.h"
-#include "screen/ModeFlags.h"
+#include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
 
-PictureLoading::PictureLoading(const Form1Widgets &widgets, ModeFlags &modes, CreationState &state, ShownFace &shown,
-                               CreationCanvas &canvas, Dialogs &dialogs)
-    : w(widgets), m_modes(modes), m_state(state), m_shown(shown), m_canvas(canvas), m_dialogs(dialogs)
+PictureLoading::PictureLoading(const MainWindowWidgets &widgets, ScreenState &screen, CreationState &state,
+                               ShownFace &shown, CreationCanvas &canvas, Dialogs &dialogs)
+    : w(widgets), m_screen(screen), m_state(state), m_shown(shown), m_canvas(canvas), m_dialogs(dialogs)
 {
 }
 
-void PictureLoading::N9Click()
+void PictureLoading::startFaceCreation()
 {
     const QString path = m_dialogs.openPicture(CreationText::DialogTitle, CreationText::DialogFilter);
     if (path.isEmpty())
@@ -43,23 +42,19 @@ void PictureLoading::N9Click()
 
 void PictureLoading::switchToCreationScreen()
 {
-    w.BtnKiritori->setEnabled(true);
-    w.BtnKiritori->show();
-    w.BtnKiritori->setText(Caption::Zoom);
-    w.N7->setEnabled(false);
-    w.N8->setEnabled(false);
-    w.ComboBox1->hide();
-    w.BtnSentaku->setEnabled(false);
-    w.BtnStart->setEnabled(true);
-    w.BtnStart->setText(Caption::Cancel);
-    w.Label2->resize(177, w.Label2->height());
-    QFont font = w.Label2->font();
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.zoomOffered = true;
+    conditions.zoomRectangle = false;
+    conditions.registerOffered = false;
+    conditions.nameAccepted = false;
+    m_screen.change(Screen::FaceCreate, conditions);
+    w.faceList->hide();
+    w.faceNameLabel->resize(177, w.faceNameLabel->height());
+    QFont font = w.faceNameLabel->font();
     font.setPointSize(14);
-    w.Label2->setFont(font);
-    w.Label2->setCaption(CreationText::Creating);
-    w.CheckBox1->hide();
-    m_modes.CreateMode = true;
-    w.N1->setEnabled(false);
+    w.faceNameLabel->setFont(font);
+    w.faceNameLabel->setCaption(CreationText::Creating);
+    w.openingFaceBox->hide();
     m_canvas.clear();
 }
 
@@ -74,7 +69,7 @@ void PictureLoading::load(const QString &path)
     m_state.SourcePicture.kind = kind == PictureFile::Kind::Bitmap ? WorkingPicture::Bitmap : WorkingPicture::Jpeg;
     m_shown.DisplayWidth = display.width();
     m_shown.DisplayHeight = display.height();
-    m_canvas.DrawSourcePicture();
+    m_canvas.showSourcePicture();
     m_canvas.changed();
 }
 

@@ -4,9 +4,9 @@
 
 class CreationCanvas;
 class Dialogs;
+class ScreenState;
 struct CreationState;
-struct Form1Widgets;
-struct ModeFlags;
+struct MainWindowWidgets;
 struct ShownFace;
 
 // The start of a face creation: the player picks a JPEG or bitmap picture, the screen turns
@@ -14,22 +14,22 @@ struct ShownFace;
 class PictureLoading
 {
 public:
-    PictureLoading(const Form1Widgets &widgets, ModeFlags &modes, CreationState &state, ShownFace &shown,
+    PictureLoading(const MainWindowWidgets &widgets, ScreenState &screen, CreationState &state, ShownFace &shown,
                    CreationCanvas &canvas, Dialogs &dialogs);
 
     // Menu "顔の作成(&C)". Nothing happens when the dialog is closed without a choice. A file
     // that is not a JPEG or a bitmap by its extension leaves the box blank, with a message;
     // a file that cannot be decoded, and a picture so thin that one side of it would be shown
     // 0 pixels long, throw AppError once the screen has switched.
-    void N9Click();
+    void startFaceCreation();
 
 private:
     void switchToCreationScreen();
     void load(const QString &path);
     void offerOutlining();
 
-    const Form1Widgets &w;
-    ModeFlags &m_modes;
+    const MainWindowWidgets &w;
+    ScreenState &m_screen;
     CreationState &m_state;
     ShownFace &m_shown;
     CreationCanvas &m_canvas;

@@ -50,7 +50,8 @@ QVector<QPoint> widenedTo(const QVector<QPoint> &outline, int width)
     QVector<QPoint> widened;
     for (const QPoint &p : outline) {
         // A piece with no width at all is spread to both sides of its middle.
-        const double offset = pieceWidth > 0 ? (p.x() - middle) * stretch : (p.x() <= middle ? -width / 2.0 : width / 2.0);
+        const double offset = pieceWidth > 0 ? (p.x() - middle) * stretch
+                                             : (p.x() <= middle ? -width / 2.0 : width / 2.0);
         const double x = middle + offset;
         widened.append(QPoint(int(offset < 0 ? std::floor(x) : std::ceil(x)), p.y()));
     }
@@ -66,12 +67,14 @@ QVector<QPoint> clippedToPicture(const QVector<QPoint> &outline, QSize picture)
     QVector<QPointF> polygon;
     for (const QPoint &p : outline)
         polygon.append(QPointF(p));
-    polygon = clipBy(polygon, [](QPointF p) { return p.x() >= 0; }, [](QPointF a, QPointF b) { return atX(a, b, 0); });
-    polygon = clipBy(polygon, [=](QPointF p) { return p.x() <= right; },
-                     [=](QPointF a, QPointF b) { return atX(a, b, right); });
-    polygon = clipBy(polygon, [](QPointF p) { return p.y() >= 0; }, [](QPointF a, QPointF b) { return atY(a, b, 0); });
-    polygon = clipBy(polygon, [=](QPointF p) { return p.y() <= bottom; },
-                     [=](QPointF a, QPointF b) { return atY(a, b, bottom); });
+    polygon = clipBy(
+        polygon, [](QPointF p) { return p.x() >= 0; }, [](QPointF a, QPointF b) { return atX(a, b, 0); });
+    polygon = clipBy(
+        polygon, [=](QPointF p) { return p.x() <= right; }, [=](QPointF a, QPointF b) { return atX(a, b, right); });
+    polygon = clipBy(
+        polygon, [](QPointF p) { return p.y() >= 0; }, [](QPointF a, QPointF b) { return atY(a, b, 0); });
+    polygon = clipBy(
+        polygon, [=](QPointF p) { return p.y() <= bottom; }, [=](QPointF a, QPointF b) { return atY(a, b, bottom); });
     QVector<QPoint> clipped;
     for (const QPointF &p : polygon) {
         const QPoint pixel(int(std::lround(p.x())), int(std::lround(p.y())));

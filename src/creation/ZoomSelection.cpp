@@ -6,44 +6,44 @@
 #include "creation/CreationTexts.h"
 #include "creation/PartCutout.h"
 #include "creation/ZoomCrop.h"
-#include "platform/CaptionLabel.h"
-#include "platform/CommandButton.h"
-#include "platform/JpegCodec.h"
-#include "screen/Form1Widgets.h"
-#include "screen/ModeFlags.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/pictures/JpegCodec.h"
+#include "screen/MainWindowWidgets.h"
+#include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
 
 namespace {
 constexpr int ZoomRectangle = 6; // CurrentPart while armed: names no part, so presses never outline
 }
 
-ZoomSelection::ZoomSelection(const Form1Widgets &widgets, ModeFlags &modes, CreationState &state, ShownFace &shown,
-                             CreationCanvas &canvas)
-    : w(widgets), m_modes(modes), m_state(state), m_shown(shown), m_canvas(canvas)
+ZoomSelection::ZoomSelection(const MainWindowWidgets &widgets, ScreenState &screen, CreationState &state,
+                             ShownFace &shown, CreationCanvas &canvas)
+    : w(widgets), m_screen(screen), m_state(state), m_shown(shown), m_canvas(canvas)
 {
-}
-
-void ZoomSelection::BtnKiritoriClick()
-{
-    if (m_modes.ZoomMode)
-        apply();
-    else
-        arm();
 }
 
 void ZoomSelection::arm()
 {
-    m_modes.ZoomMode = true;
-    m_modes.CurrentPart = ZoomRectangle;
-    w.BtnKiritori->setEnabled(false);
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.zoomRectangle = false;
+    m_screen.change(Screen::ZoomArmed, conditions);
+    m_state.CurrentPart = ZoomRectangle;
     setTitlesEnabled(false);
+}
+
+void ZoomSelection::setRectangleReady(bool ready)
+{
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.zoomRectangle = ready;
+    m_screen.change(Screen::ZoomArmed, conditions);
 }
 
 void ZoomSelection::press(QPoint at)
 {
     m_state.ZoomDragging = true;
     m_state.ZoomStart = at;
-    w.BtnKiritori->setEnabled(false);
+    setRectangleReady(false);
 }
 
 void ZoomSelection::move(QPoint at)
@@ -65,7 +65,7 @@ void ZoomSelection::release(QPoint at)
     m_state.ZoomDragging = false;
     if (m_state.ZoomStart.x() == m_state.ZoomEnd.x() || m_state.ZoomStart.y() == m_state.ZoomEnd.y())
         return;
-    w.BtnKiritori->setEnabled(true);
+    setRectangleReady(true);
     w.guide(CreationText::ZoomReady);
 }
 
@@ -106,12 +106,14 @@ bool ZoomSelection::apply()
     m_shown.DisplayHeight = zoom.display.height();
 
     m_canvas.clear();
-    m_canvas.DrawSourcePicture();
+    m_canvas.showSourcePicture();
     m_canvas.changed();
 
-    m_modes.ZoomMode = false;
-    m_modes.CurrentPart = 0;
-    w.BtnKiritori->hide();
+    // The zoom is offered once per face creation.
+    m_state.CurrentPart = 0;
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.zoomOffered = false;
+    m_screen.change(m_state.allOutlined() ? Screen::FaceRegister : Screen::FaceCreate, conditions);
     setTitlesEnabled(true);
     w.guide(CreationText::Outlining);
     return true;
@@ -119,13 +121,14 @@ bool ZoomSelection::apply()
 
 void ZoomSelection::refuse(const QString &why)
 {
-    w.BtnKiritori->setEnabled(false);
+    // The automatic outlines zoom without the armed screen; only a dragged rectangle is taken back.
+    if (m_screen.screen() == Screen::ZoomArmed)
+        setRectangleReady(false);
     w.guide(why);
 }
 
 void ZoomSelection::end()
 {
-    m_modes.ZoomMode = false;
     m_state.ZoomDragging = false;
     setTitlesEnabled(true);
 }

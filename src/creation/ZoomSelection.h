@@ -6,9 +6,9 @@
 #include <QString>
 
 class CreationCanvas;
+class ScreenState;
 struct CreationState;
-struct Form1Widgets;
-struct ModeFlags;
+struct MainWindowWidgets;
 struct ShownFace;
 
 // The one zoom a face creation offers: "ズーム" arms it, a rectangle dragged on the face box
@@ -16,30 +16,34 @@ struct ShownFace;
 class ZoomSelection
 {
 public:
-    ZoomSelection(const Form1Widgets &widgets, ModeFlags &modes, CreationState &state, ShownFace &shown,
+    ZoomSelection(const MainWindowWidgets &widgets, ScreenState &screen, CreationState &state, ShownFace &shown,
                   CreationCanvas &canvas);
 
-    // BtnKiritori while the deletion is off: arms the zoom, or applies the chosen rectangle.
-    void BtnKiritoriClick();
-    // Pointer events on Image1 while the zoom is armed, in face-box pixels (any button).
+    // The first "ズーム": presses on the picture choose a rectangle from now on.
+    void arm();
+    // The second "ズーム": the chosen rectangle becomes the working picture, enlarged; false,
+    // with the reason in guidanceLabel, when it is refused.
+    bool apply();
+    // Pointer events on facePicture while the zoom is armed, in face-box pixels (any button).
     void press(QPoint at);
     void move(QPoint at);
     void release(QPoint at);
     // Applies the zoom to `selection` (face-box pixels) as if the player had dragged that
-    // rectangle and pressed "ズーム"; false, with the reason in Label1, when it is refused.
+    // rectangle and pressed "ズーム"; false, with the reason in guidanceLabel, when it is refused.
     bool zoomTo(const QRect &selection);
-    // Ends the selection, armed or not, and makes the part titles usable again.
+    // Ends the selection, armed or not, and makes the part titles usable again; the caller
+    // leaves the armed screen.
     void end();
 
 private:
-    void arm();
-    bool apply();
+    // Whether a rectangle of some width and height awaits "ズーム".
+    void setRectangleReady(bool ready);
     // Refuses the chosen rectangle with a word in the guidance line; the zoom stays armed.
     void refuse(const QString &why);
     void setTitlesEnabled(bool enabled);
 
-    const Form1Widgets &w;
-    ModeFlags &m_modes;
+    const MainWindowWidgets &w;
+    ScreenState &m_screen;
     CreationState &m_state;
     ShownFace &m_shown;
     CreationCanvas &m_canvas;

@@ -4,17 +4,16 @@
 #include "gallery/WorksList.h"
 #include "library/FaceLibrary.h"
 #include "library/FacePaths.h"
-#include "platform/AppError.h"
-#include "platform/CaptionLabel.h"
-#include "platform/CommandButton.h"
-#include "platform/Dialogs.h"
-#include "platform/ListBox.h"
-#include "platform/MouseUpCheckBox.h"
-#include "platform/PictureBox.h"
-#include "screen/Captions.h"
-#include "screen/Form1Widgets.h"
+#include "platform/system/AppError.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/ListBox.h"
+#include "platform/widgets/MouseUpCheckBox.h"
+#include "platform/widgets/PictureBox.h"
+#include "screen/MainWindowWidgets.h"
 #include "screen/ListPlacement.h"
-#include "screen/ModeFlags.h"
+#include "screen/ScreenState.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -22,36 +21,32 @@
 #include <QListWidget>
 #include <QtConcurrent/QtConcurrentRun>
 
-Gallery::Gallery(Form1Widgets &widgets, const FaceLibrary &library, const ModeFlags &modes, Dialogs &dialogs)
-    : w(widgets), m_library(library), m_modes(modes), m_dialogs(dialogs)
+Gallery::Gallery(MainWindowWidgets &widgets, const FaceLibrary &library, ScreenState &screen, Dialogs &dialogs)
+    : w(widgets), m_library(library), m_screen(screen), m_dialogs(dialogs)
 {
 }
 
-void Gallery::N7Click()
+void Gallery::openGallery()
 {
     // A work still loading from an earlier visit never shows in this one.
     ++m_request;
-    w.CheckBox1->hide();
-    w.ComboBox1->hide();
+    w.openingFaceBox->hide();
+    w.faceList->hide();
     placeListBesideFace(w);
-    w.ListBox1->clear();
-    w.ListBox1->addItems(WorksList::worksIn(FacePaths::worksFolder(m_library.AppDir)));
-    w.ListBox1->show();
-    w.BtnStart->setEnabled(false);
-    w.Image1->clearPicture();
-    w.Label2->hide();
+    w.pickList->clear();
+    w.pickList->addItems(WorksList::worksIn(FacePaths::worksFolder(m_library.AppDir)));
+    w.pickList->show();
+    w.facePicture->clearPicture();
+    w.faceNameLabel->hide();
     w.guide(QStringLiteral("観たい作品のファイル名をクリックしてください。"));
-    w.BtnSentaku->setText(Caption::Cancel);
-    w.N1->setEnabled(false);
-    w.N7->setEnabled(false);
-    w.N8->setEnabled(false);
+    m_screen.change(Screen::Gallery);
 }
 
-void Gallery::ListBox1Click(const QString &fileName)
+void Gallery::showWork(const QString &fileName)
 {
     const QString path = FacePaths::worksFolder(m_library.AppDir) + QLatin1Char('/') + fileName;
-    const QSize box = w.Image1->size();
-    const qreal ratio = w.Image1->devicePixelRatioF();
+    const QSize box = w.facePicture->size();
+    const qreal ratio = w.facePicture->devicePixelRatioF();
     const quint64 request = ++m_request;
     QtConcurrent::run(&Gallery::load, path, box, ratio).then(&m_receiver, [this, request, fileName](LoadedWork loaded) {
         show(request, fileName, loaded);
@@ -77,18 +72,18 @@ void Gallery::show(quint64 request, const QString &fileName, const LoadedWork &l
         m_dialogs.showError(loaded.error);
         return;
     }
-    w.Image1->setPicture(loaded.picture);
+    w.facePicture->setPicture(loaded.picture);
     w.guide(QStringLiteral("「キャンセル」ボタンを押すとゲームを始めます。"));
-    w.Label2->resize(300, w.Label2->height());
-    QFont font = w.Label2->font();
+    w.faceNameLabel->resize(300, w.faceNameLabel->height());
+    QFont font = w.faceNameLabel->font();
     font.setPointSize(9);
-    w.Label2->setFont(font);
-    w.Label2->setCaption(fileName);
-    w.Label2->show();
+    w.faceNameLabel->setFont(font);
+    w.faceNameLabel->setCaption(fileName);
+    w.faceNameLabel->show();
 }
 
 // The list shows works, not the faces of the montage or the deletion, and has not been left.
 bool Gallery::isOpen() const
 {
-    return !w.ListBox1->isHidden() && !m_modes.MontageMode && !m_modes.DeleteMode;
+    return m_screen.screen() == Screen::Gallery;
 }

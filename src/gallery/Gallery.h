@@ -6,23 +6,23 @@
 
 class Dialogs;
 struct FaceLibrary;
-struct Form1Widgets;
-struct ModeFlags;
+struct MainWindowWidgets;
+class ScreenState;
 
 // The gallery of saved works: a list of the works folder's pictures, a click to see one scaled
 // into the face box under its file name.
 class Gallery
 {
 public:
-    Gallery(Form1Widgets &widgets, const FaceLibrary &library, const ModeFlags &modes, Dialogs &dialogs);
+    Gallery(MainWindowWidgets &widgets, const FaceLibrary &library, ScreenState &screen, Dialogs &dialogs);
 
     // Menu "作品を観る": lists the works, newest first, without opening any of them.
-    void N7Click();
+    void openGallery();
     // Shows the work of the clicked row once it is read, which happens on another thread so
     // that a slow file never freezes the window. A work that cannot be read is reported in an
     // error box, and the picture, the guidance and the heading stay as they were. Only the last
     // click's work is shown, and only while the gallery is still open.
-    void ListBox1Click(const QString &fileName);
+    void showWork(const QString &fileName);
 
 private:
     struct LoadedWork
@@ -35,9 +35,9 @@ private:
     void show(quint64 request, const QString &fileName, const LoadedWork &loaded);
     bool isOpen() const;
 
-    Form1Widgets &w;
+    MainWindowWidgets &w;
     const FaceLibrary &m_library;
-    const ModeFlags &m_modes;
+    ScreenState &m_screen;
     Dialogs &m_dialogs;
     quint64 m_request = 0; // the number of the last click, or of the opening after it
     QObject m_receiver;    // the loads' results arrive here, on the window's thread

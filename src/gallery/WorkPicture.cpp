@@ -1,7 +1,7 @@
 #include "gallery/WorkPicture.h"
 
-#include "platform/AppError.h"
-#include "platform/JpegCodec.h"
+#include "platform/system/AppError.h"
+#include "platform/pictures/JpegCodec.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 #include "game/GameStart.h"
 
-#include "screen/Captions.h"
-#include "screen/Form1Widgets.h"
+#include "screen/MainWindowWidgets.h"
+#include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
 #include "game/GameState.h"
 #include "game/GameTexts.h"
@@ -9,67 +9,65 @@
 #include "library/FaceLibrary.h"
 #include "library/FacePaths.h"
 #include "library/FacePictureLoader.h"
-#include "platform/CaptionLabel.h"
-#include "platform/Chance.h"
-#include "platform/CommandButton.h"
-#include "platform/PictureBox.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/system/Chance.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/widgets/PictureBox.h"
 
 #include <QAction>
 #include <QComboBox>
 
-GameStart::GameStart(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &state,
-                     Chance &chance)
-    : w(widgets), m_library(library), m_shown(shown), m_state(state), m_chance(chance)
+GameStart::GameStart(MainWindowWidgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &state,
+                     ScreenState &screen, Chance &chance)
+    : w(widgets), m_library(library), m_shown(shown), m_state(state), m_screen(screen), m_chance(chance)
 {
 }
 
 void GameStart::start()
 {
-    if (w.BtnSentaku->isEnabled())
-        startPractice();
-    else
+    const bool real = m_screen.screen() == Screen::PracticeDone;
+    if (real)
         startReal();
+    else
+        startPractice();
     layOutTray(w);
-    w.BtnStart->setEnabled(false);
-    w.BtnRenshu->setEnabled(true);
-    w.BtnSentaku->setEnabled(false);
-    w.N7->setEnabled(false);
-    w.N8->setEnabled(false);
+    m_state.PartOnFace = {};
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.partDropped = false;
+    conditions.gameFinished = false;
+    m_screen.change(real ? Screen::RealPlay : Screen::PracticePlay, conditions);
 }
 
 void GameStart::startPractice()
 {
-    w.ComboBox1->hide();
+    w.faceList->hide();
     const int face = m_shown.CurrentFace;
     for (int k = 1; k <= 4; ++k)
         FacePictureLoader::loadPart(*w.partImage(k), FacePaths::facePicture(m_library.AppDir, face, k),
                                     m_library.DpiScale);
-    FacePictureLoader::loadWhole(*w.Image1, FacePaths::facePicture(m_library.AppDir, face, 5));
+    FacePictureLoader::loadWhole(*w.facePicture, FacePaths::facePicture(m_library.AppDir, face, 5));
     for (int k = 1; k <= 4; ++k)
         w.partImage(k)->show();
-    w.BtnRenshu->setText(Caption::Practice);
-    w.N1->setEnabled(false);
     w.guide(GameTexts::PracticeStart);
 }
 
 void GameStart::startReal()
 {
     // The parts keep the pictures of the practice game; nothing is read again.
-    w.BtnRenshu->setText(Caption::Real);
     w.guide(GameTexts::RealStart);
     lieDraw();
 }
 
 void GameStart::switchToReal()
 {
-    w.BtnRenshu->setText(Caption::Real);
+    m_screen.change(Screen::RealPlay);
     lieDraw();
     w.guide(GameTexts::RealStart);
 }
 
 void GameStart::switchToPractice()
 {
-    w.BtnRenshu->setText(Caption::Practice);
+    m_screen.change(Screen::PracticePlay);
     w.guide(GameTexts::PracticeStart);
 }
 

@@ -2,23 +2,24 @@
 
 struct FaceLibrary;
 struct ShownFace;
-struct Form1Widgets;
+struct MainWindowWidgets;
 struct GameState;
 class Chance;
+class ScreenState;
 
 // Starting a game and switching between its practice and real modes.
 class GameStart
 {
 public:
-    GameStart(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &state,
-              Chance &chance);
+    GameStart(MainWindowWidgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &state,
+              ScreenState &screen, Chance &chance);
 
-    // "スタート": a new practice game on the selection screen, or the real game after a
-    // finished practice game. Throws AppError when a picture of the face cannot be read.
+    // "スタート": the real game after a finished practice game, else a new practice game.
+    // Throws AppError when a picture of the face cannot be read.
     void start();
-    // A release over BtnRenshu showing "練習".
+    // "練習" during practice.
     void switchToReal();
-    // A release over BtnRenshu showing "本番".
+    // "本番" during the real game.
     void switchToPractice();
 
 private:
@@ -27,9 +28,10 @@ private:
     // Nine real games in ten, the computer lies.
     void lieDraw();
 
-    Form1Widgets &w;
+    MainWindowWidgets &w;
     const FaceLibrary &m_library;
     const ShownFace &m_shown;
     GameState &m_state;
+    ScreenState &m_screen;
     Chance &m_chance;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 class PictureBox;
 
 // The state of the game being played, shared by its start, the dragging, the hints and the
@@ -14,4 +16,16 @@ struct GameState
     int HintTargetX = 0;   // where the hints steer the dragged part, face pixels
     int HintTargetY = 0;
     int Score = 0; // of the last unveiled face
+    // By part number, 1 right eye .. 4 mouth: the part lies on the face, not in the tray.
+    std::array<bool, 5> PartOnFace{};
+
+    bool allOnFace() const { return PartOnFace[1] && PartOnFace[2] && PartOnFace[3] && PartOnFace[4]; }
+    bool anyOnFace() const { return PartOnFace[1] || PartOnFace[2] || PartOnFace[3] || PartOnFace[4]; }
 };
+
+// A part lies on the face when its left edge is at most the face's right edge; further right
+// it is in the tray.
+inline bool liesOnFace(int partLeft, int faceRight)
+{
+    return partLeft <= faceRight;
+}

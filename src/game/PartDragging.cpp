@@ -1,37 +1,72 @@
 #include "game/PartDragging.h"
 
-#include "screen/Captions.h"
-#include "screen/Form1Widgets.h"
+#include "screen/MainWindowWidgets.h"
 #include "screen/ShownFace.h"
 #include "screen/GameColours.h"
-#include "screen/ModeFlags.h"
+#include "screen/ScreenState.h"
 #include "game/GameState.h"
 #include "game/GameTexts.h"
 #include "game/HintRules.h"
 #include "library/FaceLibrary.h"
-#include "platform/CaptionLabel.h"
-#include "platform/Chance.h"
-#include "platform/CommandButton.h"
-#include "platform/DragController.h"
-#include "platform/GlobalCursor.h"
-#include "platform/PictureBox.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/system/Chance.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/widgets/DragController.h"
+#include "platform/widgets/GlobalCursor.h"
+#include "platform/widgets/PictureBox.h"
 
 #include <QLineEdit>
 
-PartDragging::PartDragging(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, ModeFlags &modes,
-                           GameState &state, DragController &drag, Chance &chance)
-    : w(widgets), m_library(library), m_shown(shown), m_modes(modes), m_state(state), m_drag(drag), m_chance(chance)
+namespace {
+
+int faceRight(const MainWindowWidgets &w)
+{
+    return w.facePicture->x() + w.facePicture->width();
+}
+
+int partNumber(const MainWindowWidgets &w, const PictureBox *part)
+{
+    for (int k = 1; k <= 4; ++k) {
+        if (w.partImage(k) == part)
+            return k;
+    }
+    return 0;
+}
+
+} // namespace
+
+PartDragging::PartDragging(MainWindowWidgets &widgets, const FaceLibrary &library, const ShownFace &shown,
+                           ScreenState &screen, GameState &state, DragController &drag, Chance &chance)
+    : w(widgets), m_library(library), m_shown(shown), m_screen(screen), m_state(state), m_drag(drag), m_chance(chance)
 {
 }
 
 bool PartDragging::isReal() const
 {
-    return w.BtnRenshu->text() == Caption::Real;
+    return m_screen.screen() == Screen::RealPlay || m_screen.screen() == Screen::UnveilReady;
 }
 
 bool PartDragging::isPractice() const
 {
-    return w.BtnRenshu->text() == Caption::Practice;
+    switch (m_screen.screen()) {
+    case Screen::Opening:
+    case Screen::PracticePlay:
+    case Screen::PracticeDone:
+    case Screen::Montage:
+        return true;
+    case Screen::MontageSave:
+        // While "保存" is offered, nothing moves.
+        return !m_screen.conditions().nameAccepted;
+    default:
+        return false;
+    }
+}
+
+void PartDragging::markDropped()
+{
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.partDropped = true;
+    m_screen.change(m_screen.screen(), conditions);
 }
 
 void PartDragging::showRealText()
@@ -42,23 +77,17 @@ void PartDragging::showRealText()
 void PartDragging::partMouseDown(int k, QPoint global)
 {
     PictureBox *part = w.partImage(k);
-    if (m_modes.CreateMode || part->isHidden())
+    if (isFaceCreation(m_screen.screen()) || part->isHidden())
         return;
     m_state.CurrentPartImage = part;
-    if (m_modes.MontageMode) {
-        m_modes.CurrentPart = k;
-        w.LabelRinkaku->setBackgroundColor(GameColour::TitleYellow);
-        for (int i = 1; i <= 4; ++i)
-            w.partTitle(i)->setBackgroundColor(i == k ? GameColour::HintRed : GameColour::TitleYellow);
-    }
     if (isReal() && m_library.hasFace(m_shown.CurrentFace)) {
         const TFaceData &face = m_library.Faces.at(m_shown.CurrentFace);
-        SetHintTarget(face.partX(k), face.partY(k));
+        setHintTarget(face.partX(k), face.partY(k));
     }
-    BeginPartDrag(global);
+    beginPartDrag(global);
 }
 
-void PartDragging::SetHintTarget(int x, int y)
+void PartDragging::setHintTarget(int x, int y)
 {
     int r1 = 0;
     int r2 = 0;
@@ -72,23 +101,23 @@ void PartDragging::SetHintTarget(int x, int y)
     m_state.HintTargetY = target.y();
 }
 
-void PartDragging::BeginPartDrag(QPoint global)
+void PartDragging::beginPartDrag(QPoint global)
 {
     PictureBox *part = m_state.CurrentPartImage;
     m_state.DragStartX = global.x();
     m_state.DragStartY = global.y();
     if (isReal()) {
         // A part already on the face stays where it is.
-        if (w.Image1->x() + w.Image1->width() < part->x()) {
-            const QCursor transparent = m_transparentCursor();
-            m_drag.begin(part, transparent);
+        if (!m_state.PartOnFace[partNumber(w, part)]) {
+            m_drag.begin(part, m_transparentCursor);
             m_state.Dragging = true;
-            GlobalCursor::set(transparent);
+            GlobalCursor::set(m_transparentCursor);
             part->hide();
         }
     } else if (isPractice()) {
-        const bool allShown = w.Image1->isVisible() && w.ImageRE->isVisible() && w.ImageLE->isVisible()
-                              && w.ImageHana->isVisible() && w.ImageKuti->isVisible();
+        const bool allShown = w.facePicture->isVisible() && w.rightEyePicture->isVisible()
+                              && w.leftEyePicture->isVisible() && w.nosePicture->isVisible()
+                              && w.mouthPicture->isVisible();
         if (allShown) {
             m_drag.begin(part, QCursor(Qt::DragMoveCursor));
             m_state.Dragging = true;
@@ -96,15 +125,15 @@ void PartDragging::BeginPartDrag(QPoint global)
     }
 }
 
-bool PartDragging::Image1DragOver(QPoint local)
+bool PartDragging::dragOverFace(QPoint local)
 {
-    if (m_modes.CreateMode)
+    if (isFaceCreation(m_screen.screen()))
         return false;
     if (isReal() && m_state.Dragging && m_state.CurrentPartImage) {
         const QString hint = HintRules::hint(local, m_state.CurrentPartImage->size(),
                                              QPoint(m_state.HintTargetX, m_state.HintTargetY));
-        w.Label1->setFontColor(GameColour::HintRed);
-        w.Label1->setCaption(hint);
+        w.guidanceLabel->setFontColor(GameColour::HintRed);
+        w.guidanceLabel->setCaption(hint);
     }
     return true;
 }
@@ -114,32 +143,33 @@ void PartDragging::moveByTravel(QPoint global)
     PictureBox *part = m_state.CurrentPartImage;
     part->move(part->x() + global.x() - m_state.DragStartX, part->y());
     part->move(part->x(), part->y() + global.y() - m_state.DragStartY);
+    m_state.PartOnFace[partNumber(w, part)] = liesOnFace(part->x(), faceRight(w));
 }
 
-void PartDragging::Image1DragDrop(QPoint global)
+void PartDragging::dropOnFace(QPoint global)
 {
     if (!m_state.Dragging || !m_state.CurrentPartImage)
         return;
     moveByTravel(global);
     m_state.Dragging = false;
-    w.BtnRenshu->setEnabled(false);
+    markDropped();
     if (isPractice()) {
-        if (!m_modes.MontageMode) {
+        if (!isMontage(m_screen.screen()))
             w.guide(GameTexts::Practice);
-        }
     } else {
         showRealText();
     }
-    CheckAllPlaced();
+    checkAllPlaced();
 }
 
-void PartDragging::DropOnPart(PictureBox *target, QPoint global)
+void PartDragging::dropOnPart(PictureBox *target, QPoint global)
 {
-    if (target->x() < w.Image1->x() + w.Image1->width() && m_state.CurrentPartImage) {
+    // Only a part lying strictly left of the face's edge takes the drop.
+    if (target->x() < faceRight(w) && m_state.CurrentPartImage) {
         moveByTravel(global);
         m_state.Dragging = false;
-        w.BtnRenshu->setEnabled(false);
-        CheckAllPlaced();
+        markDropped();
+        checkAllPlaced();
     } else {
         restore();
     }
@@ -154,7 +184,7 @@ void PartDragging::restore()
         showRealText();
 }
 
-bool PartDragging::FormDragOver(QPoint global)
+bool PartDragging::dragOverWindow(QPoint global)
 {
     const QRect frame = w.client->window()->frameGeometry();
     const bool inside = frame.left() < global.x() && global.x() < frame.left() + frame.width()
@@ -177,29 +207,40 @@ void PartDragging::endedWithoutDrop()
     GlobalCursor::reset();
 }
 
-void PartDragging::FormMouseMove()
+void PartDragging::pointerMovedOnWindow()
 {
     if (!m_state.Dragging)
         GlobalCursor::reset();
 }
 
-void PartDragging::CheckAllPlaced()
+void PartDragging::checkAllPlaced()
 {
-    const int right = w.Image1->x() + w.Image1->width();
-    for (int k = 1; k <= 4; ++k) {
-        if (w.partImage(k)->x() > right)
-            return;
-    }
-    if (isPractice() && !m_modes.MontageMode) {
-        w.BtnStart->setText(Caption::Start);
-        w.BtnStart->setEnabled(true);
+    if (!m_state.allOnFace())
+        return;
+    ScreenConditions conditions = m_screen.conditions();
+    switch (m_screen.screen()) {
+    case Screen::Opening:
+        conditions.partsOnFace = true;
+        m_screen.change(Screen::Opening, conditions);
         w.guide(GameTexts::PressStart);
-    } else if (isPractice()) {
-        w.Label1->setCaption(GameTexts::MontageName);
-        w.Edit1->show();
-    } else {
-        w.BtnStart->setText(Caption::Unveil);
-        w.BtnStart->setEnabled(true);
+        break;
+    case Screen::PracticePlay:
+    case Screen::PracticeDone:
+        m_screen.change(Screen::PracticeDone);
+        w.guide(GameTexts::PressStart);
+        break;
+    case Screen::Montage:
+    case Screen::MontageSave:
+        m_screen.change(Screen::MontageSave);
+        w.guidanceLabel->setCaption(GameTexts::MontageName);
+        w.nameField->show();
+        break;
+    case Screen::RealPlay:
+    case Screen::UnveilReady:
+        m_screen.change(Screen::UnveilReady);
         w.guide(GameTexts::PressUnveil + QStringLiteral("\r") + HintRules::verdict(m_state.HintsLie));
+        break;
+    default:
+        break;
     }
 }

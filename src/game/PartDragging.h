@@ -3,16 +3,14 @@
 #include <QCursor>
 #include <QPoint>
 
-#include <functional>
-
 struct FaceLibrary;
 struct ShownFace;
-struct Form1Widgets;
+struct MainWindowWidgets;
 struct GameState;
-struct ModeFlags;
 class Chance;
 class DragController;
 class PictureBox;
+class ScreenState;
 
 // Dragging the parts onto the face: the press on a part, the drop on the face, on another part
 // or elsewhere, the blind drag of the real mode with its hints, and the check that all four
@@ -20,45 +18,49 @@ class PictureBox;
 class PartDragging
 {
 public:
-    PartDragging(Form1Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, ModeFlags &modes,
+    PartDragging(MainWindowWidgets &widgets, const FaceLibrary &library, const ShownFace &shown, ScreenState &screen,
                  GameState &state, DragController &drag, Chance &chance);
 
-    // Where cursor 1, the transparent cursor of the real mode, comes from.
-    void setTransparentCursor(std::function<QCursor()> cursor) { m_transparentCursor = std::move(cursor); }
+    // Cursor 1, the transparent cursor of the real mode.
+    void setTransparentCursor(const QCursor &cursor) { m_transparentCursor = cursor; }
 
     // A press on part picture k (1 .. 4), the pointer at `global` on the screen.
     void partMouseDown(int k, QPoint global);
-    void BeginPartDrag(QPoint global);
+    void beginPartDrag(QPoint global);
 
-    // Drag over and drop on the face picture; `local` is in Image1's coordinates.
-    bool Image1DragOver(QPoint local);
-    void Image1DragDrop(QPoint global);
+    // Drag over and drop on the face picture; `local` is in facePicture's coordinates.
+    bool dragOverFace(QPoint local);
+    void dropOnFace(QPoint global);
     // A drop on a part picture.
-    void DropOnPart(PictureBox *target, QPoint global);
+    void dropOnPart(PictureBox *target, QPoint global);
     // The drag over the bare window background: abandoned once the pointer is outside the window.
-    bool FormDragOver(QPoint global);
+    bool dragOverWindow(QPoint global);
     // A drop on the background, a label or a command button: the part goes back.
     void restore();
     // A drag that ended with no drop at all (Escape, a refusing widget, outside the window).
     void endedWithoutDrop();
     // The pointer moved over the bare background with no drag under way.
-    void FormMouseMove();
+    void pointerMovedOnWindow();
 
-    void CheckAllPlaced();
+    void checkAllPlaced();
 
 private:
-    void SetHintTarget(int x, int y);
+    void setHintTarget(int x, int y);
     void moveByTravel(QPoint global);
+    // The mode is fixed by a part on the face.
+    void markDropped();
+    // Blind drags, with hints.
     bool isReal() const;
+    // Drags in sight: practice, and the montage until a name is typed.
     bool isPractice() const;
     void showRealText();
 
-    Form1Widgets &w;
+    MainWindowWidgets &w;
     const FaceLibrary &m_library;
     const ShownFace &m_shown;
-    ModeFlags &m_modes;
+    ScreenState &m_screen;
     GameState &m_state;
     DragController &m_drag;
     Chance &m_chance;
-    std::function<QCursor()> m_transparentCursor = [] { return QCursor(Qt::ArrowCursor); };
+    QCursor m_transparentCursor = QCursor(Qt::ArrowCursor);
 };

@@ -1,9 +1,8 @@
 #include "game/Unveiling.h"
 
-#include "screen/Captions.h"
-#include "screen/Form1Widgets.h"
+#include "screen/MainWindowWidgets.h"
 #include "screen/ShownFace.h"
-#include "screen/ModeFlags.h"
+#include "screen/ScreenState.h"
 #include "screen/NameRules.h"
 #include "game/GameState.h"
 #include "game/GameTexts.h"
@@ -11,19 +10,19 @@
 #include "game/WorkNaming.h"
 #include "library/FaceLibrary.h"
 #include "library/FacePaths.h"
-#include "platform/AppError.h"
-#include "platform/CaptionLabel.h"
-#include "platform/Chance.h"
-#include "platform/CommandButton.h"
-#include "platform/FolderCreation.h"
-#include "platform/JpegCodec.h"
-#include "platform/PictureBox.h"
+#include "platform/system/AppError.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/system/Chance.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/files/FolderCreation.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/widgets/PictureBox.h"
 
 #include <QLineEdit>
 
-Unveiling::Unveiling(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, GameState &state,
+Unveiling::Unveiling(MainWindowWidgets &widgets, FaceLibrary &library, ScreenState &screen, GameState &state,
                      const ShownFace &shown, Chance &clock)
-    : w(widgets), m_library(library), m_modes(modes), m_state(state), m_shown(shown), m_clock(clock)
+    : w(widgets), m_library(library), m_screen(screen), m_state(state), m_shown(shown), m_clock(clock)
 {
 }
 
@@ -31,30 +30,29 @@ void Unveiling::unveil()
 {
     for (int k = 1; k <= 4; ++k)
         w.partImage(k)->show();
-    w.BtnSentaku->setEnabled(true);
-    w.BtnStart->setEnabled(false);
-    w.BtnRenshu->setText(Caption::Save);
-    w.BtnRenshu->setEnabled(true);
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.gameFinished = true;
+    m_screen.change(Screen::Unveiled, conditions);
     w.guide(GameTexts::Unveiled);
 
     std::array<QPoint, 4> placed;
     std::array<QPoint, 4> rightPlaces;
     const TFaceData &face = m_library.Faces.at(m_shown.CurrentFace);
     for (int k = 1; k <= 4; ++k) {
-        placed[k - 1] = w.partImage(k)->pos() - w.Image1->pos();
+        placed[k - 1] = w.partImage(k)->pos() - w.facePicture->pos();
         rightPlaces[k - 1] = QPoint(face.partX(k), face.partY(k));
     }
     m_state.Score = scoreFor(placed, rightPlaces);
 
-    w.LabelScore->setCaption(QStringLiteral("得点\r　　") + QString::number(m_state.Score));
-    w.LabelScore->adjustSize();
-    w.LabelScore->show();
+    w.scoreLabel->setCaption(QStringLiteral("得点\r　　") + QString::number(m_state.Score));
+    w.scoreLabel->adjustSize();
+    w.scoreLabel->show();
 }
 
 void Unveiling::saveWork()
 {
     // Exactly what the window shows over the face, parts cut at the edges.
-    const QRect area(w.Image1->pos(), QSize(m_shown.DisplayWidth, m_shown.DisplayHeight));
+    const QRect area(w.facePicture->pos(), QSize(m_shown.DisplayWidth, m_shown.DisplayHeight));
     if (area.isEmpty())
         throw AppError(QStringLiteral("保存する顔がありません。"));
     QImage work = w.client->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
@@ -62,11 +60,12 @@ void Unveiling::saveWork()
     if (work.size() != area.size())
         work = work.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
-    const QString name = m_modes.MontageMode ? w.Edit1->text() : m_library.Faces.at(m_shown.CurrentFace).Name;
+    const bool montage = isMontage(m_screen.screen());
+    const QString name = montage ? w.nameField->text() : m_library.Faces.at(m_shown.CurrentFace).Name;
     const QDateTime now = m_clock.now();
-    const QString fileName = m_modes.MontageMode ? WorkNaming::montageWork(name, now)
-                                                 : WorkNaming::gameWork(name, now, m_state.Score);
-    const QString problem = nameProblem(name, m_modes.MontageMode ? NameUse::MontageWork : NameUse::GameWork);
+    const QString fileName = montage ? WorkNaming::montageWork(name, now)
+                                     : WorkNaming::gameWork(name, now, m_state.Score);
+    const QString problem = nameProblem(name, montage ? NameUse::MontageWork : NameUse::GameWork);
     if (!problem.isEmpty())
         throw AppError(problem);
 
@@ -75,13 +74,13 @@ void Unveiling::saveWork()
     // Throws before anything below runs, so "保存" stays enabled for another try.
     JpegCodec::encodeFile(work, folder + QLatin1Char('/') + fileName);
 
-    if (m_modes.MontageMode) {
-        w.Label1->setCaption(GameTexts::MontageSaved);
-        w.Edit1->clear();
-        w.Edit1->hide();
-        w.BtnRenshu->setText(Caption::Practice);
+    if (montage) {
+        w.guidanceLabel->setCaption(GameTexts::MontageSaved);
+        w.nameField->clear();
+        w.nameField->hide();
+        m_screen.change(Screen::Montage);
     } else {
-        w.Label1->setCaption(GameTexts::Saved);
+        w.guidanceLabel->setCaption(GameTexts::Saved);
+        m_screen.change(Screen::WorkSaved);
     }
-    w.BtnRenshu->setEnabled(false);
 }

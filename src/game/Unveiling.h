@@ -1,30 +1,30 @@
 #pragma once
 
 struct FaceLibrary;
-struct Form1Widgets;
+struct MainWindowWidgets;
 struct GameState;
-struct ModeFlags;
 struct ShownFace;
 class Chance;
+class ScreenState;
 
 // The unveiling of a finished real game with its score, and the saving of works: a game's face
 // or a montage, as a JPEG of what the window shows over the face.
 class Unveiling
 {
 public:
-    Unveiling(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, GameState &state, const ShownFace &shown,
-              Chance &clock);
+    Unveiling(MainWindowWidgets &widgets, FaceLibrary &library, ScreenState &screen, GameState &state,
+              const ShownFace &shown, Chance &clock);
 
     // "お披露目": the parts appear and the score is shown.
     void unveil();
-    // "保存": writes the work to the works folder. Throws AppError when it cannot be written;
-    // the buttons then stay as they are so that the player can try again.
+    // "保存" after the unveiling or on a named montage: writes the work to the works folder.
+    // Throws AppError when it cannot be written; the screen then stays as it is for another try.
     void saveWork();
 
 private:
-    Form1Widgets &w;
+    MainWindowWidgets &w;
     FaceLibrary &m_library;
-    ModeFlags &m_modes;
+    ScreenState &m_screen;
     GameState &m_state;
     const ShownFace &m_shown;
     Chance &m_clock;

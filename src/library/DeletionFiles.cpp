@@ -2,9 +2,9 @@
 
 #include "library/DeletionPlan.h"
 #include "library/FacePaths.h"
-#include "platform/AppError.h"
-#include "platform/AtomicFile.h"
-#include "platform/FileMoves.h"
+#include "platform/system/AppError.h"
+#include "platform/files/AtomicFile.h"
+#include "platform/files/FileMoves.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "library/DeletionJournal.h"
 
-#include "platform/ProfileFile.h"
+#include "platform/files/ProfileFile.h"
 
 #include <QList>
 

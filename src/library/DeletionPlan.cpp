@@ -1,6 +1,6 @@
 #include "library/DeletionPlan.h"
 
-#include "platform/DpiScale.h"
+#include "platform/system/DpiScale.h"
 
 namespace DeletionPlan {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "library/TFaceData.h"
-#include "platform/ProfileText.h"
+#include "platform/files/ProfileText.h"
 
 #include <QVector>
 

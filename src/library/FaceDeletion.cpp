@@ -4,18 +4,17 @@
 #include "library/FaceLibrary.h"
 #include "library/FacePaths.h"
 #include "library/FacePictureLoader.h"
-#include "platform/AppError.h"
-#include "platform/CaptionLabel.h"
-#include "platform/CommandButton.h"
-#include "platform/Dialogs.h"
-#include "platform/MouseUpCheckBox.h"
-#include "platform/PictureBox.h"
-#include "screen/Captions.h"
-#include "screen/Form1Widgets.h"
+#include "platform/system/AppError.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/MouseUpCheckBox.h"
+#include "platform/widgets/PictureBox.h"
+#include "screen/MainWindowWidgets.h"
 #include "screen/ListPlacement.h"
-#include "screen/ModeFlags.h"
+#include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
-#include "platform/ListBox.h"
+#include "platform/widgets/ListBox.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -48,54 +47,51 @@ QByteArray readIndex(const QString &appDir)
 
 } // namespace
 
-FaceDeletion::FaceDeletion(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, ShownFace &shown,
+FaceDeletion::FaceDeletion(MainWindowWidgets &widgets, FaceLibrary &library, ScreenState &screen, ShownFace &shown,
                            Dialogs &dialogs)
-    : w(widgets), m_library(library), m_modes(modes), m_shown(shown), m_dialogs(dialogs)
+    : w(widgets), m_library(library), m_screen(screen), m_shown(shown), m_dialogs(dialogs)
 {
 }
 
-void FaceDeletion::N10Click()
+void FaceDeletion::startDeletion()
 {
-    m_modes.DeleteMode = true;
     m_picked = -1;
-    w.Image1->clearPicture();
-    w.CheckBox1->hide();
-    w.ComboBox1->hide();
-    w.BtnKiritori->setText(Caption::Delete);
-    w.BtnKiritori->show();
-    w.BtnKiritori->setEnabled(false);
-    w.BtnSentaku->setText(Caption::Cancel);
-    w.BtnSentaku->setEnabled(true);
-    w.BtnStart->setEnabled(false);
-    w.BtnRenshu->setEnabled(false);
-    w.N1->setEnabled(false);
-    w.N7->setEnabled(false);
-    w.N8->setEnabled(false);
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.facePicked = false;
+    m_screen.change(Screen::FaceDelete, conditions);
+    w.facePicture->clearPicture();
+    w.openingFaceBox->hide();
+    w.faceList->hide();
     w.guide(Guidance);
-    w.Label2->setCaption(QStringLiteral("顔の削除中．．．"));
+    w.faceNameLabel->setCaption(QStringLiteral("顔の削除中．．．"));
     placeListBesideFace(w);
-    w.ListBox1->clear();
-    w.ListBox1->addItems(faceNames());
-    w.ListBox1->show();
+    w.pickList->clear();
+    w.pickList->addItems(faceNames());
+    w.pickList->show();
 }
 
-void FaceDeletion::ListBox1Click(int row)
+void FaceDeletion::markFace(int row)
 {
     if (m_library.FaceCount <= 2 || !m_library.hasFace(row))
         return;
     // "削除" always deletes the face on show, so it is off until the picked face is shown.
-    m_picked = -1;
-    w.BtnKiritori->setEnabled(false);
-    FacePictureLoader::loadWhole(*w.Image1, FacePaths::facePicture(m_library.AppDir, row, 0));
-    m_picked = row;
-    w.BtnKiritori->setEnabled(true);
+    pick(-1);
+    FacePictureLoader::loadWhole(*w.facePicture, FacePaths::facePicture(m_library.AppDir, row, 0));
+    pick(row);
 }
 
-void FaceDeletion::BtnKiritoriClick()
+void FaceDeletion::pick(int row)
+{
+    m_picked = row;
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.facePicked = row >= 0;
+    m_screen.change(Screen::FaceDelete, conditions);
+}
+
+void FaceDeletion::deleteMarkedFaces()
 {
     const int deleted = m_picked;
-    m_picked = -1;
-    w.BtnKiritori->setEnabled(false);
+    pick(-1);
     if (m_library.FaceCount <= 2 || !m_library.hasFace(deleted))
         return;
 
@@ -150,7 +146,7 @@ void FaceDeletion::applyToTable(int deleted, int titleAfter)
     m_library.FaceCount = before - 1;
     m_library.TitleFaceIndex = titleAfter;
     refillLists();
-    w.Image1->clearPicture();
+    w.facePicture->clearPicture();
     if (m_library.FaceCount == 2)
         w.guide(NoMoreGuidance);
 }
@@ -167,9 +163,9 @@ QStringList FaceDeletion::faceNames() const
 void FaceDeletion::refillLists()
 {
     const QStringList names = faceNames();
-    w.ListBox1->clear();
-    w.ListBox1->addItems(names);
-    w.ComboBox1->clear();
-    w.ComboBox1->addItems(names);
-    w.ComboBox1->setCurrentIndex(-1);
+    w.pickList->clear();
+    w.pickList->addItems(names);
+    w.faceList->clear();
+    w.faceList->addItems(names);
+    w.faceList->setCurrentIndex(-1);
 }

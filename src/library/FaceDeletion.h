@@ -5,9 +5,9 @@
 #include <QStringList>
 
 class Dialogs;
+class ScreenState;
 struct FaceLibrary;
-struct Form1Widgets;
-struct ModeFlags;
+struct MainWindowWidgets;
 struct ShownFace;
 
 // The face deletion screen: a list of the library's faces, a click to see one, "削除" to remove
@@ -15,17 +15,18 @@ struct ShownFace;
 class FaceDeletion
 {
 public:
-    FaceDeletion(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, ShownFace &shown, Dialogs &dialogs);
+    FaceDeletion(MainWindowWidgets &widgets, FaceLibrary &library, ScreenState &screen, ShownFace &shown,
+                 Dialogs &dialogs);
 
     // Menu "顔の削除": enters the deletion screen.
-    void N10Click();
+    void startDeletion();
     // The player picked row `row` of the list: shows that face and arms "削除" (with more than
     // two faces only). Throws AppError when its picture cannot be read; "削除" then stays off.
-    void ListBox1Click(int row);
+    void markFace(int row);
     // "削除": deletes the picked face, asking first when it is the opening face. Throws AppError,
     // leaving the library as it was, when the deletion cannot begin. A deletion that fails after
     // its commit is completed at once, or else at the next start: this run then says so and ends.
-    void BtnKiritoriClick();
+    void deleteMarkedFaces();
 
     // Runs before every file operation of a deletion (tests cut deletions short with it).
     void setFileStep(DeletionFiles::Step step) { m_fileStep = std::move(step); }
@@ -38,10 +39,12 @@ private:
     void applyToTable(int deleted, int titleAfter);
     void refillLists();
     QStringList faceNames() const;
+    // Which face "削除" deletes; -1 for none, which leaves the button off.
+    void pick(int row);
 
-    Form1Widgets &w;
+    MainWindowWidgets &w;
     FaceLibrary &m_library;
-    ModeFlags &m_modes;
+    ScreenState &m_screen;
     ShownFace &m_shown;
     Dialogs &m_dialogs;
     DeletionFiles::Step m_fileStep;

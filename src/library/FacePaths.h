@@ -10,9 +10,9 @@ QString facePicture(const QString &appDir, int face, int picture); // data/face<
 // The face number N of a file name that the game gives a face picture, face<N>_<k>.jpg;
 // -1 for every other name (leading zeros, k beyond 5, capitals, anything more).
 qint64 faceOfPictureName(const QString &fileName);
-QString cursorFile(const QString &appDir);                         // data/tomei.cur
-QString defaultTune(const QString &appDir);                        // data/tema84.mid
-QString worksFolder(const QString &appDir);                        // Library
+QString cursorFile(const QString &appDir);  // data/tomei.cur
+QString defaultTune(const QString &appDir); // data/tema84.mid
+QString worksFolder(const QString &appDir); // Library
 
 // The program folder of an executable path, with a trailing "/".
 QString programFolder(const QString &executablePath);

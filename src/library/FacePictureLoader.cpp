@@ -1,8 +1,8 @@
 #include "library/FacePictureLoader.h"
 
-#include "platform/DpiScale.h"
-#include "platform/JpegCodec.h"
-#include "platform/PictureBox.h"
+#include "platform/system/DpiScale.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/widgets/PictureBox.h"
 
 #include <QPainter>
 

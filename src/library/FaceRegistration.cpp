@@ -4,13 +4,12 @@
 #include "library/FacePaths.h"
 #include "library/NewFace.h"
 #include "library/RegistrationRules.h"
-#include "platform/AppError.h"
-#include "platform/AtomicFile.h"
-#include "platform/CommandButton.h"
-#include "platform/Dialogs.h"
-#include "platform/DpiScale.h"
-#include "platform/JpegCodec.h"
-#include "platform/ProfileFile.h"
+#include "platform/system/AppError.h"
+#include "platform/files/AtomicFile.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/system/DpiScale.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/files/ProfileFile.h"
 #include "screen/NameRules.h"
 #include "screen/ShownFace.h"
 
@@ -57,9 +56,9 @@ QByteArray readExisting(const QString &path)
 } // namespace
 
 FaceRegistration::FaceRegistration(FaceLibrary &library, ShownFace &shown, QComboBox &faceList, QLineEdit &nameField,
-                                   CommandButton &registerButton, Dialogs &dialogs, QString windowsFolder)
-    : m_library(library), m_shown(shown), m_faceList(faceList), m_nameField(nameField),
-      m_registerButton(registerButton), m_dialogs(dialogs), m_windowsFolder(std::move(windowsFolder))
+                                   Dialogs &dialogs, QString windowsFolder)
+    : m_library(library), m_shown(shown), m_faceList(faceList), m_nameField(nameField), m_dialogs(dialogs),
+      m_windowsFolder(std::move(windowsFolder))
 {
 }
 
@@ -68,7 +67,6 @@ bool FaceRegistration::registerFace(const NewFace &face)
     if (RegistrationRules::isNameInUse(m_library.Faces, face.Name)) {
         m_dialogs.showMessage(QStringLiteral("その名前はすでに使われています。\r別の名前を入力してください。"));
         m_nameField.clear();
-        m_registerButton.setEnabled(false);
         return false;
     }
     const QString problem = nameProblem(face.Name, NameUse::Face);

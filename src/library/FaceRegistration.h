@@ -5,7 +5,6 @@
 class Dialogs;
 class QComboBox;
 class QLineEdit;
-class CommandButton;
 struct FaceLibrary;
 struct NewFace;
 struct ShownFace;
@@ -17,12 +16,13 @@ class FaceRegistration
 public:
     // windowsFolder holds the shared library's folder PetaraData.
     FaceRegistration(FaceLibrary &library, ShownFace &shown, QComboBox &faceList, QLineEdit &nameField,
-                     CommandButton &registerButton, Dialogs &dialogs, QString windowsFolder);
+                     Dialogs &dialogs, QString windowsFolder);
 
     // "登録": registers `face` and makes it the current face; true when it was registered.
-    // A name in use or a name that cannot be stored is refused with a message, writing
-    // nothing. A failed write removes the pictures written so far, leaves the index, the face
-    // table and the face list as they were, and throws AppError saying so.
+    // A name in use is refused with a message and cleared from the name field, which takes
+    // "登録" away; a name that cannot be stored is refused with a message. Both write nothing. A failed write removes
+    // the pictures written so far, leaves the index, the face table and the face list as they were, and throws AppError
+    // saying so.
     bool registerFace(const NewFace &face);
 
 private:
@@ -33,7 +33,6 @@ private:
     ShownFace &m_shown;
     QComboBox &m_faceList;
     QLineEdit &m_nameField;
-    CommandButton &m_registerButton;
     Dialogs &m_dialogs;
     QString m_windowsFolder;
 };

@@ -1,22 +1,21 @@
 #include "library/FaceSelection.h"
 
-#include "screen/Captions.h"
-#include "screen/Form1Widgets.h"
+#include "screen/MainWindowWidgets.h"
 #include "screen/GameColours.h"
 #include "screen/GuidanceTexts.h"
-#include "screen/ModeFlags.h"
+#include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
 #include "screen/TrayLayout.h"
 #include "library/DisplaySize.h"
 #include "library/FaceLibrary.h"
 #include "library/FacePaths.h"
 #include "library/FacePictureLoader.h"
-#include "platform/CaptionLabel.h"
-#include "platform/CommandButton.h"
-#include "platform/MouseUpCheckBox.h"
-#include "platform/DpiScale.h"
-#include "platform/PictureBox.h"
-#include "platform/ListBox.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/widgets/MouseUpCheckBox.h"
+#include "platform/system/DpiScale.h"
+#include "platform/widgets/PictureBox.h"
+#include "platform/widgets/ListBox.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,64 +24,57 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-FaceSelection::FaceSelection(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, ShownFace &shown)
-    : w(widgets), m_library(library), m_modes(modes), m_shown(shown)
+FaceSelection::FaceSelection(MainWindowWidgets &widgets, FaceLibrary &library, ScreenState &screen, ShownFace &shown)
+    : w(widgets), m_library(library), m_screen(screen), m_shown(shown)
 {
 }
 
 void FaceSelection::selectCommand()
 {
-    if (m_modes.MontageMode) {
-        m_modes.MontageMode = false;
-        w.Image1->show();
-        w.LabelRinkaku->hide();
-        w.LabelRinkaku->setBackgroundColor(GameColour::TitleYellow);
+    // Pressed on the selection screen itself, the command steps to the next face.
+    const bool stepping = m_screen.screen() == Screen::FaceSelect;
+    if (isMontage(m_screen.screen())) {
+        w.facePicture->show();
+        w.outlineTitle->hide();
+        w.outlineTitle->setBackgroundColor(GameColour::TitleYellow);
         // The montage drew its pieces scaled into the boxes; the game draws them 1:1 again.
         for (int k = 1; k <= 4; ++k)
             w.partImage(k)->setSizing(PictureBox::Sizing::TopLeft);
         returnToFaceSelection();
     }
-    m_modes.DeleteMode = false;
 
-    w.ComboBox1->setCurrentIndex(-1);
-    w.ComboBox1->show();
-    w.ListBox1->hide();
-    w.BtnKiritori->hide();
+    w.faceList->setCurrentIndex(-1);
+    w.faceList->show();
+    w.pickList->hide();
 
     layOutTray(w);
     for (int k = 1; k <= 4; ++k)
         w.partImage(k)->hide();
 
-    w.N1->setEnabled(true);
-    w.N10->setEnabled(m_library.FaceCount > 2);
-    updateWorksMenu();
-    w.N8->setEnabled(true);
-
     showSelectionGuidance();
-    w.LabelScore->hide();
-    w.ImageTitle->hide();
-    w.ImageRogo->hide();
-    w.Label2->show();
-    w.CheckBox1->show();
+    w.scoreLabel->hide();
+    w.titlePicture->hide();
+    w.bannerPicture->hide();
+    w.faceNameLabel->show();
+    w.openingFaceBox->show();
 
     if (FirstSelect) {
         FirstSelect = false;
     } else {
-        if (w.BtnSentaku->text() == Caption::Select && w.BtnStart->text() == Caption::Start)
+        if (stepping)
             ++m_shown.CurrentFace;
         if (m_shown.CurrentFace >= m_library.FaceCount)
             m_shown.CurrentFace = 0;
     }
 
-    w.BtnSentaku->setText(Caption::Select);
-    w.BtnStart->setText(Caption::Start);
-    w.BtnStart->setEnabled(true);
-    w.BtnRenshu->setEnabled(false);
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.deletionOffered = m_library.FaceCount > 2;
+    enterFaceSelect(conditions);
 
     showCurrentFace();
 }
 
-void FaceSelection::ComboBox1Change(int index)
+void FaceSelection::faceChosen(int index)
 {
     if (index < 0 || index >= m_library.FaceCount)
         return;
@@ -97,59 +89,51 @@ void FaceSelection::returnToFaceSelection()
         w.partTitle(k)->hide();
         w.partImage(k)->hide();
     }
-    w.Image1->update();
+    w.facePicture->update();
 
-    w.N1->setEnabled(true);
-    w.N8->setEnabled(true);
-    w.BtnKiritori->hide();
-    w.BtnSentaku->setEnabled(true);
-    w.BtnStart->setText(Caption::Start);
-    w.BtnRenshu->setText(Caption::Practice);
-    w.BtnUp->hide();
-    w.BtnDown->hide();
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.gameFinished = false;
+    enterFaceSelect(conditions);
 
     showSelectionGuidance();
 
-    m_modes.CreateMode = false;
-    m_modes.OutlineDragging = false;
-    m_modes.CurrentPart = 0;
-    m_modes.ZoomMode = false;
     for (int k = 1; k <= 4; ++k)
         w.partTitle(k)->setEnabled(true);
 
-    w.Edit1->clear();
-    w.Edit1->hide();
+    w.nameField->clear();
+    w.nameField->hide();
 
-    w.ComboBox1->setCurrentIndex(-1);
-    w.ComboBox1->show();
-    w.CheckBox1->show();
-    updateWorksMenu();
+    w.faceList->setCurrentIndex(-1);
+    w.faceList->show();
+    w.openingFaceBox->show();
 
     showCurrentFace();
 }
 
 void FaceSelection::showCurrentFace()
 {
-    if (!m_modes.MontageMode) {
-        FacePictureLoader::loadWhole(*w.Image1, FacePaths::facePicture(m_library.AppDir, m_shown.CurrentFace, 0));
-        w.CheckBox1->setChecked(m_library.TitleFaceIndex == m_shown.CurrentFace);
+    if (!isMontage(m_screen.screen())) {
+        FacePictureLoader::loadWhole(*w.facePicture, FacePaths::facePicture(m_library.AppDir, m_shown.CurrentFace, 0));
+        w.openingFaceBox->setChecked(m_library.TitleFaceIndex == m_shown.CurrentFace);
         const int scale = Dpi::roundHalfEven(double(m_library.DpiScale) / 10000.0);
-        w.Label2->resize(177 * scale, w.Label2->height());
-        QFont font = w.Label2->font();
+        w.faceNameLabel->resize(177 * scale, w.faceNameLabel->height());
+        QFont font = w.faceNameLabel->font();
         font.setPointSize(14);
-        w.Label2->setFont(font);
-        w.Label2->setCaption(m_library.hasFace(m_shown.CurrentFace) ? m_library.Faces.at(m_shown.CurrentFace).Name
-                                                                    : QString());
+        w.faceNameLabel->setFont(font);
+        w.faceNameLabel->setCaption(
+            m_library.hasFace(m_shown.CurrentFace) ? m_library.Faces.at(m_shown.CurrentFace).Name : QString());
     }
-    const QSize display = displaySizeFor(w.Image1->picture().size());
+    const QSize display = displaySizeFor(w.facePicture->picture().size());
     m_shown.DisplayWidth = display.width();
     m_shown.DisplayHeight = display.height();
 }
 
-void FaceSelection::updateWorksMenu()
+void FaceSelection::enterFaceSelect(ScreenConditions conditions)
 {
-    if (QDir(FacePaths::worksFolder(m_library.AppDir)).exists())
-        w.N7->setEnabled(true);
+    // Offered once, the works menu stays while the selection screen does.
+    const bool listed = m_screen.screen() == Screen::FaceSelect && conditions.worksListed;
+    conditions.worksListed = listed || QDir(FacePaths::worksFolder(m_library.AppDir)).exists();
+    m_screen.change(Screen::FaceSelect, conditions);
 }
 
 void FaceSelection::showSelectionGuidance()

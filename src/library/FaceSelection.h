@@ -1,23 +1,24 @@
 #pragma once
 
 struct FaceLibrary;
-struct Form1Widgets;
-struct ModeFlags;
+struct MainWindowWidgets;
+class ScreenState;
 struct ShownFace;
+struct ScreenConditions;
 
 // The face selection screen, the hub every mode starts from and comes back to: the select
 // command, the pick from the drop-down list, the return from face creation, and showing a face.
 class FaceSelection
 {
 public:
-    FaceSelection(Form1Widgets &widgets, FaceLibrary &library, ModeFlags &modes, ShownFace &shown);
+    FaceSelection(MainWindowWidgets &widgets, FaceLibrary &library, ScreenState &screen, ShownFace &shown);
 
-    // "顔選択" or "キャンセル" on BtnSentaku: enters face selection, stepping to the next face
+    // "顔選択" or "キャンセル" on selectButton: enters face selection, stepping to the next face
     // when pressed on the selection screen itself. Throws AppError when picture 0 is missing.
     void selectCommand();
-    // The player picked item index of ComboBox1.
-    void ComboBox1Change(int index);
-    // Back from face creation; leaves BtnSentaku's caption to the caller.
+    // The player picked item index of faceList.
+    void faceChosen(int index);
+    // Back from face creation or the montage.
     void returnToFaceSelection();
     // Shows the current face whole with its name, and sets the display size.
     void showCurrentFace();
@@ -25,11 +26,12 @@ public:
     bool FirstSelect = true;
 
 private:
-    void updateWorksMenu();
+    // The selection screen under `conditions`, with the works menu offered if the folder is there.
+    void enterFaceSelect(ScreenConditions conditions);
     void showSelectionGuidance();
 
-    Form1Widgets &w;
+    MainWindowWidgets &w;
     FaceLibrary &m_library;
-    ModeFlags &m_modes;
+    ScreenState &m_screen;
     ShownFace &m_shown;
 };

@@ -1,7 +1,7 @@
 #include "library/Leftovers.h"
 
 #include "library/FacePaths.h"
-#include "platform/AtomicFile.h"
+#include "platform/files/AtomicFile.h"
 
 #include <QDir>
 #include <QFile>

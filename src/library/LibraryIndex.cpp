@@ -1,8 +1,8 @@
 #include "library/LibraryIndex.h"
 
 #include "library/FacePaths.h"
-#include "platform/DpiScale.h"
-#include "platform/ProfileFile.h"
+#include "platform/system/DpiScale.h"
+#include "platform/files/ProfileFile.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 
 #include "library/FaceLibrary.h"
 #include "library/FacePaths.h"
-#include "platform/AppError.h"
-#include "platform/Chance.h"
+#include "platform/system/AppError.h"
+#include "platform/system/Chance.h"
 
 #include <QDir>
 

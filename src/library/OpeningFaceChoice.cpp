@@ -2,8 +2,8 @@
 
 #include "library/FaceLibrary.h"
 #include "library/FacePaths.h"
-#include "platform/Dialogs.h"
-#include "platform/ProfileFile.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/files/ProfileFile.h"
 #include "screen/ShownFace.h"
 
 #include <QCheckBox>
@@ -14,7 +14,7 @@ OpeningFaceChoice::OpeningFaceChoice(QCheckBox &checkBox, FaceLibrary &library, 
 {
 }
 
-void OpeningFaceChoice::CheckBox1MouseUp()
+void OpeningFaceChoice::openingFaceBoxReleased()
 {
     if (!m_library.hasFace(m_shown.CurrentFace))
         return;

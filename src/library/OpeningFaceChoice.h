@@ -13,7 +13,7 @@ public:
     OpeningFaceChoice(QCheckBox &checkBox, FaceLibrary &library, const ShownFace &shown, Dialogs &dialogs);
 
     // A mouse button was released over the box; its tick is already toggled by then.
-    void CheckBox1MouseUp();
+    void openingFaceBoxReleased();
 
 private:
     void writeTitleFace(int face);

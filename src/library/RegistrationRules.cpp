@@ -1,6 +1,6 @@
 #include "library/RegistrationRules.h"
 
-#include "platform/ProfileText.h"
+#include "platform/files/ProfileText.h"
 
 #include <algorithm>
 

@@ -8,16 +8,15 @@
 #include "montage/MontageGuidance.h"
 #include "montage/MontageTexts.h"
 #include "montage/ResizeRules.h"
-#include "platform/CaptionLabel.h"
-#include "platform/CommandButton.h"
-#include "platform/MouseUpCheckBox.h"
-#include "platform/PictureBox.h"
-#include "screen/Captions.h"
-#include "screen/Form1Widgets.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/widgets/MouseUpCheckBox.h"
+#include "platform/widgets/PictureBox.h"
+#include "screen/MainWindowWidgets.h"
 #include "screen/GameColours.h"
-#include "screen/ModeFlags.h"
+#include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
-#include "platform/ListBox.h"
+#include "platform/widgets/ListBox.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -27,73 +26,74 @@ namespace {
 constexpr int OutlinePiece = 5;
 } // namespace
 
-Montage::Montage(Form1Widgets &widgets, const FaceLibrary &library, ModeFlags &modes, GameState &game, ShownFace &shown)
-    : w(widgets), m_library(library), m_modes(modes), m_game(game), m_shown(shown)
+Montage::Montage(MainWindowWidgets &widgets, const FaceLibrary &library, ScreenState &screen, GameState &game,
+                 ShownFace &shown)
+    : w(widgets), m_library(library), m_screen(screen), m_game(game), m_shown(shown)
 {
 }
 
-void Montage::N8Click()
+void Montage::startMontage()
 {
-    m_modes.MontageMode = true;
-    w.Label2->setCaption(MontageTexts::Heading);
-    w.LabelRinkaku->show();
-    w.LabelRinkaku->setEnabled(true);
+    CurrentPart = 0;
+    m_game.PartOnFace = {};
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.gameFinished = false;
+    m_screen.change(Screen::Montage, conditions);
+    w.faceNameLabel->setCaption(MontageTexts::Heading);
+    w.outlineTitle->show();
+    w.outlineTitle->setEnabled(true);
     for (int k = 1; k <= 4; ++k) {
         w.partTitle(k)->show();
         w.partTitle(k)->setEnabled(true);
     }
-    w.N1->setEnabled(false);
-    w.N7->setEnabled(false);
-    w.N8->setEnabled(false);
-    w.Image1->clearPicture();
-    w.Image1->hide();
-    w.ComboBox1->hide();
-    w.CheckBox1->hide();
-    w.BtnSentaku->setText(Caption::Cancel);
-    w.BtnRenshu->setText(Caption::Practice);
-    w.BtnStart->setEnabled(false);
+    w.facePicture->clearPicture();
+    w.facePicture->hide();
+    w.faceList->hide();
+    w.openingFaceBox->hide();
     w.guide(MontageTexts::ChoosePieces);
 
     // A loaded piece is drawn into the part's box as it stands; loading never resizes the box.
     for (int k = 1; k <= 4; ++k)
         w.partImage(k)->setSizing(PictureBox::Sizing::StretchProportional);
 
-    w.ListBox1->setGeometry(w.BtnDown->x(), w.BtnDown->y() + w.BtnDown->height() + 5, 145, 172);
-    w.ListBox1->clear();
+    w.pickList->setGeometry(w.shrinkButton->x(), w.shrinkButton->y() + w.shrinkButton->height() + 5, 145, 172);
+    w.pickList->clear();
     for (int n = 0; n < m_library.FaceCount; ++n)
-        w.ListBox1->addItem(m_library.Faces.at(n).Name);
-    w.ListBox1->show();
-    w.BtnUp->show();
-    w.BtnDown->show();
+        w.pickList->addItem(m_library.Faces.at(n).Name);
+    w.pickList->show();
 }
 
 void Montage::markTitle(CaptionLabel *chosen)
 {
-    for (CaptionLabel *title : {w.LabelRinkaku, w.LabelRE, w.LabelLE, w.LabelHana, w.LabelKuti})
+    for (CaptionLabel *title : {w.outlineTitle, w.rightEyeTitle, w.leftEyeTitle, w.noseTitle, w.mouthTitle})
         title->setBackgroundColor(title == chosen ? GameColour::HintRed : GameColour::TitleYellow);
 }
 
-void Montage::LabelRinkakuClick()
+void Montage::outlineTitleClicked()
 {
-    if (!m_modes.MontageMode)
-        return;
-    m_modes.CurrentPart = OutlinePiece;
-    markTitle(w.LabelRinkaku);
+    CurrentPart = OutlinePiece;
+    markTitle(w.outlineTitle);
 }
 
 void Montage::partTitleMouseDown(int k)
 {
-    if (!m_modes.MontageMode || k < 1 || k > 4)
+    if (k < 1 || k > 4)
         return;
-    m_modes.CurrentPart = k;
+    CurrentPart = k;
     markTitle(w.partTitle(k));
     m_game.CurrentPartImage = w.partImage(k);
 }
 
-void Montage::ListBox1Click(int face)
+void Montage::partMouseDown(int k)
 {
-    const int piece = m_modes.CurrentPart;
-    if (!m_modes.MontageMode || piece < 1 || piece > OutlinePiece || !m_library.hasFace(face))
+    if (k >= 1 && k <= 4 && !w.partImage(k)->isHidden())
+        partTitleMouseDown(k);
+}
+
+void Montage::takeFace(int face)
+{
+    const int piece = CurrentPart;
+    if (piece < 1 || piece > OutlinePiece || !m_library.hasFace(face))
         return;
     if (piece == OutlinePiece)
         loadOutline(face);
@@ -105,11 +105,11 @@ void Montage::ListBox1Click(int face)
 void Montage::loadOutline(int face)
 {
     // Read before anything changes, so that a bad file leaves the screen as it was.
-    FacePictureLoader::loadWhole(*w.Image1, FacePaths::facePicture(m_library.AppDir, face, OutlinePiece));
-    const QSize display = displaySizeFor(w.Image1->picture().size());
+    FacePictureLoader::loadWhole(*w.facePicture, FacePaths::facePicture(m_library.AppDir, face, OutlinePiece));
+    const QSize display = displaySizeFor(w.facePicture->picture().size());
     m_shown.DisplayWidth = display.width();
     m_shown.DisplayHeight = display.height();
-    w.Image1->show();
+    w.facePicture->show();
 }
 
 void Montage::loadPart(int k, int face)
@@ -118,34 +118,32 @@ void Montage::loadPart(int k, int face)
     FacePictureLoader::loadWhole(*part, FacePaths::facePicture(m_library.AppDir, face, k));
     const CaptionLabel *title = w.partTitle(k);
     part->move(title->x(), title->y() + title->height() + 5);
+    m_game.PartOnFace[k] = liesOnFace(part->x(), w.facePicture->x() + w.facePicture->width());
     part->show();
 }
 
 void Montage::guideAfterLoad()
 {
-    bool allShown = !w.Image1->isHidden();
-    std::array<int, 4> lefts{};
-    for (int k = 1; k <= 4; ++k) {
+    bool allShown = !w.facePicture->isHidden();
+    for (int k = 1; k <= 4; ++k)
         allShown = allShown && !w.partImage(k)->isHidden();
-        lefts[k - 1] = w.partImage(k)->x();
-    }
-    if (const auto text = MontageGuidance::afterLoad(allShown, w.Image1->x() + w.Image1->width(), lefts))
+    if (const auto text = MontageGuidance::afterLoad(allShown, m_game.anyOnFace()))
         w.guide(*text);
 }
 
-void Montage::BtnUpClick()
+void Montage::growPart()
 {
-    if (m_modes.MontageMode && m_modes.CurrentPart >= 1 && m_modes.CurrentPart <= 4)
-        ResizePart(ResizeRules::Grow);
+    if (CurrentPart >= 1 && CurrentPart <= 4)
+        resizePart(ResizeRules::Grow);
 }
 
-void Montage::BtnDownClick()
+void Montage::shrinkPart()
 {
-    if (m_modes.MontageMode && m_modes.CurrentPart >= 1 && m_modes.CurrentPart <= 4)
-        ResizePart(ResizeRules::Shrink);
+    if (CurrentPart >= 1 && CurrentPart <= 4)
+        resizePart(ResizeRules::Shrink);
 }
 
-void Montage::ResizePart(float factor)
+void Montage::resizePart(float factor)
 {
     PictureBox *part = m_game.CurrentPartImage;
     if (!part || part->isHidden())

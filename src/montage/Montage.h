@@ -1,11 +1,11 @@
 #pragma once
 
 struct FaceLibrary;
-struct Form1Widgets;
+struct MainWindowWidgets;
 struct GameState;
-struct ModeFlags;
 struct ShownFace;
 class CaptionLabel;
+class ScreenState;
 
 // The montage screen: a face put together from the outline and the parts of several library
 // faces. A title chooses the piece, a name in the list loads it, "+" and "-" resize a part,
@@ -13,23 +13,27 @@ class CaptionLabel;
 class Montage
 {
 public:
-    Montage(Form1Widgets &widgets, const FaceLibrary &library, ModeFlags &modes, GameState &game, ShownFace &shown);
+    Montage(MainWindowWidgets &widgets, const FaceLibrary &library, ScreenState &screen, GameState &game,
+            ShownFace &shown);
 
     // The menu command: enters the montage screen with no piece loaded.
-    void N8Click();
+    void startMontage();
     // A left click on "顔の輪郭": the list loads outlines from now on.
-    void LabelRinkakuClick();
+    void outlineTitleClicked();
     // A press on part title k (1 .. 4) during the montage: the list loads and "+"/"-" resize
     // that part from now on.
     void partTitleMouseDown(int k);
+    // A press on part picture k (1 .. 4) during the montage, before it is dragged: if the
+    // picture is shown, the same as a press on its title.
+    void partMouseDown(int k);
     // A click on the list's row `face`: loads that face's piece for the chosen title. Throws
     // AppError when the picture cannot be read, leaving the screen as it was.
-    void ListBox1Click(int face);
-    // "+" and "-": resize the chosen part while the montage is on.
-    void BtnUpClick();
-    void BtnDownClick();
+    void takeFace(int face);
+    // "+" and "-": resize the chosen part.
+    void growPart();
+    void shrinkPart();
     // One resize step of the chosen part picture, if it is shown; its top-left corner stays.
-    void ResizePart(float factor);
+    void resizePart(float factor);
 
 private:
     // Title `chosen` red, the other four yellow.
@@ -37,10 +41,12 @@ private:
     void loadOutline(int face);
     void loadPart(int k, int face);
     void guideAfterLoad();
+    // Which piece the list loads: 1 .. 4 a part, 5 the outline, 0 none yet.
+    int CurrentPart = 0;
 
-    Form1Widgets &w;
+    MainWindowWidgets &w;
     const FaceLibrary &m_library;
-    ModeFlags &m_modes;
+    ScreenState &m_screen;
     GameState &m_game;
     ShownFace &m_shown;
 };

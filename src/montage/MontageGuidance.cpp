@@ -2,15 +2,13 @@
 
 #include "montage/MontageTexts.h"
 
-#include <algorithm>
-
 namespace MontageGuidance {
 
-std::optional<QString> afterLoad(bool allFiveShown, int faceRight, const std::array<int, 4> &partLefts)
+std::optional<QString> afterLoad(bool allFiveShown, bool anyPartOnFace)
 {
     if (!allFiveShown)
         return MontageTexts::ChooseAndResize;
-    if (std::all_of(partLefts.begin(), partLefts.end(), [faceRight](int left) { return faceRight < left; }))
+    if (!anyPartOnFace)
         return MontageTexts::DragAndResize;
     return std::nullopt;
 }

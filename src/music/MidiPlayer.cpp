@@ -4,7 +4,7 @@
 #include "music/FluidSynthLibrary.h"
 #include "music/MidiFileCheck.h"
 #include "music/MidiTune.h"
-#include "platform/AppError.h"
+#include "platform/system/AppError.h"
 
 #include <QDir>
 #include <QFile>

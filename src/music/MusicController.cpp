@@ -1,12 +1,12 @@
 #include "music/MusicController.h"
 
-#include "screen/Form1Widgets.h"
+#include "screen/MainWindowWidgets.h"
 #include "library/FaceLibrary.h"
 #include "library/FacePaths.h"
 #include "music/MidiPlayer.h"
 #include "music/MusicSettings.h"
-#include "platform/Dialogs.h"
-#include "platform/ProfileFile.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/files/ProfileFile.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -16,7 +16,7 @@ namespace {
 const QString tuneFilter = QStringLiteral("ミュージックファイル(*.mid)|*.mid");
 } // namespace
 
-MusicController::MusicController(Form1Widgets &widgets, MusicSettings &settings, const FaceLibrary &library,
+MusicController::MusicController(MainWindowWidgets &widgets, MusicSettings &settings, const FaceLibrary &library,
                                  Dialogs &dialogs, MidiPlayer &player)
     : w(widgets), m_settings(settings), m_library(library), m_dialogs(dialogs), m_player(player)
 {
@@ -24,13 +24,13 @@ MusicController::MusicController(Form1Widgets &widgets, MusicSettings &settings,
 
 bool MusicController::musicOn() const
 {
-    return w.N2->isChecked();
+    return w.musicOnAction->isChecked();
 }
 
 void MusicController::showMusicOn(bool on)
 {
-    w.N2->setChecked(on);
-    w.N3->setChecked(!on);
+    w.musicOnAction->setChecked(on);
+    w.musicOffAction->setChecked(!on);
     m_settings.BgmOn = on;
 }
 
@@ -59,9 +59,9 @@ void MusicController::loopCheck()
     }
 }
 
-void MusicController::N2Click()
+void MusicController::turnMusicOn()
 {
-    if (!w.N3->isChecked())
+    if (!w.musicOffAction->isChecked())
         return;
     showMusicOn(true);
     // A tune that failed to open before gets another chance.
@@ -70,16 +70,16 @@ void MusicController::N2Click()
     m_player.play();
 }
 
-void MusicController::N3Click()
+void MusicController::turnMusicOff()
 {
-    if (!w.N2->isChecked())
+    if (!w.musicOnAction->isChecked())
         return;
     showMusicOn(false);
     m_player.stop();
     m_player.rewind();
 }
 
-void MusicController::N5Click()
+void MusicController::chooseTune()
 {
     const QString chosen = m_dialogs.openFile(QStringLiteral("曲の設定"), tuneFilter);
     if (chosen.isEmpty())

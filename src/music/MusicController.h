@@ -3,7 +3,7 @@
 #include <QString>
 
 struct FaceLibrary;
-struct Form1Widgets;
+struct MainWindowWidgets;
 struct MusicSettings;
 class Dialogs;
 class MidiPlayer;
@@ -13,16 +13,16 @@ class MidiPlayer;
 class MusicController
 {
 public:
-    MusicController(Form1Widgets &widgets, MusicSettings &settings, const FaceLibrary &library, Dialogs &dialogs,
+    MusicController(MainWindowWidgets &widgets, MusicSettings &settings, const FaceLibrary &library, Dialogs &dialogs,
                     MidiPlayer &player);
 
     // The first opening step. Throws AppError when the tune cannot be opened.
     void startMusic();
     // Every tick: a tune that reached its end starts again.
     void loopCheck();
-    void N2Click(); // "再生(&P)"
-    void N3Click(); // "停止(&S)"
-    void N5Click(); // "曲の設定(&K)"
+    void turnMusicOn();  // "再生(&P)"
+    void turnMusicOff(); // "停止(&S)"
+    void chooseTune();   // "曲の設定(&K)"
     // Stops and rewinds the tune while the About box is shown, and plays it again afterwards,
     // when music is on.
     void pauseForDialog();
@@ -41,7 +41,7 @@ private:
     void showMusicOn(bool on);
     void openTune();
 
-    Form1Widgets &w;
+    MainWindowWidgets &w;
     MusicSettings &m_settings;
     const FaceLibrary &m_library;
     Dialogs &m_dialogs;

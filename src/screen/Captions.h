@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// The captions of the multi-purpose buttons. They are what the player reads and, at the same
-// time, the screen state: handlers compare a button's caption with these.
+// The captions of the multi-purpose buttons: what the player reads, and nothing more. The
+// command table gives each screen's captions; no handler compares them.
 namespace Caption {
 
 inline const QString Select = QStringLiteral("顔選択");

@@ -1,12 +1,12 @@
 #include "screen/ListPlacement.h"
 
-#include "platform/PictureBox.h"
-#include "screen/Form1Widgets.h"
-#include "platform/ListBox.h"
+#include "platform/widgets/PictureBox.h"
+#include "screen/MainWindowWidgets.h"
+#include "platform/widgets/ListBox.h"
 
 #include <QListWidget>
 
-void placeListBesideFace(const Form1Widgets &w)
+void placeListBesideFace(const MainWindowWidgets &w)
 {
-    w.ListBox1->setGeometry(w.Image1->x() + w.Image1->width() + 5, 24, 217, 280);
+    w.pickList->setGeometry(w.facePicture->x() + w.facePicture->width() + 5, 24, 217, 280);
 }

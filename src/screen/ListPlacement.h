@@ -1,7 +1,7 @@
 #pragma once
 
-struct Form1Widgets;
+struct MainWindowWidgets;
 
-// Puts ListBox1 beside the face picture, 5 pixels to the right of Image1, at the top, 217 × 280,
+// Puts pickList beside the face picture, 5 pixels to the right of facePicture, at the top, 217 × 280,
 // as the deletion and the gallery show it.
-void placeListBesideFace(const Form1Widgets &w);
+void placeListBesideFace(const MainWindowWidgets &w);

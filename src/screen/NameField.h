@@ -1,8 +1,8 @@
 #pragma once
 
-struct Form1Widgets;
-struct ModeFlags;
+class QString;
+class ScreenState;
 
-// Edit1Change: the name field serves the registration of a created face and the naming of a
-// montage. The command that uses the name is offered exactly while the name is acceptable.
-void nameFieldChanged(const Form1Widgets &w, const ModeFlags &modes);
+// The name field serves the registration of a created face and the naming of a montage: the
+// command that uses the name is offered exactly while the name is acceptable.
+void nameFieldChanged(ScreenState &screen, const QString &text);

@@ -1,7 +1,7 @@
 #include "screen/NameRules.h"
 
-#include "platform/ProfileText.h"
-#include "platform/TextCodec.h"
+#include "platform/files/ProfileText.h"
+#include "platform/files/TextCodec.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-// The face on show: which library face it is and the size its picture is drawn at in Image1
+// The face on show: which library face it is and the size its picture is drawn at in facePicture
 // (longer side 300). Selection sets it; the game, unveiling and saving read it.
 struct ShownFace
 {

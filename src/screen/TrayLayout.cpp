@@ -1,13 +1,13 @@
 #include "screen/TrayLayout.h"
 
-#include "screen/Form1Widgets.h"
-#include "platform/PictureBox.h"
+#include "screen/MainWindowWidgets.h"
+#include "platform/widgets/PictureBox.h"
 
-void layOutTray(const Form1Widgets &w)
+void layOutTray(const MainWindowWidgets &w)
 {
-    PictureBox *re = w.ImageRE;
-    re->move(w.Image1->x() + w.Image1->width() + 20, w.Image1->y());
-    w.ImageLE->move(re->x() + re->width() + 20, w.Image1->y());
-    w.ImageHana->move(re->x(), re->y() + re->height() + 20);
-    w.ImageKuti->move(re->x(), w.ImageHana->y() + w.ImageHana->height() + 20);
+    PictureBox *re = w.rightEyePicture;
+    re->move(w.facePicture->x() + w.facePicture->width() + 20, w.facePicture->y());
+    w.leftEyePicture->move(re->x() + re->width() + 20, w.facePicture->y());
+    w.nosePicture->move(re->x(), re->y() + re->height() + 20);
+    w.mouthPicture->move(re->x(), w.nosePicture->y() + w.nosePicture->height() + 20);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-struct Form1Widgets;
+struct MainWindowWidgets;
 
 // Lines the part pictures up right of the face: right eye and left eye side by side,
 // 20 pixels apart, the nose and the mouth below the right eye.
-void layOutTray(const Form1Widgets &w);
+void layOutTray(const MainWindowWidgets &w);

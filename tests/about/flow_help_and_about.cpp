@@ -1,10 +1,10 @@
-#include "about/TForm2.h"
+#include "about/AboutBox.h"
 #include "lib/MidiFileWriter.h"
 #include "music/MidiPlayer.h"
-#include "platform/CaptionLabel.h"
-#include "platform/PictureBox.h"
-#include "platform/ProfileFile.h"
-#include "support/FormHarness.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/widgets/PictureBox.h"
+#include "platform/files/ProfileFile.h"
+#include "support/WindowHarness.h"
 #include "support/TestProgramFolder.h"
 
 #include <QAction>
@@ -25,11 +25,11 @@ private Q_SLOTS:
     void linkOpensTheAuthorsPage();
 
 private:
-    FormHarness &start(bool musicOn);
+    WindowHarness &start(bool musicOn);
     void moveOver(QWidget *widget, QPoint pos);
 
     std::unique_ptr<TestProgramFolder> m_folder;
-    std::unique_ptr<FormHarness> m_harness;
+    std::unique_ptr<WindowHarness> m_harness;
 };
 
 void FlowHelpAndAbout::init()
@@ -50,10 +50,10 @@ void FlowHelpAndAbout::cleanup()
     m_harness.reset();
 }
 
-FormHarness &FlowHelpAndAbout::start(bool musicOn)
+WindowHarness &FlowHelpAndAbout::start(bool musicOn)
 {
     ProfileFile(m_folder->indexPath()).writeBool(QStringLiteral("BGM"), QStringLiteral("Play"), musicOn);
-    m_harness = std::make_unique<FormHarness>(m_folder->appDir(), true);
+    m_harness = std::make_unique<WindowHarness>(m_folder->appDir(), true);
     m_harness->open();
     return *m_harness;
 }
@@ -67,93 +67,93 @@ void FlowHelpAndAbout::moveOver(QWidget *widget, QPoint pos)
 
 void FlowHelpAndAbout::helpOpensTheTextBesideTheProgram()
 {
-    FormHarness &h = start(false);
-    h.w().Help2->trigger();
+    WindowHarness &h = start(false);
+    h.w().helpAction->trigger();
     QCOMPARE(h.desktop.openedFiles, QStringList{m_folder->path(QStringLiteral("作品について.txt"))});
     QVERIFY(h.dialogs.messages.isEmpty());
 }
 
 void FlowHelpAndAbout::helpFailureSaysSo()
 {
-    FormHarness &h = start(false);
+    WindowHarness &h = start(false);
     h.desktop.succeeds = false;
-    h.w().Help2->trigger();
+    h.w().helpAction->trigger();
     QCOMPARE(h.dialogs.messages, QStringList{QStringLiteral("ヘルプを開けませんでした。")});
 }
 
 void FlowHelpAndAbout::aboutBoxLooksRight()
 {
-    FormHarness &h = start(false);
-    TForm2 &about = h.form().form2();
+    WindowHarness &h = start(false);
+    AboutBox &about = h.form().aboutBox();
     QVERIFY(about.isHidden());
-    h.w().About1->trigger();
+    h.w().aboutAction->trigger();
     QVERIFY(about.isVisible());
     QVERIFY(about.isModal());
     QCOMPARE(about.windowTitle(), QStringLiteral("ペタラ３のバージョン情報"));
     QCOMPARE(about.size(), QSize(307, 116));
     QCOMPARE(about.palette().color(QPalette::Window), QColor(0, 0x80, 0));
-    QCOMPARE(about.Label1->caption(), QStringLiteral("ペタラ　３　ver.2.30"));
-    QCOMPARE(about.Label1->geometry(), QRect(0, 0, 224, 24));
-    QCOMPARE(about.Label1->fontColor(), QColor(0xFF, 0xFF, 0));
-    QCOMPARE(about.Label2->geometry(), QRect(52, 79, 245, 16));
-    QCOMPARE(about.Label2->fontColor(), QColor(0x80, 0, 0x80));
-    QVERIFY(about.Label2->font().underline());
-    QCOMPARE(about.ImageRogo->geometry(), QRect(72, 34, 217, 39));
-    QCOMPARE(about.ImageRogo->picture().size(), h.w().ImageRogo->picture().size());
-    QVERIFY(!about.ImageRogo->picture().isNull());
+    QCOMPARE(about.guidanceLabel->caption(), QStringLiteral("ペタラ　３　ver.2.30"));
+    QCOMPARE(about.guidanceLabel->geometry(), QRect(0, 0, 224, 24));
+    QCOMPARE(about.guidanceLabel->fontColor(), QColor(0xFF, 0xFF, 0));
+    QCOMPARE(about.faceNameLabel->geometry(), QRect(52, 79, 245, 16));
+    QCOMPARE(about.faceNameLabel->fontColor(), QColor(0x80, 0, 0x80));
+    QVERIFY(about.faceNameLabel->font().underline());
+    QCOMPARE(about.bannerPicture->geometry(), QRect(72, 34, 217, 39));
+    QCOMPARE(about.bannerPicture->picture().size(), h.w().bannerPicture->picture().size());
+    QVERIFY(!about.bannerPicture->picture().isNull());
     about.close();
     QVERIFY(about.isHidden());
 }
 
 void FlowHelpAndAbout::aboutPausesAndResumesPlayingMusic()
 {
-    FormHarness &h = start(true);
+    WindowHarness &h = start(true);
     MidiPlayer &player = h.form().player();
     QTRY_VERIFY(player.position() > 480);
-    h.w().About1->trigger();
+    h.w().aboutAction->trigger();
     QCOMPARE(player.position(), 0);
     QTest::qWait(200);
     QCOMPARE(player.position(), 0);
-    h.form().form2().close();
+    h.form().aboutBox().close();
     QTRY_VERIFY(player.position() > 0);
-    QVERIFY(h.w().N2->isChecked());
+    QVERIFY(h.w().musicOnAction->isChecked());
 }
 
 void FlowHelpAndAbout::aboutLeavesStoppedMusicStopped()
 {
-    FormHarness &h = start(false);
-    h.w().About1->trigger();
-    h.form().form2().close();
+    WindowHarness &h = start(false);
+    h.w().aboutAction->trigger();
+    h.form().aboutBox().close();
     QTest::qWait(200);
     QCOMPARE(h.form().player().position(), 0);
-    QVERIFY(h.w().N3->isChecked());
+    QVERIFY(h.w().musicOffAction->isChecked());
 }
 
 void FlowHelpAndAbout::linkLightsUpUnderThePointer()
 {
-    FormHarness &h = start(false);
-    TForm2 &about = h.form().form2();
-    h.w().About1->trigger();
-    moveOver(about.Label2, QPoint(5, 5));
-    QCOMPARE(about.Label2->fontColor(), QColor(0xFF, 0xFF, 0xFF));
+    WindowHarness &h = start(false);
+    AboutBox &about = h.form().aboutBox();
+    h.w().aboutAction->trigger();
+    moveOver(about.faceNameLabel, QPoint(5, 5));
+    QCOMPARE(about.faceNameLabel->fontColor(), QColor(0xFF, 0xFF, 0xFF));
     // Over the title label the link keeps its colour; over the bare box it turns purple again.
-    moveOver(about.Label1, QPoint(5, 5));
-    QCOMPARE(about.Label2->fontColor(), QColor(0xFF, 0xFF, 0xFF));
+    moveOver(about.guidanceLabel, QPoint(5, 5));
+    QCOMPARE(about.faceNameLabel->fontColor(), QColor(0xFF, 0xFF, 0xFF));
     moveOver(&about, QPoint(300, 110));
-    QCOMPARE(about.Label2->fontColor(), QColor(0x80, 0, 0x80));
+    QCOMPARE(about.faceNameLabel->fontColor(), QColor(0x80, 0, 0x80));
     about.close();
 }
 
 void FlowHelpAndAbout::linkOpensTheAuthorsPage()
 {
-    FormHarness &h = start(false);
-    TForm2 &about = h.form().form2();
-    h.w().About1->trigger();
-    QTest::mouseClick(about.Label2, Qt::LeftButton);
-    QCOMPARE(h.desktop.openedAddresses, QStringList{about.Label2->caption()});
+    WindowHarness &h = start(false);
+    AboutBox &about = h.form().aboutBox();
+    h.w().aboutAction->trigger();
+    QTest::mouseClick(about.faceNameLabel, Qt::LeftButton);
+    QCOMPARE(h.desktop.openedAddresses, QStringList{about.faceNameLabel->caption()});
     QVERIFY(h.dialogs.messages.isEmpty());
     h.desktop.succeeds = false;
-    QTest::mouseClick(about.Label2, Qt::LeftButton);
+    QTest::mouseClick(about.faceNameLabel, Qt::LeftButton);
     QCOMPARE(h.dialogs.messages, QStringList{QStringLiteral("作者サイトへの接続に失敗しました。")});
     QVERIFY(about.isVisible());
     about.close();

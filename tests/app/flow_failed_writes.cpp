@@ -1,9 +1,9 @@
-#include "platform/CaptionLabel.h"
-#include "platform/CommandButton.h"
-#include "platform/MouseUpCheckBox.h"
-#include "platform/PictureBox.h"
-#include "platform/ProfileFile.h"
-#include "support/FormHarness.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/widgets/MouseUpCheckBox.h"
+#include "platform/widgets/PictureBox.h"
+#include "platform/files/ProfileFile.h"
+#include "support/WindowHarness.h"
 #include "support/SmallDisk.h"
 #include "support/TestProgramFolder.h"
 
@@ -40,7 +40,7 @@ private:
 
     std::unique_ptr<SmallDisk> m_disk;
     std::unique_ptr<TestProgramFolder> m_folder;
-    std::unique_ptr<FormHarness> m_harness;
+    std::unique_ptr<WindowHarness> m_harness;
     TestProgramFolder::Face m_face;
 };
 
@@ -67,30 +67,30 @@ void FlowFailedWrites::cleanup()
 
 void FlowFailedWrites::openOnTheDisk()
 {
-    m_harness = std::make_unique<FormHarness>(m_folder->appDir());
+    m_harness = std::make_unique<WindowHarness>(m_folder->appDir());
     m_harness->open();
-    m_harness->click(m_harness->w().BtnSentaku);
+    m_harness->click(m_harness->w().selectButton);
 }
 
 void FlowFailedWrites::playToTheUnveiling()
 {
-    FormHarness &h = *m_harness;
-    const Form1Widgets &w = h.w();
-    h.click(w.BtnStart);
-    h.click(w.BtnRenshu);
+    WindowHarness &h = *m_harness;
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
+    h.click(w.modeButton);
     QWidget *client = w.client;
     for (int k = 1; k <= 4; ++k) {
         PictureBox *part = w.partImage(k);
         const QPoint grab = part->rect().center();
-        const QPoint travel = w.Image1->pos() + m_face.places[k - 1] - part->pos();
+        const QPoint travel = w.facePicture->pos() + m_face.places[k - 1] - part->pos();
         const QPoint release = client->mapFromGlobal(part->mapToGlobal(grab) + travel);
         QTest::mousePress(part, Qt::LeftButton, {}, grab);
         QTest::mouseMove(client, release);
         QTest::mouseRelease(client, Qt::LeftButton, {}, release);
     }
-    h.click(w.BtnStart);
+    h.click(w.startButton);
     QCOMPARE(h.form().game().Score, 300);
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("保存"));
+    QCOMPARE(h.form().currentScreen(), Screen::Unveiled);
 }
 
 QStringList FlowFailedWrites::works() const
@@ -102,28 +102,27 @@ void FlowFailedWrites::saveOnAFullDiskIsToldAndCanBeRetried()
 {
     openOnTheDisk();
     playToTheUnveiling();
-    FormHarness &h = *m_harness;
-    const Form1Widgets &w = h.w();
-    const QString unveiled = w.Label1->caption();
+    WindowHarness &h = *m_harness;
+    const MainWindowWidgets &w = h.w();
+    const QString unveiled = w.guidanceLabel->caption();
     const QByteArray index = indexBytes();
     m_disk->fill();
 
-    h.click(w.BtnRenshu);
+    h.click(w.modeButton);
     QCOMPARE(h.dialogs.errors.size(), 1);
     QVERIFY2(h.dialogs.errors[0].contains(QStringLiteral("おかめ_20080305140709_300.jpg"))
                  && h.dialogs.errors[0].endsWith(noSpace),
              qPrintable(h.dialogs.errors[0]));
     QVERIFY(works().isEmpty());
-    QCOMPARE(w.Label1->caption(), unveiled);
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("保存"));
-    QVERIFY(w.BtnRenshu->isEnabled());
+    QCOMPARE(w.guidanceLabel->caption(), unveiled);
+    QCOMPARE(h.form().currentScreen(), Screen::Unveiled);
 
     // With room again, the same button saves the work.
     QVERIFY(QFile::remove(m_disk->path() + QStringLiteral("/filler")));
-    h.click(w.BtnRenshu);
+    h.click(w.modeButton);
     QCOMPARE(h.dialogs.errors.size(), 1);
     QCOMPARE(works(), QStringList{QStringLiteral("おかめ_20080305140709_300.jpg")});
-    QVERIFY(!w.BtnRenshu->isEnabled());
+    QCOMPARE(h.form().currentScreen(), Screen::WorkSaved);
 
     m_disk->fill();
     h.form().close();
@@ -136,12 +135,12 @@ void FlowFailedWrites::saveOnAFullDiskIsToldAndCanBeRetried()
 void FlowFailedWrites::openingFaceOnAFullDiskKeepsTheIndex()
 {
     openOnTheDisk();
-    FormHarness &h = *m_harness;
-    h.click(h.w().BtnSentaku); // the second face, not the opening one
+    WindowHarness &h = *m_harness;
+    h.click(h.w().selectButton); // the second face, not the opening one
     const QByteArray index = indexBytes();
     m_disk->fill();
     h.dialogs.answers << true;
-    h.click(h.w().CheckBox1);
+    h.click(h.w().openingFaceBox);
     QCOMPARE(h.dialogs.errors.size(), 1);
     QVERIFY2(h.dialogs.errors[0].endsWith(noSpace), qPrintable(h.dialogs.errors[0]));
     QCOMPARE(indexBytes(), index);
@@ -155,11 +154,11 @@ void FlowFailedWrites::closeAfterAFailedSaveIsToldToo()
 {
     openOnTheDisk();
     playToTheUnveiling();
-    FormHarness &h = *m_harness;
+    WindowHarness &h = *m_harness;
     const QByteArray index = indexBytes();
     QVERIFY(m_disk->makeReadOnly());
 
-    h.click(h.w().BtnRenshu);
+    h.click(h.w().modeButton);
     QCOMPARE(h.dialogs.errors.size(), 1);
     QVERIFY2(h.dialogs.errors[0].contains(QStringLiteral("Library")) && h.dialogs.errors[0].endsWith(notAllowed),
              qPrintable(h.dialogs.errors[0]));

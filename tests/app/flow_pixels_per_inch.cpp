@@ -1,10 +1,10 @@
-#include "platform/CaptionLabel.h"
-#include "platform/CommandButton.h"
-#include "platform/GlobalCursor.h"
-#include "platform/JpegCodec.h"
-#include "platform/PictureBox.h"
-#include "platform/ProfileFile.h"
-#include "support/FormHarness.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/widgets/GlobalCursor.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/widgets/PictureBox.h"
+#include "platform/files/ProfileFile.h"
+#include "support/WindowHarness.h"
 #include "support/SimulatedScreen.h"
 #include "support/TestProgramFolder.h"
 
@@ -54,14 +54,14 @@ private Q_SLOTS:
     void partsLandWhereTheyBelongAndScoreAsAt96();
 
 private:
-    FormHarness &open();
+    WindowHarness &open();
     // Drags part k through the window system so that its top-left corner lands at `place`
     // from the face's corner.
     void placePart(int k, QPoint place);
 
     SimulatedScreen m_screen;
     std::unique_ptr<TestProgramFolder> m_folder;
-    std::unique_ptr<FormHarness> m_harness;
+    std::unique_ptr<WindowHarness> m_harness;
     TestProgramFolder::Face m_face;
 };
 
@@ -83,20 +83,20 @@ void GameOnScreen::cleanup()
     GlobalCursor::reset();
 }
 
-FormHarness &GameOnScreen::open()
+WindowHarness &GameOnScreen::open()
 {
-    m_harness = std::make_unique<FormHarness>(m_folder->appDir());
+    m_harness = std::make_unique<WindowHarness>(m_folder->appDir());
     m_harness->open();
     return *m_harness;
 }
 
 void GameOnScreen::placePart(int k, QPoint place)
 {
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     QWindow *window = m_harness->form().windowHandle();
     const QPoint grab(5, 5);
     const QPoint press = window->mapFromGlobal(w.partImage(k)->mapToGlobal(grab));
-    const QPoint release = window->mapFromGlobal(w.Image1->mapToGlobal(place + grab));
+    const QPoint release = window->mapFromGlobal(w.facePicture->mapToGlobal(place + grab));
     QTest::mousePress(window, Qt::LeftButton, {}, press);
     QTest::mouseMove(window, release);
     QTest::mouseRelease(window, Qt::LeftButton, {}, release);
@@ -104,7 +104,7 @@ void GameOnScreen::placePart(int k, QPoint place)
 
 void GameOnScreen::screenIsTheOneAskedFor()
 {
-    FormHarness &h = open();
+    WindowHarness &h = open();
     QVERIFY(QTest::qWaitForWindowExposed(&h.form()));
     // Qt takes up the density with its scaling on, and hands it to the program with it off.
     const qreal ratio = m_screen.highDpiScaling ? m_screen.pixelsPerInch / 96.0 : 1.0;
@@ -114,8 +114,8 @@ void GameOnScreen::screenIsTheOneAskedFor()
 
 void GameOnScreen::partsShowAtTheirPictureSize()
 {
-    FormHarness &h = open();
-    const Form1Widgets &w = h.w();
+    WindowHarness &h = open();
+    const MainWindowWidgets &w = h.w();
     for (int k = 1; k <= 4; ++k) {
         QCOMPARE(w.partImage(k)->size(), m_face.partSizes[k - 1]);
         QCOMPARE(w.partImage(k)->picture().size(), m_face.partSizes[k - 1]);
@@ -123,31 +123,31 @@ void GameOnScreen::partsShowAtTheirPictureSize()
     const TFaceData &face = h.form().library().Faces[0];
     QCOMPARE(QPoint(face.X1, face.Y1), m_face.places[0]);
     QCOMPARE(QPoint(face.X3, face.Y3), m_face.places[2]);
-    h.click(w.BtnSentaku);
-    h.click(w.BtnStart);
+    h.click(w.selectButton);
+    h.click(w.startButton);
     for (int k = 1; k <= 4; ++k)
         QCOMPARE(w.partImage(k)->size(), m_face.partSizes[k - 1]);
 }
 
 void GameOnScreen::partsLandWhereTheyBelongAndScoreAsAt96()
 {
-    FormHarness &h = open();
-    const Form1Widgets &w = h.w();
+    WindowHarness &h = open();
+    const MainWindowWidgets &w = h.w();
     QVERIFY(QTest::qWaitForWindowExposed(&h.form()));
-    h.click(w.BtnSentaku);
-    h.click(w.BtnStart);
+    h.click(w.selectButton);
+    h.click(w.startButton);
     h.chance.draws << 0; // the truth
-    h.click(w.BtnRenshu);
+    h.click(w.modeButton);
     for (int k = 1; k <= 3; ++k)
         placePart(k, m_face.places[k - 1]);
     placePart(4, m_face.places[3] + QPoint(10, 5));
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("お披露目"));
-    h.click(w.BtnStart);
+    QCOMPARE(h.form().currentScreen(), Screen::UnveilReady);
+    h.click(w.startButton);
     for (int k = 1; k <= 3; ++k)
-        QCOMPARE(w.partImage(k)->pos(), w.Image1->pos() + m_face.places[k - 1]);
+        QCOMPARE(w.partImage(k)->pos(), w.facePicture->pos() + m_face.places[k - 1]);
     QCOMPARE(h.form().game().Score, 300 - 10 - 5);
 
-    h.click(w.BtnRenshu);
+    h.click(w.modeButton);
     const QStringList works = QDir(m_folder->path(QStringLiteral("Library"))).entryList(QDir::Files);
     QCOMPARE(works, QStringList{QStringLiteral("おかめ_20080305140709_285.jpg")});
     const QImage work = JpegCodec::decodeFile(m_folder->path(QStringLiteral("Library/")) + works[0]);

@@ -1,6 +1,6 @@
 #include "app/QtJapanese.h"
 #include "app/WindowSystemChoice.h"
-#include "platform/QtDialogs.h"
+#include "platform/widgets/QtDialogs.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -1,8 +1,8 @@
-#include "platform/CaptionLabel.h"
-#include "platform/CommandButton.h"
-#include "platform/PictureBox.h"
-#include "platform/ProfileFile.h"
-#include "support/FormHarness.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/widgets/PictureBox.h"
+#include "platform/files/ProfileFile.h"
+#include "support/WindowHarness.h"
 #include "support/TestProgramFolder.h"
 
 #include <QAction>
@@ -80,7 +80,7 @@ void FlowStartUp::widgetsStartWhereTheyBelong()
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
     QFETCH(bool, visible);
-    FormHarness harness(m_folder->appDir());
+    WindowHarness harness(m_folder->appDir());
     auto *widget = harness.form().findChild<QWidget *>(name);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(), geometry);
@@ -89,46 +89,38 @@ void FlowStartUp::widgetsStartWhereTheyBelong()
 
 void FlowStartUp::windowAndMenus()
 {
-    FormHarness harness(m_folder->appDir());
-    const Form1Widgets &w = harness.w();
+    WindowHarness harness(m_folder->appDir());
+    const MainWindowWidgets &w = harness.w();
     QCOMPARE(harness.form().windowTitle(), QStringLiteral("ペタラ　３"));
     QCOMPARE(w.client->size(), QSize(560, 479));
     QCOMPARE(w.client->palette().color(QPalette::Window), QColor(0xC0, 0xDC, 0xC0));
-    QCOMPARE(w.BtnSentaku->text(), QStringLiteral("顔選択"));
-    QVERIFY(w.BtnSentaku->isEnabled());
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("スタート"));
-    QVERIFY(!w.BtnStart->isEnabled());
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("練習"));
-    QVERIFY(!w.BtnRenshu->isEnabled());
-    QCOMPARE(w.Label1->fontColor(), QColor(0, 0, 0xFF));
-    QCOMPARE(w.Label1->backgroundColor(), QColor(0xC0, 0xC0, 0xC0));
-    QVERIFY(w.Label1->font().italic() && w.Label1->font().bold());
-    QCOMPARE(w.Label2->fontColor(), QColor(0xFF, 0xFF, 0));
-    QCOMPARE(w.LabelScore->caption(), QStringLiteral("得点"));
-    QCOMPARE(w.CheckBox1->text(), QStringLiteral("オープニングの顔に使う"));
-    QVERIFY(!w.CheckBox1->isChecked());
+    QCOMPARE(harness.form().currentScreen(), Screen::Starting);
+    QCOMPARE(w.guidanceLabel->fontColor(), QColor(0, 0, 0xFF));
+    QCOMPARE(w.guidanceLabel->backgroundColor(), QColor(0xC0, 0xC0, 0xC0));
+    QVERIFY(w.guidanceLabel->font().italic() && w.guidanceLabel->font().bold());
+    QCOMPARE(w.faceNameLabel->fontColor(), QColor(0xFF, 0xFF, 0));
+    QCOMPARE(w.scoreLabel->caption(), QStringLiteral("得点"));
+    QCOMPARE(w.openingFaceBox->text(), QStringLiteral("オープニングの顔に使う"));
+    QVERIFY(!w.openingFaceBox->isChecked());
 
-    QCOMPARE(w.N1->text(), QStringLiteral("顔の作成／削除(&F)"));
-    QVERIFY(!w.N1->isEnabled());
-    QVERIFY(!w.N7->isEnabled());
-    QVERIFY(!w.N8->isEnabled());
-    QCOMPARE(w.N9->text(), QStringLiteral("顔の作成(&C)"));
-    QCOMPARE(w.N10->text(), QStringLiteral("顔の削除(&D)"));
-    QVERIFY(w.N2->isChecked());
-    QVERIFY(!w.N3->isChecked());
-    QVERIFY(w.N4->isSeparator() && w.N6->isSeparator());
-    QCOMPARE(w.N5->text(), QStringLiteral("曲の設定(&K)"));
-    QCOMPARE(w.About1->text(), QStringLiteral("バージョン情報(&V)"));
-    QCOMPARE(w.Timer1->interval(), 500);
-    QVERIFY(!w.Timer1->isActive());
+    QCOMPARE(w.faceMenuAction->text(), QStringLiteral("顔の作成／削除(&F)"));
+    QCOMPARE(w.createFaceAction->text(), QStringLiteral("顔の作成(&C)"));
+    QCOMPARE(w.deleteFacesAction->text(), QStringLiteral("顔の削除(&D)"));
+    QVERIFY(w.musicOnAction->isChecked());
+    QVERIFY(!w.musicOffAction->isChecked());
+    QVERIFY(w.musicSeparator->isSeparator() && w.helpSeparator->isSeparator());
+    QCOMPARE(w.chooseTuneAction->text(), QStringLiteral("曲の設定(&K)"));
+    QCOMPARE(w.aboutAction->text(), QStringLiteral("バージョン情報(&V)"));
+    QCOMPARE(w.tickTimer->interval(), 500);
+    QVERIFY(!w.tickTimer->isActive());
 }
 
 void FlowStartUp::facesLoadIntoTheDropDownList()
 {
     m_folder->addFaces(3);
-    FormHarness harness(m_folder->appDir());
+    WindowHarness harness(m_folder->appDir());
     harness.show();
-    const QComboBox *list = harness.w().ComboBox1;
+    const QComboBox *list = harness.w().faceList;
     QCOMPARE(list->count(), 3);
     QCOMPARE(list->itemText(0), QStringLiteral("顔0"));
     QCOMPARE(list->itemText(2), QStringLiteral("顔2"));
@@ -140,18 +132,18 @@ void FlowStartUp::configuredOpeningFaceOpens()
 {
     m_folder->addFaces(3);
     ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), 2);
-    FormHarness harness(m_folder->appDir());
+    WindowHarness harness(m_folder->appDir());
     harness.chance.draws << 0 << 0;
     QVERIFY(harness.show());
     QCOMPARE(harness.form().shownFace().CurrentFace, 2);
-    QVERIFY(nearColour(harness.w().Image1->picture().pixelColor(5, 5),
+    QVERIFY(nearColour(harness.w().facePicture->picture().pixelColor(5, 5),
                        TestProgramFolder::markedPicture({1, 1}, QColor::fromHsv(140, 120, 230), 5).pixelColor(0, 0)));
 }
 
 void FlowStartUp::randomOpeningFaceWhenNoneIsSet()
 {
     m_folder->addFaces(4);
-    FormHarness harness(m_folder->appDir());
+    WindowHarness harness(m_folder->appDir());
     harness.chance.draws << 3;
     QVERIFY(harness.show());
     QCOMPARE(harness.chance.limits.value(0), 4);
@@ -166,61 +158,61 @@ void FlowStartUp::openingRunsTickByTick()
     m_folder->addFace(face);
     m_folder->addFaces(1);
     ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), 0);
-    FormHarness harness(m_folder->appDir());
-    const Form1Widgets &w = harness.w();
+    WindowHarness harness(m_folder->appDir());
+    const MainWindowWidgets &w = harness.w();
     QVERIFY(harness.show());
-    QCOMPARE(w.Label2->caption(), QStringLiteral("データロード中．．．"));
+    QCOMPARE(w.faceNameLabel->caption(), QStringLiteral("データロード中．．．"));
     QCOMPARE(harness.form().openingStep(), 0);
-    QCOMPARE(w.ImageRE->pos(), QPoint(344, 32));
+    QCOMPARE(w.rightEyePicture->pos(), QPoint(344, 32));
 
     harness.chance.draws << 10 << 20 << 0 << 99 << 50 << 50 << 99 << 0;
-    harness.form().Timer1Timer();
-    QVERIFY(w.Label2->isHidden());
-    QCOMPARE(w.Label2->caption(), QString());
-    QCOMPARE(w.ImageRE->pos(), QPoint(344, 32));
+    harness.form().tick();
+    QVERIFY(w.faceNameLabel->isHidden());
+    QCOMPARE(w.faceNameLabel->caption(), QString());
+    QCOMPARE(w.rightEyePicture->pos(), QPoint(344, 32));
 
-    harness.form().Timer1Timer(); // the right eye lands near (24 + 50, 32 + 60)
-    QCOMPARE(w.ImageRE->pos(), QPoint(10 + 50 + 24 - 50, 20 + 60 + 32 - 50));
-    QCOMPARE(w.ImageLE->pos(), QPoint(464, 32));
-    harness.form().Timer1Timer();
-    QCOMPARE(w.ImageLE->pos(), QPoint(0 + 170 + 24 - 50, 99 + 61 + 32 - 50));
-    harness.form().Timer1Timer();
-    QCOMPARE(w.ImageHana->pos(), QPoint(50 + 120 + 24 - 50, 50 + 130 + 32 - 50));
-    QCOMPARE(w.ImageKuti->pos(), QPoint(336, 224));
-    harness.form().Timer1Timer();
-    QCOMPARE(w.ImageKuti->pos(), QPoint(99 + 110 + 24 - 50, 0 + 200 + 32 - 50));
+    harness.form().tick(); // the right eye lands near (24 + 50, 32 + 60)
+    QCOMPARE(w.rightEyePicture->pos(), QPoint(10 + 50 + 24 - 50, 20 + 60 + 32 - 50));
+    QCOMPARE(w.leftEyePicture->pos(), QPoint(464, 32));
+    harness.form().tick();
+    QCOMPARE(w.leftEyePicture->pos(), QPoint(0 + 170 + 24 - 50, 99 + 61 + 32 - 50));
+    harness.form().tick();
+    QCOMPARE(w.nosePicture->pos(), QPoint(50 + 120 + 24 - 50, 50 + 130 + 32 - 50));
+    QCOMPARE(w.mouthPicture->pos(), QPoint(336, 224));
+    harness.form().tick();
+    QCOMPARE(w.mouthPicture->pos(), QPoint(99 + 110 + 24 - 50, 0 + 200 + 32 - 50));
     QCOMPARE(harness.chance.reseeds, 4);
-    QVERIFY(w.Image1->isHidden());
+    QVERIFY(w.facePicture->isHidden());
 
-    harness.form().Timer1Timer(); // the sixth tick changes nothing
-    QVERIFY(w.Image1->isHidden());
-    QVERIFY(w.BtnSentaku->isHidden());
+    harness.form().tick(); // the sixth tick changes nothing
+    QVERIFY(w.facePicture->isHidden());
+    QVERIFY(w.selectButton->isHidden());
 
-    harness.form().Timer1Timer();
-    for (QWidget *shown :
-         {static_cast<QWidget *>(w.Image1), static_cast<QWidget *>(w.BtnSentaku), static_cast<QWidget *>(w.BtnStart),
-          static_cast<QWidget *>(w.BtnRenshu), static_cast<QWidget *>(w.ImageTitle),
-          static_cast<QWidget *>(w.ImageRogo), static_cast<QWidget *>(w.Label1)})
+    harness.form().tick();
+    for (QWidget *shown : {static_cast<QWidget *>(w.facePicture), static_cast<QWidget *>(w.selectButton),
+                           static_cast<QWidget *>(w.startButton), static_cast<QWidget *>(w.modeButton),
+                           static_cast<QWidget *>(w.titlePicture), static_cast<QWidget *>(w.bannerPicture),
+                           static_cast<QWidget *>(w.guidanceLabel)})
         QVERIFY2(shown->isVisibleTo(w.client), qPrintable(shown->objectName()));
-    QCOMPARE(w.Label1->caption(), QStringLiteral("\r\r「顔選択」ボタンを押してください。"));
-    QVERIFY(w.BtnSentaku->isEnabled());
-    QVERIFY(!w.BtnStart->isEnabled());
-    QVERIFY(!w.BtnRenshu->isEnabled());
-    QVERIFY(!w.N1->isEnabled() && !w.N7->isEnabled() && !w.N8->isEnabled());
+    QCOMPARE(w.guidanceLabel->caption(), QStringLiteral("\r\r「顔選択」ボタンを押してください。"));
+    QCOMPARE(harness.form().currentScreen(), Screen::Opening);
 
-    const QList<QPoint> before = {w.ImageRE->pos(), w.ImageLE->pos(), w.ImageHana->pos(), w.ImageKuti->pos()};
+    const QList<QPoint> before = {w.rightEyePicture->pos(), w.leftEyePicture->pos(), w.nosePicture->pos(),
+                                  w.mouthPicture->pos()};
     const int drawsBefore = harness.chance.limits.size();
     for (int i = 0; i < 5; ++i)
-        harness.form().Timer1Timer();
+        harness.form().tick();
     QCOMPARE(harness.form().openingStep(), 8);
     QCOMPARE(harness.chance.limits.size(), drawsBefore);
-    QCOMPARE((QList<QPoint>{w.ImageRE->pos(), w.ImageLE->pos(), w.ImageHana->pos(), w.ImageKuti->pos()}), before);
+    QCOMPARE(
+        (QList<QPoint>{w.rightEyePicture->pos(), w.leftEyePicture->pos(), w.nosePicture->pos(), w.mouthPicture->pos()}),
+        before);
 }
 
 void FlowStartUp::missingCursorFileKeepsStartingUp()
 {
     m_folder->addFaces(2);
-    FormHarness harness(m_folder->appDir());
+    WindowHarness harness(m_folder->appDir());
     QVERIFY(harness.show());
     QVERIFY(harness.dialogs.errors.isEmpty());
     QCOMPARE(harness.form().transparentCursor().shape(), Qt::ArrowCursor);
@@ -228,23 +220,23 @@ void FlowStartUp::missingCursorFileKeepsStartingUp()
 
 void FlowStartUp::missingIndexStopsWithAMessage()
 {
-    FormHarness harness(m_folder->appDir());
+    WindowHarness harness(m_folder->appDir());
     QVERIFY(!harness.show());
     QCOMPARE(harness.dialogs.errors.size(), 1);
     QVERIFY(harness.dialogs.errors[0].contains(QStringLiteral("facedata.ini")));
     harness.finishOpening();
-    QVERIFY(harness.w().BtnSentaku->isHidden());
+    QVERIFY(harness.w().selectButton->isHidden());
 }
 
 void FlowStartUp::emptyLibraryNeverReadsAMissingFace()
 {
     m_folder->addFaces(1);
     ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("faces"), QStringLiteral("count"), 0);
-    FormHarness harness(m_folder->appDir());
+    WindowHarness harness(m_folder->appDir());
     QVERIFY(!harness.show());
     QCOMPARE(harness.dialogs.errors.size(), 1);
     harness.finishOpening();
-    QVERIFY(harness.w().Image1->isHidden());
+    QVERIFY(harness.w().facePicture->isHidden());
 }
 
 void FlowStartUp::brokenOpeningPictureStopsWithAMessage_data()
@@ -272,11 +264,11 @@ void FlowStartUp::brokenOpeningPictureStopsWithAMessage()
         m_folder->removeFile(file);
     for (const QString &file : garbled)
         m_folder->writeFile(file, QByteArray("\xFF\xD8 not a picture"));
-    FormHarness harness(m_folder->appDir());
+    WindowHarness harness(m_folder->appDir());
     QVERIFY(!harness.show());
     QCOMPARE(harness.dialogs.errors.size(), 1);
     QVERIFY2(harness.dialogs.errors[0].contains(named), qPrintable(harness.dialogs.errors[0]));
-    QVERIFY(harness.w().Image1->isHidden());
+    QVERIFY(harness.w().facePicture->isHidden());
 }
 
 void FlowStartUp::stoppedStartUpShowsNoFaceName_data()
@@ -296,20 +288,20 @@ void FlowStartUp::stoppedStartUpShowsNoFaceName()
     ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), 0);
     if (!missing.isEmpty())
         m_folder->removeFile(missing);
-    FormHarness harness(m_folder->appDir());
+    WindowHarness harness(m_folder->appDir());
     QVERIFY(!harness.show());
     QCOMPARE(harness.dialogs.errors.size(), 1);
     // The name label stands over the window behind the error box: no face was loaded to name.
-    QVERIFY(harness.w().Label2->isVisible());
-    QCOMPARE(harness.w().Label2->caption(), QString());
-    QCOMPARE(harness.w().Label2->text(), QString());
+    QVERIFY(harness.w().faceNameLabel->isVisible());
+    QCOMPARE(harness.w().faceNameLabel->caption(), QString());
+    QCOMPARE(harness.w().faceNameLabel->text(), QString());
 }
 
 void FlowStartUp::closeWritesTheMusicSwitch()
 {
     m_folder->addFaces(2);
     {
-        FormHarness harness(m_folder->appDir());
+        WindowHarness harness(m_folder->appDir());
         harness.open();
         harness.form().close();
     }
@@ -318,7 +310,7 @@ void FlowStartUp::closeWritesTheMusicSwitch()
 
     ProfileFile(m_folder->indexPath()).writeBool(QStringLiteral("BGM"), QStringLiteral("Play"), false);
     {
-        FormHarness harness(m_folder->appDir());
+        WindowHarness harness(m_folder->appDir());
         harness.open();
         QVERIFY(!harness.form().music().BgmOn);
         harness.form().close();
@@ -342,7 +334,7 @@ void FlowStartUp::closeAfterAFailedStartUpWritesNothing()
     if (present)
         m_folder->writeFile(QStringLiteral("data/facedata.ini"), index);
     {
-        FormHarness harness(m_folder->appDir());
+        WindowHarness harness(m_folder->appDir());
         QVERIFY(!harness.show());
         harness.form().close();
         QCOMPARE(harness.dialogs.errors.size(), 1);

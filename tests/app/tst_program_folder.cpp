@@ -1,6 +1,6 @@
 #include "app/ProgramFolderChoice.h"
 #include "app/ProgramLock.h"
-#include "platform/AppError.h"
+#include "platform/system/AppError.h"
 #include "support/TestFiles.h"
 
 #include <QDir>

@@ -6,11 +6,11 @@
 #include "creation/SourcePicture.h"
 #include "lib/TestPhotos.h"
 #include "library/FaceLibrary.h"
-#include "platform/FaceLandmarks.h"
-#include "platform/JpegCodec.h"
-#include "platform/PictureFile.h"
+#include "platform/landmarks/FaceLandmarks.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/pictures/PictureFile.h"
 #include "support/CreationDriver.h"
-#include "support/FormHarness.h"
+#include "support/WindowHarness.h"
 #include "support/TestProgramFolder.h"
 
 #include <QLineEdit>
@@ -52,7 +52,7 @@ private:
 
     QString m_dataDir;
     std::unique_ptr<TestProgramFolder> m_folder;
-    std::unique_ptr<FormHarness> m_harness;
+    std::unique_ptr<WindowHarness> m_harness;
     std::unique_ptr<CreationDriver> m_driver;
 };
 
@@ -75,7 +75,7 @@ void FlowAutomaticOutlines::startOn(const QString &shippedPicture)
     QVERIFY(QFile::copy(m_dataDir + shippedPicture, path));
     m_driver->start(path);
     // The model loads once per program; only the first test waits for it.
-    QTRY_VERIFY_WITH_TIMEOUT(m_harness->w().BtnJidou->isEnabled(), 120000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_harness->w().automaticButton->isEnabled(), 120000);
 }
 
 void FlowAutomaticOutlines::startOnMade(const QImage &photo)
@@ -83,7 +83,7 @@ void FlowAutomaticOutlines::startOnMade(const QImage &photo)
     const QString path = m_folder->path(QStringLiteral("made.jpg"));
     JpegCodec::encodeFile(photo, path);
     m_driver->start(path);
-    QTRY_VERIFY_WITH_TIMEOUT(m_harness->w().BtnJidou->isEnabled(), 120000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_harness->w().automaticButton->isEnabled(), 120000);
 }
 
 void FlowAutomaticOutlines::checkPiecesOnThePicture()
@@ -113,7 +113,7 @@ void FlowAutomaticOutlines::lookAt(const QString &name)
 
 void FlowAutomaticOutlines::pressAutomatic()
 {
-    m_harness->click(m_harness->w().BtnJidou);
+    m_harness->click(m_harness->w().automaticButton);
     QVERIFY2(m_harness->dialogs.errors.isEmpty(), qPrintable(m_harness->dialogs.errors.join(u'\n')));
 }
 
@@ -130,27 +130,27 @@ QVector<QPointF> FlowAutomaticOutlines::landmarksAsShown() const
 
 void FlowAutomaticOutlines::buttonWaitsForTheModelThenOffersThePress()
 {
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     const bool loading = FaceLandmarks::state() != FaceLandmarks::ModelState::Ready;
     QVERIFY(QFile::copy(m_dataDir + QStringLiteral("face2_0.jpg"), m_folder->path(QStringLiteral("face2_0.jpg"))));
     m_driver->start(m_folder->path(QStringLiteral("face2_0.jpg")));
-    QVERIFY(w.BtnJidou->isVisible());
+    QVERIFY(w.automaticButton->isVisible());
     if (loading) {
-        QCOMPARE(w.BtnJidou->text(), CreationText::AutomaticLoading);
-        QVERIFY(!w.BtnJidou->isEnabled());
+        QCOMPARE(w.automaticButton->text(), CreationText::AutomaticLoading);
+        QVERIFY(!w.automaticButton->isEnabled());
     }
-    QTRY_VERIFY_WITH_TIMEOUT(w.BtnJidou->isEnabled(), 120000);
-    QCOMPARE(w.BtnJidou->text(), CreationText::Automatic);
+    QTRY_VERIFY_WITH_TIMEOUT(w.automaticButton->isEnabled(), 120000);
+    QCOMPARE(w.automaticButton->text(), CreationText::Automatic);
     QVERIFY(FaceLandmarks::loadMilliseconds() >= 0);
 }
 
 void FlowAutomaticOutlines::onePressOutlinesAndFillsTheFourParts()
 {
     startOn(QStringLiteral("face2_0.jpg"));
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     const QVector<QPointF> landmarks = landmarksAsShown();
     QCOMPARE(landmarks.size(), LandmarkCount);
-    const QImage clean = w.Image1->picture();
+    const QImage clean = w.facePicture->picture();
     pressAutomatic();
 
     QVERIFY(state().allOutlined());
@@ -166,9 +166,10 @@ void FlowAutomaticOutlines::onePressOutlinesAndFillsTheFourParts()
         QVERIFY(piece->isVisible());
         QCOMPARE(piece->size(), QSize(box.width() - 1, box.height() - 1));
         QCOMPARE(piece->pos(), QPoint(w.partTitle(k)->x(), w.partTitle(k)->y() + w.partTitle(k)->height() + 5));
-        const QPoint middle = partLandmarks(landmarks, k).at(0).toPoint() / 2 + partLandmarks(landmarks, k).at(3).toPoint() / 2;
-        QCOMPARE(w.Image1->picture().pixelColor(middle), state().PartColor[k]);
-        QVERIFY(w.Image1->picture().pixelColor(middle) != clean.pixelColor(middle));
+        const QPoint middle = partLandmarks(landmarks, k).at(0).toPoint() / 2
+                              + partLandmarks(landmarks, k).at(3).toPoint() / 2;
+        QCOMPARE(w.facePicture->picture().pixelColor(middle), state().PartColor[k]);
+        QVERIFY(w.facePicture->picture().pixelColor(middle) != clean.pixelColor(middle));
     }
     // The right eye is on the picture's left.
     QVERIFY(state().PartRight[1] < state().PartLeft[2]);
@@ -178,31 +179,31 @@ void FlowAutomaticOutlines::onePressOutlinesAndFillsTheFourParts()
         QVERIFY2(skin.red() > skin.green() && skin.green() > skin.blue() && skin.red() > 120, qPrintable(skin.name()));
     }
     // The naming state, with the zoom no longer offered.
-    QCOMPARE(w.BtnSentaku->text(), QStringLiteral("登録"));
-    QVERIFY(w.Edit1->isVisible());
-    QVERIFY(!w.BtnKiritori->isVisible());
-    QCOMPARE(m_harness->form().modes().CurrentPart, 0);
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceRegister);
+    QVERIFY(w.nameField->isVisible());
+    QVERIFY(!w.cutOrDeleteButton->isVisible());
+    QCOMPARE(m_harness->form().creation().state().CurrentPart, 0);
 }
 
 void FlowAutomaticOutlines::theAutomaticFaceRegistersAndPlays()
 {
     startOn(QStringLiteral("face2_0.jpg"));
     pressAutomatic();
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     m_driver->typeName(QStringLiteral("自動の顔"));
-    m_harness->click(w.BtnSentaku);
+    m_harness->click(w.selectButton);
     QVERIFY(m_harness->dialogs.errors.isEmpty());
     QVERIFY(m_harness->dialogs.messages.isEmpty());
     const FaceLibrary &library = m_harness->form().library();
     QCOMPARE(library.FaceCount, 4);
     QCOMPARE(library.Faces.at(3).Name, QStringLiteral("自動の顔"));
-    QVERIFY(!w.BtnJidou->isVisible());
+    QVERIFY(!w.automaticButton->isVisible());
 
-    m_harness->click(w.BtnStart);
+    m_harness->click(w.startButton);
     QVERIFY(m_harness->dialogs.errors.isEmpty());
     for (int k = 1; k <= 4; ++k)
         QVERIFY(w.partImage(k)->isVisible());
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("練習"));
+    QCOMPARE(m_harness->form().currentScreen(), Screen::PracticePlay);
 }
 
 void FlowAutomaticOutlines::handOutlinedPartIsKeptAndAnyPartCanBeRedone()
@@ -224,7 +225,7 @@ void FlowAutomaticOutlines::handOutlinedPartIsKeptAndAnyPartCanBeRedone()
     QCOMPARE(state().PartPoints[3], handNose);
     QCOMPARE(state().PartLeft[3], 130);
     QVERIFY(state().allOutlined());
-    QVERIFY(m_harness->w().Edit1->isVisible());
+    QVERIFY(m_harness->w().nameField->isVisible());
 
     // A further press takes the one face again: the eyes come back, the hand-drawn parts stay.
     const auto eyes = std::make_pair(state().PartPoints[1], state().PartPoints[2]);
@@ -233,39 +234,40 @@ void FlowAutomaticOutlines::handOutlinedPartIsKeptAndAnyPartCanBeRedone()
     QCOMPARE(state().PartPoints[3], handNose);
     QCOMPARE(state().PartPoints[4], handMouth);
     QCOMPARE(std::make_pair(state().PartPoints[1], state().PartPoints[2]), eyes);
-    QCOMPARE(m_harness->w().Label1->caption(), CreationText::Naming);
+    QCOMPARE(m_harness->w().guidanceLabel->caption(), CreationText::Naming);
 }
 
 void FlowAutomaticOutlines::pictureWithoutAFaceOnlySaysSo()
 {
     startOn(QStringLiteral("face3_0.jpg")); // the cat
     m_driver->outline(1, {{40, 40}, {80, 45}, {75, 80}});
-    const QImage surface = m_harness->w().Image1->picture();
+    const QImage surface = m_harness->w().facePicture->picture();
     const auto outlined = state().PartOutlined;
     const auto points = state().PartPoints;
     pressAutomatic();
-    QCOMPARE(m_harness->w().Label1->caption(), CreationText::NoFaceFound);
-    QCOMPARE(m_harness->w().Image1->picture(), surface);
+    QCOMPARE(m_harness->w().guidanceLabel->caption(), CreationText::NoFaceFound);
+    QCOMPARE(m_harness->w().facePicture->picture(), surface);
     QCOMPARE(state().PartOutlined, outlined);
     QCOMPARE(state().PartPoints, points);
     QVERIFY(!m_harness->w().partImage(2)->isVisible());
-    QVERIFY(m_harness->w().BtnJidou->isEnabled());
+    QVERIFY(m_harness->w().automaticButton->isEnabled());
 }
 
 void FlowAutomaticOutlines::cancelHidesTheButton()
 {
     startOn(QStringLiteral("face2_0.jpg"));
-    m_harness->click(m_harness->w().BtnStart);
-    QVERIFY(!m_harness->form().modes().CreateMode);
-    QVERIFY(!m_harness->w().BtnJidou->isVisible());
+    m_harness->click(m_harness->w().startButton);
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceSelect);
+    QVERIFY(!m_harness->w().automaticButton->isVisible());
 }
 
 void FlowAutomaticOutlines::smallFaceInABigPhotoIsFramedOnOnePress()
 {
-    const TestPhotos::Photo photo = TestPhotos::personInRoom(PictureFile::load(m_dataDir + QStringLiteral("face2_0.jpg")));
+    const TestPhotos::Photo photo = TestPhotos::personInRoom(
+        PictureFile::load(m_dataDir + QStringLiteral("face2_0.jpg")));
     startOnMade(photo.picture);
     pressAutomatic();
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     // The picture is now the square around the face, cut from the photo at full resolution.
     const QImage &framed = state().SourcePicture.pixels;
     QVERIFY2(framed.width() < 1000 && framed.height() < 1000, qPrintable(QStringLiteral("%1").arg(framed.width())));
@@ -273,11 +275,11 @@ void FlowAutomaticOutlines::smallFaceInABigPhotoIsFramedOnOnePress()
     const QRectF face = photo.faces.first().mapRect(QRectF(84, 145, 126, 120)); // eyes to mouth in face2_0.jpg
     QVERIFY(QRectF(QPointF(0, 0), QSizeF(photo.picture.size())).contains(face));
     QVERIFY(state().allOutlined());
-    QVERIFY(w.Label1->caption().startsWith(CreationText::AutomaticFramed));
-    QVERIFY(w.Label1->caption().endsWith(CreationText::AutomaticDone));
-    QCOMPARE(w.Label1->fontColor(), QColor(0x00, 0x00, 0xFF));
-    QVERIFY(!w.BtnKiritori->isVisible());
-    QVERIFY(w.Edit1->isVisible());
+    QVERIFY(w.guidanceLabel->caption().startsWith(CreationText::AutomaticFramed));
+    QVERIFY(w.guidanceLabel->caption().endsWith(CreationText::AutomaticDone));
+    QCOMPARE(w.guidanceLabel->fontColor(), QColor(0x00, 0x00, 0xFF));
+    QVERIFY(!w.cutOrDeleteButton->isVisible());
+    QVERIFY(w.nameField->isVisible());
     checkPiecesOnThePicture();
     QVERIFY2(narrowerEyePiece() >= 20, qPrintable(QString::number(narrowerEyePiece())));
     for (int k = 1; k <= 4; ++k)
@@ -285,21 +287,21 @@ void FlowAutomaticOutlines::smallFaceInABigPhotoIsFramedOnOnePress()
     lookAt(QStringLiteral("framed"));
 
     // キャンセル as ever.
-    m_harness->click(w.BtnStart);
-    QVERIFY(!m_harness->form().modes().CreateMode);
+    m_harness->click(w.startButton);
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceSelect);
     QVERIFY(!state().SourcePicture.isLoaded());
 }
 
 void FlowAutomaticOutlines::eachPressTakesTheNextFace()
 {
     startOnMade(TestPhotos::twoFaces(PictureFile::load(m_dataDir + QStringLiteral("face2_0.jpg"))).picture);
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     // The player outlines the larger face's mouth by hand first, small as it is shown.
     m_driver->outline(4, {{65, 110}, {90, 110}, {90, 126}, {65, 126}});
     QVERIFY(state().PartOutlined[4]);
     const QColor handColour = state().PartColor[4];
     pressAutomatic();
-    QVERIFY(w.Label1->caption().contains(CreationText::AutomaticFaces.arg(2)));
+    QVERIFY(w.guidanceLabel->caption().contains(CreationText::AutomaticFaces.arg(2)));
     QVERIFY(state().allOutlined());
     // The hand-drawn mouth followed the framing: the same part of the photo, larger.
     QVERIFY(!state().PartAutomatic[4]);
@@ -311,7 +313,7 @@ void FlowAutomaticOutlines::eachPressTakesTheNextFace()
     const QColor firstNose = state().PartColor[3];
 
     pressAutomatic();
-    QVERIFY(w.Label1->caption().contains(CreationText::AutomaticNextFace.arg(2).arg(2)));
+    QVERIFY(w.guidanceLabel->caption().contains(CreationText::AutomaticNextFace.arg(2).arg(2)));
     // The hand-drawn mouth lies off the other face's frame: it went, and "自動" outlined this
     // face's own.
     QVERIFY(state().allOutlined());
@@ -326,33 +328,33 @@ void FlowAutomaticOutlines::eachPressTakesTheNextFace()
 
     // Round again to the largest, exactly as the first press had it.
     pressAutomatic();
-    QVERIFY(w.Label1->caption().contains(CreationText::AutomaticFaces.arg(2)));
+    QVERIFY(w.guidanceLabel->caption().contains(CreationText::AutomaticFaces.arg(2)));
     QCOMPARE(state().SourcePicture.pixels, first);
     QCOMPARE(state().PartColor[3], firstNose);
-    QVERIFY(w.Edit1->isVisible());
+    QVERIFY(w.nameField->isVisible());
 }
 
 void FlowAutomaticOutlines::photoCutUnderTheNoseLeavesTheMouthToThePlayer()
 {
     startOnMade(TestPhotos::cutUnderNose(PictureFile::load(m_dataDir + QStringLiteral("face2_0.jpg"))).picture);
-    const Form1Widgets &w = m_harness->w();
-    const QImage before = w.Image1->picture();
+    const MainWindowWidgets &w = m_harness->w();
+    const QImage before = w.facePicture->picture();
     pressAutomatic();
     QVERIFY(state().PartOutlined[1] && state().PartOutlined[2] && state().PartOutlined[3]);
     QVERIFY(!state().PartOutlined[4]);
     QVERIFY(!w.partImage(4)->isVisible());
-    QCOMPARE(w.Label1->caption(), CreationText::AutomaticLeftOut.arg(QStringLiteral("「口」")));
+    QCOMPARE(w.guidanceLabel->caption(), CreationText::AutomaticLeftOut.arg(QStringLiteral("「口」")));
     checkPiecesOnThePicture();
     lookAt(QStringLiteral("cut_under_nose"));
     // The blank band below the picture is never painted.
     const ShownFace &shown = m_harness->form().shownFace();
     for (int x = 0; x < 300; x += 3)
-        QCOMPARE(w.Image1->picture().pixel(x, shown.DisplayHeight + 1), before.pixel(x, shown.DisplayHeight + 1));
+        QCOMPARE(w.facePicture->picture().pixel(x, shown.DisplayHeight + 1), before.pixel(x, shown.DisplayHeight + 1));
 
     // The player outlines the mouth by hand and the face is ready to register.
     m_driver->outline(4, {{100, 200}, {200, 200}, {200, 205}, {100, 206}});
     QVERIFY(state().allOutlined());
-    QVERIFY(w.Edit1->isVisible());
+    QVERIFY(w.nameField->isVisible());
 }
 
 QTEST_MAIN(FlowAutomaticOutlines)

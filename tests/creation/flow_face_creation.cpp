@@ -1,8 +1,8 @@
 #include "creation/CreationTexts.h"
 #include "creation/FaceCreation.h"
-#include "platform/JpegCodec.h"
+#include "platform/pictures/JpegCodec.h"
 #include "support/CreationDriver.h"
-#include "support/FormHarness.h"
+#include "support/WindowHarness.h"
 #include "support/TestProgramFolder.h"
 
 #include <QAction>
@@ -42,10 +42,10 @@ private:
     QString store(const QString &name, const QByteArray &bytes) const;
     QString storeBitmap(const QString &name, const QImage &image) const;
     const CreationState &state() const { return m_harness->form().creation().state(); }
-    QRgb surfaceAt(int x, int y) const { return m_harness->w().Image1->picture().pixel(x, y) & 0xffffff; }
+    QRgb surfaceAt(int x, int y) const { return m_harness->w().facePicture->picture().pixel(x, y) & 0xffffff; }
 
     std::unique_ptr<TestProgramFolder> m_folder;
-    std::unique_ptr<FormHarness> m_harness;
+    std::unique_ptr<WindowHarness> m_harness;
     std::unique_ptr<CreationDriver> m_driver;
 };
 
@@ -85,31 +85,26 @@ static QImage positionPicture(int width, int height)
 
 void FlowFaceCreation::startSwitchesToTheCreationScreen()
 {
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     startOn(CreationDriver::madeFace());
     QCOMPARE(m_harness->dialogs.pictureDialogs,
              QStringList{QStringLiteral("顔の読み込み|グラフィックファイル (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|"
                                         "JPEG イメージファイル (*.jpg)|*.jpg|JPEG イメージファイル (*.jpeg)|*.jpeg|"
                                         "ビットマップ (*.bmp)|*.bmp")});
-    QVERIFY(w.BtnKiritori->isVisible() && w.BtnKiritori->isEnabled());
-    QCOMPARE(w.BtnKiritori->text(), QStringLiteral("ズーム"));
-    QVERIFY(!w.N7->isEnabled() && !w.N8->isEnabled() && !w.N1->isEnabled());
-    QVERIFY(w.ComboBox1->isHidden() && w.CheckBox1->isHidden());
-    QVERIFY(!w.BtnSentaku->isEnabled());
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("キャンセル"));
-    QVERIFY(w.BtnStart->isEnabled());
-    QCOMPARE(w.Label2->caption(), QStringLiteral("顔作成中．．．"));
-    QCOMPARE(w.Label2->font().pointSize(), 14);
-    QVERIFY(m_harness->form().modes().CreateMode);
+    QVERIFY(w.cutOrDeleteButton->isVisible() && w.cutOrDeleteButton->isEnabled()); // the zoom is offered
+    QVERIFY(w.faceList->isHidden() && w.openingFaceBox->isHidden());
+    QCOMPARE(w.faceNameLabel->caption(), QStringLiteral("顔作成中．．．"));
+    QCOMPARE(w.faceNameLabel->font().pointSize(), 14);
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceCreate);
     for (int k = 1; k <= 4; ++k)
         QVERIFY(w.partTitle(k)->isVisible() && w.partTitle(k)->isEnabled());
-    QCOMPARE(w.Label1->caption(), CreationText::Start);
-    QCOMPARE(w.Label1->fontColor(), QColor(0, 0, 0xFF));
+    QCOMPARE(w.guidanceLabel->caption(), CreationText::Start);
+    QCOMPARE(w.guidanceLabel->fontColor(), QColor(0, 0, 0xFF));
     QCOMPARE(state().SourcePicture.kind, WorkingPicture::Bitmap);
     QCOMPARE(m_harness->form().shownFace().DisplayWidth, 300);
     QCOMPARE(m_harness->form().shownFace().DisplayHeight, 225);
     // Drawn 1:1 into the top-left of a white 300 × 300 surface.
-    QCOMPARE(w.Image1->picture().size(), QSize(300, 300));
+    QCOMPARE(w.facePicture->picture().size(), QSize(300, 300));
     QCOMPARE(surfaceAt(80, 70), CreationDriver::Eye & 0xffffff);
     QCOMPARE(surfaceAt(30, 130), CreationDriver::Cheek & 0xffffff);
     QCOMPARE(surfaceAt(150, 250), 0xffffffu);
@@ -118,7 +113,7 @@ void FlowFaceCreation::startSwitchesToTheCreationScreen()
 
 void FlowFaceCreation::unknownExtensionKeepsTheBoxBlankAndSaysWhy()
 {
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     // A bitmap named as a PNG: the extension decides, not the content.
     storeBitmap(QStringLiteral("face.bmp"), CreationDriver::madeFace());
     QVERIFY(QFile::rename(m_folder->path(QStringLiteral("face.bmp")), m_folder->path(QStringLiteral("face.png"))));
@@ -126,16 +121,15 @@ void FlowFaceCreation::unknownExtensionKeepsTheBoxBlankAndSaysWhy()
     QCOMPARE(m_harness->dialogs.messages, QStringList{CreationText::UnknownKind.arg(QStringLiteral("face.png"))});
     QVERIFY(m_harness->dialogs.errors.isEmpty());
     QVERIFY(!state().SourcePicture.isLoaded());
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("キャンセル"));
-    QCOMPARE(w.Label1->caption(), CreationText::Start);
-    QVERIFY(w.LabelRE->isVisible());
-    const QImage blank = w.Image1->picture();
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceCreate);
+    QCOMPARE(w.guidanceLabel->caption(), CreationText::Start);
+    QVERIFY(w.rightEyeTitle->isVisible());
+    const QImage blank = w.facePicture->picture();
     QCOMPARE(blank.size(), QSize(300, 300));
     QCOMPARE(blank.pixel(0, 0) & 0xffffff, 0xffffffu);
     QCOMPARE(blank.pixel(150, 100) & 0xffffff, 0xffffffu);
-    m_harness->click(w.BtnStart);
-    QCOMPARE(w.BtnSentaku->text(), QStringLiteral("顔選択"));
-    QVERIFY(!m_harness->form().modes().CreateMode);
+    m_harness->click(w.startButton);
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceSelect);
 }
 
 void FlowFaceCreation::refusedPictureSaysWhy_data()
@@ -163,16 +157,15 @@ void FlowFaceCreation::refusedPictureSaysWhy()
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     m_driver->start(store(name, bytes));
     QCOMPARE(m_harness->dialogs.errors, QStringList{message});
     // The screen has switched, but the titles and instructions never came.
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("キャンセル"));
-    QVERIFY(m_harness->form().modes().CreateMode);
-    QVERIFY(w.LabelRE->isHidden());
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceCreate);
+    QVERIFY(w.rightEyeTitle->isHidden());
     QVERIFY(!state().SourcePicture.isLoaded());
-    m_harness->click(w.BtnStart);
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("スタート"));
+    m_harness->click(w.startButton);
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceSelect);
     QCOMPARE(m_harness->form().shownFace().CurrentFace, 1);
 }
 
@@ -201,17 +194,17 @@ void FlowFaceCreation::phonePhotoIsShownUpright()
 
 void FlowFaceCreation::zoomCropsTheRectangleAndEnlargesIt()
 {
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     const QImage picture = positionPicture(640, 480);
     startOn(picture);
-    m_harness->click(w.BtnKiritori);
-    QVERIFY(m_harness->form().modes().ZoomMode);
-    QCOMPARE(m_harness->form().modes().CurrentPart, 6);
-    QVERIFY(!w.BtnKiritori->isEnabled() && w.BtnKiritori->isVisible());
+    m_harness->click(w.cutOrDeleteButton);
+    QCOMPARE(m_harness->form().currentScreen(), Screen::ZoomArmed);
+    QCOMPARE(state().CurrentPart, 6);
+    QVERIFY(!w.cutOrDeleteButton->isEnabled() && w.cutOrDeleteButton->isVisible());
     for (int k = 1; k <= 4; ++k)
         QVERIFY(!w.partTitle(k)->isEnabled());
 
-    PictureBox *image = w.Image1;
+    PictureBox *image = w.facePicture;
     QTest::mousePress(image, Qt::RightButton, {}, QPoint(240, 120));
     QTest::mouseMove(image, QPoint(100, 90));
     QCOMPARE(surfaceAt(170, 90), 0x0000ffu);
@@ -230,12 +223,12 @@ void FlowFaceCreation::zoomCropsTheRectangleAndEnlargesIt()
     QCOMPARE(surfaceAt(170, 90), qRgb(363 % 256, 193, 16) & 0xffffff);
     QCOMPARE(surfaceAt(40, 20), 0x0000ffu);
     QCOMPARE(surfaceAt(240, 120), 0x0000ffu);
-    QVERIFY(!w.BtnKiritori->isEnabled());
+    QVERIFY(!w.cutOrDeleteButton->isEnabled());
     QTest::mouseRelease(image, Qt::RightButton, {}, QPoint(40, 20));
-    QVERIFY(w.BtnKiritori->isEnabled());
-    QCOMPARE(w.Label1->caption(), CreationText::ZoomReady);
+    QVERIFY(w.cutOrDeleteButton->isEnabled());
+    QCOMPARE(w.guidanceLabel->caption(), CreationText::ZoomReady);
 
-    m_harness->click(w.BtnKiritori);
+    m_harness->click(w.cutOrDeleteButton);
     QCOMPARE(state().SourcePicture.kind, WorkingPicture::Bitmap);
     QCOMPARE(state().SourcePicture.pixels.size(), QSize(426, 213));
     QCOMPARE(state().SourcePicture.pixels, picture.copy(85, 42, 426, 213));
@@ -244,27 +237,27 @@ void FlowFaceCreation::zoomCropsTheRectangleAndEnlargesIt()
     QCOMPARE(surfaceAt(0, 0), picture.pixel(85, 42) & 0xffffff);
     QCOMPARE(surfaceAt(299, 149), picture.pixel(85 + 425, 42 + 212) & 0xffffff);
     QCOMPARE(surfaceAt(150, 150), 0xffffffu);
-    QVERIFY(!m_harness->form().modes().ZoomMode);
-    QCOMPARE(m_harness->form().modes().CurrentPart, 0);
-    QVERIFY(w.BtnKiritori->isHidden());
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceCreate);
+    QCOMPARE(state().CurrentPart, 0);
+    QVERIFY(w.cutOrDeleteButton->isHidden());
     for (int k = 1; k <= 4; ++k)
         QVERIFY(w.partTitle(k)->isEnabled());
-    QCOMPARE(w.Label1->caption(), CreationText::Outlining);
+    QCOMPARE(w.guidanceLabel->caption(), CreationText::Outlining);
 }
 
 void FlowFaceCreation::zoomNeedsARectangleWithArea()
 {
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     startOn(positionPicture(640, 480));
-    m_harness->click(w.BtnKiritori);
+    m_harness->click(w.cutOrDeleteButton);
     m_driver->drag({QPoint(40, 50), QPoint(200, 50)});
-    QVERIFY(!w.BtnKiritori->isEnabled());
+    QVERIFY(!w.cutOrDeleteButton->isEnabled());
     m_driver->clickImage(QPoint(60, 60));
-    QVERIFY(!w.BtnKiritori->isEnabled());
+    QVERIFY(!w.cutOrDeleteButton->isEnabled());
     // A 1 × 1 rectangle is enough: 2 × 2 pixels, shown at 300 × 300.
     m_driver->drag({QPoint(10, 10), QPoint(11, 11)});
-    QVERIFY(w.BtnKiritori->isEnabled());
-    m_harness->click(w.BtnKiritori);
+    QVERIFY(w.cutOrDeleteButton->isEnabled());
+    m_harness->click(w.cutOrDeleteButton);
     QCOMPARE(state().SourcePicture.pixels.size(), QSize(2, 2));
     QCOMPARE(m_harness->form().shownFace().DisplayWidth, 300);
     QCOMPARE(m_harness->form().shownFace().DisplayHeight, 300);
@@ -272,33 +265,33 @@ void FlowFaceCreation::zoomNeedsARectangleWithArea()
 
 void FlowFaceCreation::zoomTooSmallToCropStaysArmed()
 {
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     const QImage small = positionPicture(100, 50);
     startOn(small);
-    m_harness->click(w.BtnKiritori);
+    m_harness->click(w.cutOrDeleteButton);
     m_driver->drag({QPoint(10, 10), QPoint(12, 12)});
-    m_harness->click(w.BtnKiritori);
-    QCOMPARE(w.Label1->caption(), CreationText::ZoomTooSmall);
-    QVERIFY(m_harness->form().modes().ZoomMode);
-    QVERIFY(!w.BtnKiritori->isEnabled() && w.BtnKiritori->isVisible());
+    m_harness->click(w.cutOrDeleteButton);
+    QCOMPARE(w.guidanceLabel->caption(), CreationText::ZoomTooSmall);
+    QCOMPARE(m_harness->form().currentScreen(), Screen::ZoomArmed);
+    QVERIFY(!w.cutOrDeleteButton->isEnabled() && w.cutOrDeleteButton->isVisible());
     QCOMPARE(state().SourcePicture.pixels, small);
     // A bigger rectangle then works.
     m_driver->drag({QPoint(3, 3), QPoint(153, 63)});
-    m_harness->click(w.BtnKiritori);
+    m_harness->click(w.cutOrDeleteButton);
     QCOMPARE(state().SourcePicture.pixels.size(), QSize(50, 20));
-    QVERIFY(!m_harness->form().modes().ZoomMode);
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceCreate);
 }
 
 void FlowFaceCreation::zoomWithoutAPictureIsRefused()
 {
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     m_driver->start(store(QStringLiteral("face.gif"), QByteArray("GIF89a")));
-    m_harness->click(w.BtnKiritori);
+    m_harness->click(w.cutOrDeleteButton);
     m_driver->drag({QPoint(10, 10), QPoint(100, 100)});
-    m_harness->click(w.BtnKiritori);
-    QCOMPARE(w.Label1->caption(), CreationText::ZoomWithoutPicture);
+    m_harness->click(w.cutOrDeleteButton);
+    QCOMPARE(w.guidanceLabel->caption(), CreationText::ZoomWithoutPicture);
     QVERIFY(!state().SourcePicture.isLoaded());
-    QCOMPARE(w.Image1->picture().pixel(50, 50) & 0xffffff, 0xffffffu);
+    QCOMPARE(w.facePicture->picture().pixel(50, 50) & 0xffffff, 0xffffffu);
 }
 
 void FlowFaceCreation::cancelEndsEveryState_data()
@@ -316,25 +309,27 @@ void FlowFaceCreation::cancelEndsEveryState_data()
 void FlowFaceCreation::cancelEndsEveryState()
 {
     QFETCH(int, stage);
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     startOn(CreationDriver::madeFace());
     if (stage >= 1 && stage <= 3)
-        m_harness->click(w.BtnKiritori);
+        m_harness->click(w.cutOrDeleteButton);
     if (stage >= 2 && stage <= 3)
         m_driver->drag({QPoint(10, 10), QPoint(250, 200)});
     if (stage == 3)
-        m_harness->click(w.BtnKiritori);
+        m_harness->click(w.cutOrDeleteButton);
     if (stage == 4)
         m_driver->outline(1, CreationDriver::partLoop(1));
-    if (stage >= 5)
+    if (stage >= 5) {
         m_driver->outlineAllParts();
+        w.nameField->setText(QStringLiteral("途中"));
+    }
     if (stage == 6)
         m_driver->pressTitle(2, Qt::RightButton);
 
-    m_harness->click(w.BtnStart);
-    const ModeFlags &modes = m_harness->form().modes();
-    QVERIFY(!modes.CreateMode && !modes.ZoomMode && !modes.OutlineDragging);
-    QCOMPARE(modes.CurrentPart, 0);
+    m_harness->click(w.startButton);
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceSelect);
+    QVERIFY(!state().OutlineDragging);
+    QCOMPARE(state().CurrentPart, 0);
     QVERIFY(!state().SourcePicture.isLoaded());
     QVERIFY(!state().ColorPickMode && !state().ZoomDragging);
     for (int k = 1; k <= 4; ++k) {
@@ -343,17 +338,15 @@ void FlowFaceCreation::cancelEndsEveryState()
         QCOMPARE(w.partTitle(k)->backgroundColor(), QColor(0xFF, 0xFF, 0x00));
         QVERIFY(w.partImage(k)->isHidden());
     }
-    QVERIFY(w.BtnKiritori->isHidden() && w.Edit1->isHidden() && w.Edit1->text().isEmpty());
-    QCOMPARE(w.BtnSentaku->text(), QStringLiteral("顔選択"));
-    QVERIFY(w.BtnSentaku->isEnabled());
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("スタート"));
+    QVERIFY(w.nameField->isHidden() && w.nameField->text().isEmpty());
     QCOMPARE(m_harness->form().shownFace().CurrentFace, 1);
-    QCOMPARE(w.Label2->caption(), QStringLiteral("顔1"));
-    QVERIFY(w.ComboBox1->isVisible());
+    QCOMPARE(w.faceNameLabel->caption(), QStringLiteral("顔1"));
+    QVERIFY(w.faceList->isVisible());
 
     // The next face creation starts with the zoom disarmed and the titles usable.
     startOn(CreationDriver::madeFace());
-    QVERIFY(w.BtnKiritori->isEnabled() && !modes.ZoomMode);
+    QVERIFY(w.cutOrDeleteButton->isEnabled());
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceCreate);
     for (int k = 1; k <= 4; ++k)
         QVERIFY(w.partTitle(k)->isEnabled());
     QVERIFY(m_harness->dialogs.errors.isEmpty());
@@ -361,22 +354,22 @@ void FlowFaceCreation::cancelEndsEveryState()
 
 void FlowFaceCreation::outlinedPartIsCutOutUnderItsTitle()
 {
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     startOn(positionPicture(300, 300));
     m_driver->pressTitle(1);
-    QCOMPARE(w.LabelRE->backgroundColor(), QColor(0xFF, 0, 0));
-    QVERIFY(w.BtnKiritori->isHidden());
+    QCOMPARE(w.rightEyeTitle->backgroundColor(), QColor(0xFF, 0, 0));
+    QVERIFY(w.cutOrDeleteButton->isHidden());
     m_driver->drag({QPoint(100, 120), QPoint(140, 125), QPoint(130, 150), QPoint(135, 149)});
     QVERIFY(state().PartOutlined[1]);
     QCOMPARE(state().PartPoints[1], (QVector<QPoint>{{100, 120}, {140, 125}, {130, 150}, {135, 149}}));
-    QCOMPARE(w.ImageRE->size(), QSize(40, 30));
-    QCOMPARE(w.ImageRE->pos(), QPoint(352, 30));
-    QVERIFY(w.ImageRE->isVisible());
-    QCOMPARE(w.ImageRE->picture(), positionPicture(300, 300).copy(100, 120, 40, 30));
+    QCOMPARE(w.rightEyePicture->size(), QSize(40, 30));
+    QCOMPARE(w.rightEyePicture->pos(), QPoint(352, 30));
+    QVERIFY(w.rightEyePicture->isVisible());
+    QCOMPARE(w.rightEyePicture->picture(), positionPicture(300, 300).copy(100, 120, 40, 30));
     // The hole is filled with the colour under the press.
     QCOMPARE(surfaceAt(128, 135), qRgb(100, 120, 0) & 0xffffff);
-    QCOMPARE(m_harness->form().modes().CurrentPart, 0);
-    QCOMPARE(w.LabelRE->backgroundColor(), QColor(0xFF, 0xFF, 0x00));
+    QCOMPARE(state().CurrentPart, 0);
+    QCOMPARE(w.rightEyeTitle->backgroundColor(), QColor(0xFF, 0xFF, 0x00));
 
     // Without a title pressed first, a drag on the picture does nothing.
     m_driver->drag({QPoint(10, 10), QPoint(50, 50)});
@@ -386,9 +379,9 @@ void FlowFaceCreation::outlinedPartIsCutOutUnderItsTitle()
     m_driver->outline(2, {QPoint(200, 20), QPoint(220, 40)});
     m_driver->outline(3, {QPoint(200, 120), QPoint(220, 140)});
     m_driver->outline(4, {QPoint(200, 220), QPoint(220, 240)});
-    QCOMPARE(w.ImageLE->pos(), QPoint(464, 30));
-    QCOMPARE(w.ImageHana->pos(), QPoint(336, 134));
-    QCOMPARE(w.ImageKuti->pos(), QPoint(344, 222));
+    QCOMPARE(w.leftEyePicture->pos(), QPoint(464, 30));
+    QCOMPARE(w.nosePicture->pos(), QPoint(336, 134));
+    QCOMPARE(w.mouthPicture->pos(), QPoint(344, 222));
 }
 
 void FlowFaceCreation::degenerateCurvesAreDiscarded_data()
@@ -402,29 +395,29 @@ void FlowFaceCreation::degenerateCurvesAreDiscarded_data()
 void FlowFaceCreation::degenerateCurvesAreDiscarded()
 {
     QFETCH(QVector<QPoint>, points);
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     startOn(CreationDriver::madeFace());
     m_driver->pressTitle(3);
     m_driver->drag(points);
     QVERIFY(!state().PartOutlined[3]);
-    QCOMPARE(m_harness->form().modes().CurrentPart, 3);
-    QCOMPARE(w.LabelHana->backgroundColor(), QColor(0xFF, 0, 0));
-    QVERIFY(!w.ImageHana->hasPicture());
+    QCOMPARE(state().CurrentPart, 3);
+    QCOMPARE(w.noseTitle->backgroundColor(), QColor(0xFF, 0, 0));
+    QVERIFY(!w.nosePicture->hasPicture());
     // A new drag outlines the same part.
     m_driver->drag(CreationDriver::partLoop(3));
     QVERIFY(state().PartOutlined[3]);
-    QCOMPARE(w.ImageHana->size(), QSize(60, 50));
+    QCOMPARE(w.nosePicture->size(), QSize(60, 50));
 }
 
 void FlowFaceCreation::curveOutsideTheBoxKeepsItsPoints()
 {
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     startOn(CreationDriver::madeFace());
     m_driver->pressTitle(4);
-    // Window-system events, so the press's own grab carries the moves past Image1's edge.
+    // Window-system events, so the press's own grab carries the moves past the face picture's edge.
     QWindow *window = m_harness->form().windowHandle();
     QVERIFY(window);
-    auto inWindow = [&](QPoint onImage) { return window->mapFromGlobal(w.Image1->mapToGlobal(onImage)); };
+    auto inWindow = [&](QPoint onImage) { return window->mapFromGlobal(w.facePicture->mapToGlobal(onImage)); };
     QTest::mousePress(window, Qt::LeftButton, {}, inWindow(QPoint(20, 200)));
     QTest::mouseMove(window, inWindow(QPoint(-15, 210)));
     QTest::mouseMove(window, inWindow(QPoint(60, 320)));
@@ -434,7 +427,7 @@ void FlowFaceCreation::curveOutsideTheBoxKeepsItsPoints()
     QCOMPARE(state().PartBottom[4], 320);
     QVERIFY(state().PartOutlined[4]);
     // The piece is the whole box; what lies outside the surface is white.
-    const QImage piece = w.ImageKuti->picture();
+    const QImage piece = w.mouthPicture->picture();
     QCOMPARE(piece.size(), QSize(75, 120));
     QCOMPARE(piece.pixel(0, 0) & 0xffffff, 0xffffffu);
     QCOMPARE(piece.pixel(20, 5) & 0xffffff, CreationDriver::Skin & 0xffffff);
@@ -443,23 +436,22 @@ void FlowFaceCreation::curveOutsideTheBoxKeepsItsPoints()
 
 void FlowFaceCreation::fourthPartAsksForAName()
 {
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     startOn(CreationDriver::madeFace());
     for (int k = 1; k <= 3; ++k)
         m_driver->outline(k, CreationDriver::partLoop(k));
-    QVERIFY(w.Edit1->isHidden());
-    QCOMPARE(w.BtnSentaku->text(), QStringLiteral("顔選択"));
+    QVERIFY(w.nameField->isHidden());
+    QCOMPARE(w.selectButton->text(), QStringLiteral("顔選択"));
     m_driver->outline(4, CreationDriver::partLoop(4));
-    QCOMPARE(w.BtnSentaku->text(), QStringLiteral("登録"));
-    QVERIFY(!w.BtnSentaku->isEnabled());
-    QCOMPARE(w.Label1->caption(), CreationText::Naming);
-    QVERIFY(w.Edit1->isVisible());
-    QCOMPARE(w.Edit1->font().pixelSize(), 13);
-    QCOMPARE(m_harness->form().focusWidget(), w.Edit1);
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceRegister);
+    QCOMPARE(w.guidanceLabel->caption(), CreationText::Naming);
+    QVERIFY(w.nameField->isVisible());
+    QCOMPARE(w.nameField->font().pixelSize(), 13);
+    QCOMPARE(m_harness->form().focusWidget(), w.nameField);
     m_driver->typeName(QStringLiteral("　"));
-    QVERIFY(!w.BtnSentaku->isEnabled());
+    QVERIFY(!w.selectButton->isEnabled());
     m_driver->typeName(QStringLiteral("山田"));
-    QVERIFY(w.BtnSentaku->isEnabled());
+    QVERIFY(w.selectButton->isEnabled());
     // Every hole is filled with the skin found where its curve began.
     QCOMPARE(surfaceAt(80, 70), CreationDriver::Skin & 0xffffff);
     QCOMPARE(surfaceAt(150, 125), CreationDriver::Skin & 0xffffff);
@@ -467,22 +459,22 @@ void FlowFaceCreation::fourthPartAsksForAName()
 
     // Outlining a part anew goes back from naming to outlining.
     m_driver->pressTitle(2);
-    QVERIFY(w.Edit1->isHidden());
-    QVERIFY(!w.BtnSentaku->isEnabled());
-    QCOMPARE(w.BtnSentaku->text(), QStringLiteral("登録"));
-    QVERIFY(!state().PartOutlined[2] && !w.ImageLE->hasPicture());
+    QVERIFY(w.nameField->isHidden());
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceCreate);
+    QCOMPARE(w.selectButton->text(), QStringLiteral("登録")); // kept from the naming
+    QVERIFY(!state().PartOutlined[2] && !w.leftEyePicture->hasPicture());
     QCOMPARE(surfaceAt(200, 70), CreationDriver::Eye & 0xffffff);
     QCOMPARE(surfaceAt(80, 70), CreationDriver::Skin & 0xffffff);
 }
 
 void FlowFaceCreation::colourPickRecoloursAHole()
 {
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     startOn(CreationDriver::madeFace());
     m_driver->outlineAllParts();
     m_driver->typeName(QStringLiteral("山田"));
     m_driver->pressTitle(1, Qt::RightButton);
-    QCOMPARE(w.LabelRE->backgroundColor(), QColor(0x00, 0x80, 0x00));
+    QCOMPARE(w.rightEyeTitle->backgroundColor(), QColor(0x00, 0x80, 0x00));
     QVERIFY(state().ColorPickMode);
     m_driver->clickImage(QPoint(150, 10));
     QCOMPARE(state().PartColor[1], QColor(CreationDriver::Hair));
@@ -491,13 +483,13 @@ void FlowFaceCreation::colourPickRecoloursAHole()
     QCOMPARE(surfaceAt(80, 70), CreationDriver::Cheek & 0xffffff);
     // A colour picked inside another part's hole is that hole's colour.
     m_driver->pressTitle(3, Qt::RightButton);
-    QCOMPARE(w.LabelRE->backgroundColor(), QColor(0xFF, 0xFF, 0x00));
+    QCOMPARE(w.rightEyeTitle->backgroundColor(), QColor(0xFF, 0xFF, 0x00));
     m_driver->clickImage(QPoint(80, 70));
     QCOMPARE(state().PartColor[3], QColor(CreationDriver::Cheek));
     QCOMPARE(surfaceAt(150, 125), CreationDriver::Cheek & 0xffffff);
     // Picks keep the naming state as it was, and draw no curve.
-    QVERIFY(w.BtnSentaku->isEnabled() && w.Edit1->isVisible());
-    QVERIFY(state().PartOutlined[3] && !m_harness->form().modes().OutlineDragging);
+    QVERIFY(w.selectButton->isEnabled() && w.nameField->isVisible());
+    QVERIFY(state().PartOutlined[3] && !state().OutlineDragging);
     // A left press on a title ends the picking.
     m_driver->pressTitle(4);
     QVERIFY(!state().ColorPickMode);
@@ -505,17 +497,17 @@ void FlowFaceCreation::colourPickRecoloursAHole()
 
 void FlowFaceCreation::rightPressOnANewPartOnlyChoosesIt()
 {
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     startOn(CreationDriver::madeFace());
     m_driver->pressTitle(2, Qt::RightButton);
-    QCOMPARE(m_harness->form().modes().CurrentPart, 2);
-    QCOMPARE(w.LabelLE->backgroundColor(), QColor(0xFF, 0xFF, 0x00));
+    QCOMPARE(state().CurrentPart, 2);
+    QCOMPARE(w.leftEyeTitle->backgroundColor(), QColor(0xFF, 0xFF, 0x00));
     QVERIFY(!state().ColorPickMode);
-    QVERIFY(w.BtnKiritori->isVisible());
+    QVERIFY(w.cutOrDeleteButton->isVisible());
     m_driver->drag(CreationDriver::partLoop(2));
     QVERIFY(state().PartOutlined[2]);
     m_driver->pressTitle(2, Qt::MiddleButton);
-    QCOMPARE(m_harness->form().modes().CurrentPart, 2);
+    QCOMPARE(state().CurrentPart, 2);
     QVERIFY(!state().ColorPickMode);
     QVERIFY(state().PartOutlined[2]);
 }

@@ -26,25 +26,23 @@ void TestAutomaticPlan::outlinesStayOnThePicture_data()
 
     QTest::newRow("normal face") << QSize(300, 300) << 40.0 << QPointF(150, 140) << false << QVector<int>();
     // The mouth's lips stand at 192 .. 221 on a picture 178 high: cut under the nose.
-    QTest::newRow("mouth below the picture") << QSize(300, 178) << 40.0 << QPointF(150, 130) << false
-                                             << QVector<int>{4};
+    QTest::newRow("mouth below the picture")
+        << QSize(300, 178) << 40.0 << QPointF(150, 130) << false << QVector<int>{4};
     // The right eye's outer corner at x -40.
     QTest::newRow("eye at negative x") << QSize(300, 300) << 40.0 << QPointF(40, 140) << false << QVector<int>{1};
     // The right eye's outer corner at x 1: its landmarks on the picture, its margin not.
-    QTest::newRow("eye touching the left edge") << QSize(300, 300) << 40.0 << QPointF(81, 140) << false
-                                                << QVector<int>();
-    QTest::newRow("eye touching the right edge") << QSize(300, 300) << 40.0 << QPointF(218, 140) << false
-                                                 << QVector<int>();
+    QTest::newRow("eye touching the left edge")
+        << QSize(300, 300) << 40.0 << QPointF(81, 140) << false << QVector<int>();
+    QTest::newRow("eye touching the right edge")
+        << QSize(300, 300) << 40.0 << QPointF(218, 140) << false << QVector<int>();
     // Outer eye corners 160 pixels apart on a 4000-pixel photo: 12 on the face box.
-    QTest::newRow("small face in a big photo") << QSize(4000, 3000) << 40.0 << QPointF(1800, 900) << true
-                                               << QVector<int>();
-    QTest::newRow("small face at the photo's left edge") << QSize(4000, 3000) << 40.0 << QPointF(260, 1500) << true
-                                                      << QVector<int>();
+    QTest::newRow("small face in a big photo")
+        << QSize(4000, 3000) << 40.0 << QPointF(1800, 900) << true << QVector<int>();
+    QTest::newRow("small face at the photo's left edge")
+        << QSize(4000, 3000) << 40.0 << QPointF(260, 1500) << true << QVector<int>();
     // 79.6 pixels apart on the face box: just under the threshold of 80.
-    QTest::newRow("face just small enough") << QSize(300, 300) << 19.9 << QPointF(150, 150) << true
-                                            << QVector<int>();
-    QTest::newRow("face just large enough") << QSize(300, 300) << 20.0 << QPointF(150, 150) << false
-                                            << QVector<int>();
+    QTest::newRow("face just small enough") << QSize(300, 300) << 19.9 << QPointF(150, 150) << true << QVector<int>();
+    QTest::newRow("face just large enough") << QSize(300, 300) << 20.0 << QPointF(150, 150) << false << QVector<int>();
     // A head turned aside: a large face, but one eye narrow; its piece takes in the skin beside it.
     QTest::newRow("one eye narrow") << QSize(300, 300) << 30.0 << QPointF(150, 150) << false << QVector<int>();
 }

@@ -1,7 +1,7 @@
-#include "platform/ListBox.h"
-#include "platform/JpegCodec.h"
-#include "platform/ProfileFile.h"
-#include "support/FormHarness.h"
+#include "platform/widgets/ListBox.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/files/ProfileFile.h"
+#include "support/WindowHarness.h"
 #include "support/TestProgramFolder.h"
 
 #include <QAction>
@@ -42,7 +42,7 @@ private Q_SLOTS:
     void tooThinWorkSaysWhy();
 
 private:
-    FormHarness &openGallery();
+    WindowHarness &openGallery();
     void pick(const QString &name);
     // Picks the row and waits until its work is shown.
     void show(const QString &name);
@@ -50,7 +50,7 @@ private:
     static void finishLoads();
 
     std::unique_ptr<TestProgramFolder> m_folder;
-    std::unique_ptr<FormHarness> m_harness;
+    std::unique_ptr<WindowHarness> m_harness;
 };
 
 void FlowGallery::init()
@@ -66,21 +66,21 @@ void FlowGallery::init()
     m_folder->writeFile(u"Library/c.png"_s, "not listed");
 }
 
-FormHarness &FlowGallery::openGallery()
+WindowHarness &FlowGallery::openGallery()
 {
     if (!m_harness) {
-        m_harness = std::make_unique<FormHarness>(m_folder->appDir());
+        m_harness = std::make_unique<WindowHarness>(m_folder->appDir());
         m_harness->open();
-        m_harness->click(m_harness->w().BtnSentaku);
+        m_harness->click(m_harness->w().selectButton);
     }
-    [&] { QVERIFY(m_harness->w().N7->isEnabled()); }();
-    m_harness->w().N7->trigger();
+    [&] { QVERIFY(m_harness->w().galleryAction->isEnabled()); }();
+    m_harness->w().galleryAction->trigger();
     return *m_harness;
 }
 
 void FlowGallery::pick(const QString &name)
 {
-    QListWidget *list = m_harness->w().ListBox1;
+    QListWidget *list = m_harness->w().pickList;
     const QList<QListWidgetItem *> found = list->findItems(name, Qt::MatchExactly);
     QCOMPARE(found.size(), 1);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found[0]).center());
@@ -89,8 +89,8 @@ void FlowGallery::pick(const QString &name)
 void FlowGallery::show(const QString &name)
 {
     pick(name);
-    QTRY_COMPARE(m_harness->w().Label2->caption(), name);
-    QVERIFY(m_harness->w().Label2->isVisible());
+    QTRY_COMPARE(m_harness->w().faceNameLabel->caption(), name);
+    QVERIFY(m_harness->w().faceNameLabel->isVisible());
 }
 
 void FlowGallery::finishLoads()
@@ -101,19 +101,17 @@ void FlowGallery::finishLoads()
 
 void FlowGallery::openingListsOnlyTheWorks()
 {
-    FormHarness &h = openGallery();
-    const Form1Widgets &w = h.w();
-    QCOMPARE(itemsOf(*w.ListBox1), (QStringList{u"a.jpg"_s, u"b.JPG"_s}));
-    QVERIFY(w.ListBox1->isVisible());
-    QCOMPARE(w.ListBox1->geometry(), QRect(329, 24, 217, 280));
-    QVERIFY(!w.CheckBox1->isVisible());
-    QVERIFY(!w.ComboBox1->isVisible());
-    QVERIFY(!w.BtnStart->isEnabled());
-    QVERIFY(!w.Image1->hasPicture());
-    QVERIFY(!w.Label2->isVisible());
-    QCOMPARE(w.Label1->caption(), u"観たい作品のファイル名をクリックしてください。"_s);
-    QCOMPARE(w.BtnSentaku->text(), u"キャンセル"_s);
-    QVERIFY(!w.N1->isEnabled() && !w.N7->isEnabled() && !w.N8->isEnabled());
+    WindowHarness &h = openGallery();
+    const MainWindowWidgets &w = h.w();
+    QCOMPARE(itemsOf(*w.pickList), (QStringList{u"a.jpg"_s, u"b.JPG"_s}));
+    QVERIFY(w.pickList->isVisible());
+    QCOMPARE(w.pickList->geometry(), QRect(329, 24, 217, 280));
+    QVERIFY(!w.openingFaceBox->isVisible());
+    QVERIFY(!w.faceList->isVisible());
+    QVERIFY(!w.facePicture->hasPicture());
+    QVERIFY(!w.faceNameLabel->isVisible());
+    QCOMPARE(w.guidanceLabel->caption(), u"観たい作品のファイル名をクリックしてください。"_s);
+    QCOMPARE(h.form().currentScreen(), Screen::Gallery);
 }
 
 void FlowGallery::clickingAWorkShowsIt_data()
@@ -130,27 +128,27 @@ void FlowGallery::clickingAWorkShowsIt()
     QFETCH(QString, name);
     QFETCH(QColor, colour);
     QFETCH(QSize, shown);
-    FormHarness &h = openGallery();
+    WindowHarness &h = openGallery();
     show(name);
     QVERIFY2(h.dialogs.errors.isEmpty(), qPrintable(h.dialogs.errors.join(u'\n')));
-    QCOMPARE(h.w().Image1->shownRect().size(), shown);
-    QVERIFY(nearColour(h.w().Image1->picture().pixelColor(10, 10), colour, 24));
-    QCOMPARE(h.w().Label1->caption(), u"「キャンセル」ボタンを押すとゲームを始めます。"_s);
-    QCOMPARE(h.w().Label2->caption(), name);
-    QCOMPARE(h.w().Label2->width(), 300);
-    QCOMPARE(h.w().Label2->font().pointSize(), 9);
-    QVERIFY(h.w().Label2->isVisible());
+    QCOMPARE(h.w().facePicture->shownRect().size(), shown);
+    QVERIFY(nearColour(h.w().facePicture->picture().pixelColor(10, 10), colour, 24));
+    QCOMPARE(h.w().guidanceLabel->caption(), u"「キャンセル」ボタンを押すとゲームを始めます。"_s);
+    QCOMPARE(h.w().faceNameLabel->caption(), name);
+    QCOMPARE(h.w().faceNameLabel->width(), 300);
+    QCOMPARE(h.w().faceNameLabel->font().pointSize(), 9);
+    QVERIFY(h.w().faceNameLabel->isVisible());
 }
 
 void FlowGallery::onlyWorksAfterTheDeletionScreen()
 {
-    FormHarness &h = openGallery();
-    h.click(h.w().BtnSentaku);
-    h.w().N10->trigger();
-    QCOMPARE(h.w().ListBox1->count(), 3);
-    h.click(h.w().BtnSentaku);
+    WindowHarness &h = openGallery();
+    h.click(h.w().selectButton);
+    h.w().deleteFacesAction->trigger();
+    QCOMPARE(h.w().pickList->count(), 3);
+    h.click(h.w().selectButton);
     openGallery();
-    QCOMPARE(itemsOf(*h.w().ListBox1), (QStringList{u"a.jpg"_s, u"b.JPG"_s}));
+    QCOMPARE(itemsOf(*h.w().pickList), (QStringList{u"a.jpg"_s, u"b.JPG"_s}));
     show(u"a.jpg"_s);
     QVERIFY(h.dialogs.errors.isEmpty());
 }
@@ -170,88 +168,88 @@ void FlowGallery::unreadableWorkChangesNothing()
     QFETCH(bool, removed);
     QFETCH(bool, afterAWork);
     m_folder->writeFile(u"Library/z.jpg"_s, "\xFF\xD8\xFF not really");
-    FormHarness &h = openGallery();
+    WindowHarness &h = openGallery();
     if (removed)
         m_folder->removeFile(u"Library/z.jpg"_s);
     if (afterAWork)
         show(u"a.jpg"_s);
-    const QImage picture = h.w().Image1->picture();
-    const QString guidance = h.w().Label1->caption();
-    const QString heading = h.w().Label2->caption();
-    const bool headingShown = h.w().Label2->isVisible();
-    const int headingWidth = h.w().Label2->width();
+    const QImage picture = h.w().facePicture->picture();
+    const QString guidance = h.w().guidanceLabel->caption();
+    const QString heading = h.w().faceNameLabel->caption();
+    const bool headingShown = h.w().faceNameLabel->isVisible();
+    const int headingWidth = h.w().faceNameLabel->width();
     pick(u"z.jpg"_s);
     QTRY_COMPARE(h.dialogs.errors.size(), 1);
     QVERIFY2(h.dialogs.errors[0].contains(u"z.jpg"_s), qPrintable(h.dialogs.errors[0]));
-    QCOMPARE(h.w().Image1->picture(), picture);
-    QVERIFY(h.w().Image1->isVisible());
-    QCOMPARE(h.w().Label1->caption(), guidance);
-    QCOMPARE(h.w().Label2->caption(), heading);
-    QCOMPARE(h.w().Label2->isVisible(), headingShown);
-    QCOMPARE(h.w().Label2->width(), headingWidth);
+    QCOMPARE(h.w().facePicture->picture(), picture);
+    QVERIFY(h.w().facePicture->isVisible());
+    QCOMPARE(h.w().guidanceLabel->caption(), guidance);
+    QCOMPARE(h.w().faceNameLabel->caption(), heading);
+    QCOMPARE(h.w().faceNameLabel->isVisible(), headingShown);
+    QCOMPARE(h.w().faceNameLabel->width(), headingWidth);
 }
 
 void FlowGallery::cancelBringsBackTheFace()
 {
-    FormHarness &h = openGallery();
+    WindowHarness &h = openGallery();
     show(u"b.JPG"_s);
-    h.click(h.w().BtnSentaku);
-    QVERIFY(!h.w().ListBox1->isVisible());
+    h.click(h.w().selectButton);
+    QVERIFY(!h.w().pickList->isVisible());
     QCOMPARE(h.form().shownFace().CurrentFace, 1);
-    QCOMPARE(h.w().Label2->caption(), u"顔1"_s);
-    QCOMPARE(h.w().Label2->width(), 177);
-    QCOMPARE(h.w().Label2->font().pointSize(), 14);
-    QVERIFY(h.w().Label2->isVisible());
-    QVERIFY(h.w().ComboBox1->isVisible());
+    QCOMPARE(h.w().faceNameLabel->caption(), u"顔1"_s);
+    QCOMPARE(h.w().faceNameLabel->width(), 177);
+    QCOMPARE(h.w().faceNameLabel->font().pointSize(), 14);
+    QVERIFY(h.w().faceNameLabel->isVisible());
+    QVERIFY(h.w().faceList->isVisible());
 }
 
 // A work still being read when the player leaves the gallery never appears on another screen,
 // nor in the gallery opened again.
 void FlowGallery::workLoadedAfterLeavingIsNotShown()
 {
-    FormHarness &h = openGallery();
+    WindowHarness &h = openGallery();
     const QImage face = [&] {
-        h.click(h.w().BtnSentaku);
-        return h.w().Image1->picture();
+        h.click(h.w().selectButton);
+        return h.w().facePicture->picture();
     }();
     openGallery();
     pick(u"a.jpg"_s);
-    h.click(h.w().BtnSentaku);
+    h.click(h.w().selectButton);
     finishLoads();
-    QCOMPARE(h.w().Label2->caption(), u"顔1"_s);
-    QCOMPARE(h.w().Image1->picture(), face);
+    QCOMPARE(h.w().faceNameLabel->caption(), u"顔1"_s);
+    QCOMPARE(h.w().facePicture->picture(), face);
 
     openGallery();
     pick(u"a.jpg"_s);
-    h.click(h.w().BtnSentaku);
+    h.click(h.w().selectButton);
     openGallery();
     finishLoads();
-    QVERIFY(!h.w().Image1->hasPicture());
-    QVERIFY(!h.w().Label2->isVisible());
+    QVERIFY(!h.w().facePicture->hasPicture());
+    QVERIFY(!h.w().faceNameLabel->isVisible());
     QVERIFY(h.dialogs.errors.isEmpty());
 }
 
 void FlowGallery::onlyTheLastPickedWorkIsShown()
 {
-    FormHarness &h = openGallery();
+    WindowHarness &h = openGallery();
     pick(u"a.jpg"_s);
     pick(u"b.JPG"_s);
     finishLoads();
-    QCOMPARE(h.w().Label2->caption(), u"b.JPG"_s);
-    QVERIFY(nearColour(h.w().Image1->picture().pixelColor(10, 10), Qt::blue, 24));
+    QCOMPARE(h.w().faceNameLabel->caption(), u"b.JPG"_s);
+    QVERIFY(nearColour(h.w().facePicture->picture().pixelColor(10, 10), Qt::blue, 24));
 }
 
 void FlowGallery::tooThinWorkSaysWhy()
 {
     JpegCodec::encodeFile(TestProgramFolder::markedPicture({20000, 10}, Qt::red, 0),
                           m_folder->path(u"Library/thin.jpg"_s));
-    FormHarness &h = openGallery();
+    WindowHarness &h = openGallery();
     show(u"a.jpg"_s);
-    const QImage shown = h.w().Image1->picture();
+    const QImage shown = h.w().facePicture->picture();
     pick(u"thin.jpg"_s);
     QTRY_COMPARE(h.dialogs.errors, QStringList{u"「thin.jpg」は細長すぎるため表示できません。"_s});
-    QCOMPARE(h.w().Image1->picture(), shown);
-    QCOMPARE(h.w().Label2->caption(), u"a.jpg"_s);
+    QCOMPARE(h.w().facePicture->picture(), shown);
+    QCOMPARE(h.w().faceNameLabel->caption(), u"a.jpg"_s);
 }
 
 QTEST_MAIN(FlowGallery)

@@ -1,12 +1,12 @@
-#include "platform/CaptionLabel.h"
-#include "platform/CommandButton.h"
-#include "platform/DragController.h"
-#include "platform/GlobalCursor.h"
-#include "platform/JpegCodec.h"
-#include "platform/PictureBox.h"
-#include "platform/ProfileFile.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/widgets/DragController.h"
+#include "platform/widgets/GlobalCursor.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/widgets/PictureBox.h"
+#include "platform/files/ProfileFile.h"
 #include "library/FaceSelection.h"
-#include "support/FormHarness.h"
+#include "support/WindowHarness.h"
 #include "support/TestProgramFolder.h"
 
 #include <QAction>
@@ -60,7 +60,7 @@ private Q_SLOTS:
     void selectAfterTheGameBringsBackTheSameFace();
 
 private:
-    FormHarness &openGame(const TestProgramFolder::Face &face);
+    WindowHarness &openGame(const TestProgramFolder::Face &face);
     // Presses part k at its centre and releases after the pointer travelled `travel`.
     void dragPart(int k, QPoint travel, Qt::MouseButton button = Qt::LeftButton);
     // Drags part k so that its top-left corner lands at `place` from the face's corner.
@@ -72,7 +72,7 @@ private:
     void moveOverClient(QPoint global);
 
     std::unique_ptr<TestProgramFolder> m_folder;
-    std::unique_ptr<FormHarness> m_harness;
+    std::unique_ptr<WindowHarness> m_harness;
     TestProgramFolder::Face m_face;
 };
 
@@ -91,14 +91,14 @@ void FlowGame::cleanup()
     GlobalCursor::reset();
 }
 
-FormHarness &FlowGame::openGame(const TestProgramFolder::Face &face)
+WindowHarness &FlowGame::openGame(const TestProgramFolder::Face &face)
 {
     m_folder->addFace(face);
     m_folder->addFaces(1);
     ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), 0);
-    m_harness = std::make_unique<FormHarness>(m_folder->appDir());
+    m_harness = std::make_unique<WindowHarness>(m_folder->appDir());
     m_harness->open();
-    m_harness->click(m_harness->w().BtnSentaku);
+    m_harness->click(m_harness->w().selectButton);
     return *m_harness;
 }
 
@@ -129,8 +129,8 @@ void FlowGame::dragPartTo(int k, QPoint grab, QPoint release)
 
 void FlowGame::placePart(int k, QPoint place)
 {
-    const Form1Widgets &w = m_harness->w();
-    dragPart(k, w.Image1->pos() + place - w.partImage(k)->pos());
+    const MainWindowWidgets &w = m_harness->w();
+    dragPart(k, w.facePicture->pos() + place - w.partImage(k)->pos());
 }
 
 void FlowGame::placeAllAtRightPlaces(QPoint offset)
@@ -149,209 +149,202 @@ void FlowGame::moveOverClient(QPoint global)
 
 void FlowGame::startLaysThePartsInTheTray()
 {
-    FormHarness &h = openGame(m_face);
-    const Form1Widgets &w = h.w();
-    h.click(w.BtnStart);
-    QVERIFY(w.ComboBox1->isHidden());
-    QCOMPARE(w.ImageRE->geometry(), QRect(344, 32, 60, 60));
-    QCOMPARE(w.ImageLE->geometry(), QRect(424, 32, 57, 41));
-    QCOMPARE(w.ImageHana->geometry(), QRect(344, 112, 57, 41));
-    QCOMPARE(w.ImageKuti->geometry(), QRect(344, 173, 57, 41));
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
+    QVERIFY(w.faceList->isHidden());
+    QCOMPARE(w.rightEyePicture->geometry(), QRect(344, 32, 60, 60));
+    QCOMPARE(w.leftEyePicture->geometry(), QRect(424, 32, 57, 41));
+    QCOMPARE(w.nosePicture->geometry(), QRect(344, 112, 57, 41));
+    QCOMPARE(w.mouthPicture->geometry(), QRect(344, 173, 57, 41));
     for (int k = 1; k <= 4; ++k)
         QVERIFY(w.partImage(k)->isVisible());
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("練習"));
-    QVERIFY(w.BtnRenshu->isEnabled());
-    QVERIFY(!w.BtnStart->isEnabled() && !w.BtnSentaku->isEnabled());
-    QVERIFY(!w.N1->isEnabled() && !w.N7->isEnabled() && !w.N8->isEnabled());
-    QCOMPARE(w.Label1->caption(), practiceStart);
-    QVERIFY(w.CheckBox1->isVisible());
-    QVERIFY(nearColour(w.Image1->picture().pixelColor(3, 3),
+    QCOMPARE(h.form().currentScreen(), Screen::PracticePlay);
+    QCOMPARE(w.guidanceLabel->caption(), practiceStart);
+    QVERIFY(w.openingFaceBox->isVisible());
+    QVERIFY(nearColour(w.facePicture->picture().pixelColor(3, 3),
                        TestProgramFolder::markedPicture({1, 1}, m_face.colour, 5).pixelColor(0, 0)));
 }
 
 void FlowGame::modeSwitchDrawsTheLie()
 {
-    FormHarness &h = openGame(m_face);
-    const Form1Widgets &w = h.w();
-    h.click(w.BtnStart);
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
     h.chance.limits.clear();
     h.chance.draws << 0 << 7;
-    h.click(w.BtnRenshu);
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("本番"));
+    h.click(w.modeButton);
+    QCOMPARE(h.form().currentScreen(), Screen::RealPlay);
     QCOMPARE(h.chance.limits, QList<int>{10});
     QVERIFY(!h.form().game().HintsLie);
-    h.click(w.BtnRenshu);
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("練習"));
-    QCOMPARE(w.Label1->caption(), practiceStart);
-    h.click(w.BtnRenshu, Qt::RightButton); // any button switches
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("本番"));
+    h.click(w.modeButton);
+    QCOMPARE(h.form().currentScreen(), Screen::PracticePlay);
+    QCOMPARE(w.guidanceLabel->caption(), practiceStart);
+    h.click(w.modeButton, Qt::RightButton); // any button switches
+    QCOMPARE(h.form().currentScreen(), Screen::RealPlay);
     QVERIFY(h.form().game().HintsLie); // only the last draw counts
     QCOMPARE(h.chance.limits, (QList<int>{10, 10}));
     // The keyboard does not switch: only a release of the mouse does.
-    w.BtnRenshu->setFocus();
-    QTest::keyClick(w.BtnRenshu, Qt::Key_Space);
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("本番"));
+    w.modeButton->setFocus();
+    QTest::keyClick(w.modeButton, Qt::Key_Space);
+    QCOMPARE(h.form().currentScreen(), Screen::RealPlay);
 }
 
 void FlowGame::practiceThenRealGameScores300()
 {
-    FormHarness &h = openGame(m_face);
-    const Form1Widgets &w = h.w();
-    h.click(w.BtnStart);
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
     placeAllAtRightPlaces();
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("スタート"));
-    QVERIFY(w.BtnStart->isEnabled());
-    QCOMPARE(w.Label1->caption(), QStringLiteral("「スタート」ボタンを押してください。"));
-    QVERIFY(!w.BtnRenshu->isEnabled());
+    QCOMPARE(h.form().currentScreen(), Screen::PracticeDone);
+    QCOMPARE(w.guidanceLabel->caption(), QStringLiteral("「スタート」ボタンを押してください。"));
 
     // The real game starts on the same face, parts back in the tray, without reading the files again.
     for (int k = 1; k <= 5; ++k)
         m_folder->removeFile(QStringLiteral("data/face0_%1.jpg").arg(k));
     h.chance.draws << 0; // the truth
-    h.click(w.BtnStart);
+    h.click(w.startButton);
     QVERIFY(h.dialogs.errors.isEmpty());
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("本番"));
-    QCOMPARE(w.ImageRE->pos(), QPoint(344, 32));
+    QCOMPARE(h.form().currentScreen(), Screen::RealPlay);
+    QCOMPARE(w.rightEyePicture->pos(), QPoint(344, 32));
     QVERIFY(!h.form().game().HintsLie);
 
     placeAllAtRightPlaces();
     for (int k = 1; k <= 4; ++k)
         QVERIFY(w.partImage(k)->isHidden());
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("お披露目"));
-    QCOMPARE(w.Label1->caption(),
+    QCOMPARE(h.form().currentScreen(), Screen::UnveilReady);
+    QCOMPARE(w.guidanceLabel->caption(),
              QStringLiteral("「お披露目」ボタンを押してください。\r先ほどの御案内は、正しいものでした。"));
-    QCOMPARE(w.Label1->fontColor(), blue);
+    QCOMPARE(w.guidanceLabel->fontColor(), blue);
 
-    h.click(w.BtnStart);
+    h.click(w.startButton);
     for (int k = 1; k <= 4; ++k)
         QVERIFY(w.partImage(k)->isVisible());
     QCOMPARE(h.form().game().Score, 300);
-    QCOMPARE(w.LabelScore->caption(), QStringLiteral("得点\r　　300"));
-    QVERIFY(w.LabelScore->isVisible());
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("保存"));
-    QVERIFY(w.BtnRenshu->isEnabled() && w.BtnSentaku->isEnabled() && !w.BtnStart->isEnabled());
+    QCOMPARE(w.scoreLabel->caption(), QStringLiteral("得点\r　　300"));
+    QVERIFY(w.scoreLabel->isVisible());
+    QCOMPARE(h.form().currentScreen(), Screen::Unveiled);
 }
 
 void FlowGame::everyPartTenRightFiveDownScores240()
 {
-    FormHarness &h = openGame(m_face);
-    h.click(h.w().BtnStart);
+    WindowHarness &h = openGame(m_face);
+    h.click(h.w().startButton);
     h.chance.draws << 3 << 10 << 10 << 10 << 10 << 10 << 10 << 10 << 10;
-    h.click(h.w().BtnRenshu);
+    h.click(h.w().modeButton);
     placeAllAtRightPlaces(QPoint(10, 5));
-    QCOMPARE(h.w().Label1->caption(),
+    QCOMPARE(h.w().guidanceLabel->caption(),
              QStringLiteral("「お披露目」ボタンを押してください。\r先ほどの御案内は、うそでした。"));
-    h.click(h.w().BtnStart);
+    h.click(h.w().startButton);
     QCOMPARE(h.form().game().Score, 240);
-    QCOMPARE(h.w().LabelScore->caption(), QStringLiteral("得点\r　　240"));
+    QCOMPARE(h.w().scoreLabel->caption(), QStringLiteral("得点\r　　240"));
 }
 
 void FlowGame::farOffPartsScoreZero()
 {
-    FormHarness &h = openGame(m_face);
-    h.click(h.w().BtnStart);
-    h.click(h.w().BtnRenshu);
+    WindowHarness &h = openGame(m_face);
+    h.click(h.w().startButton);
+    h.click(h.w().modeButton);
     placePart(1, QPoint(0, 0));
     placePart(2, QPoint(0, 0));
     placePart(3, QPoint(200, 0));
     placePart(4, QPoint(0, 250));
-    h.click(h.w().BtnStart);
+    h.click(h.w().startButton);
     QCOMPARE(h.form().game().Score, 0);
 }
 
 void FlowGame::partMovesByThePointersTravel()
 {
-    FormHarness &h = openGame(m_face);
-    h.click(h.w().BtnStart);
-    PictureBox *re = h.w().ImageRE;
+    WindowHarness &h = openGame(m_face);
+    h.click(h.w().startButton);
+    PictureBox *re = h.w().rightEyePicture;
     const QPoint before = re->pos();
     // Grabbed near its corner this time: the travel, not the grab point, decides.
     QTest::mousePress(re, Qt::LeftButton, {}, QPoint(3, 50));
     const QPoint release = re->mapToGlobal(QPoint(3, 50)) + QPoint(-70, 50);
-    QTest::mouseMove(h.w().Image1, h.w().Image1->mapFromGlobal(release));
+    QTest::mouseMove(h.w().facePicture, h.w().facePicture->mapFromGlobal(release));
     QCOMPARE(re->pos(), before); // nothing moves until the drop
-    QTest::mouseRelease(h.w().Image1, Qt::LeftButton, {}, h.w().Image1->mapFromGlobal(release));
+    QTest::mouseRelease(h.w().facePicture, Qt::LeftButton, {}, h.w().facePicture->mapFromGlobal(release));
     QCOMPARE(re->pos(), before + QPoint(-70, 50));
-    QCOMPARE(h.w().Label1->caption(),
+    QCOMPARE(h.w().guidanceLabel->caption(),
              QStringLiteral("練習モードです。\r目・鼻・口をドラッグして顔の上に置いてください。"));
     QVERIFY(!h.form().game().Dragging);
 }
 
 void FlowGame::leftEdgeOnTheFaceEdgeCountsButDropOnItRestores()
 {
-    FormHarness &h = openGame(m_face);
-    const Form1Widgets &w = h.w();
-    h.click(w.BtnStart);
-    const int faceRight = w.Image1->x() + w.Image1->width();
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
+    const int faceRight = w.facePicture->x() + w.facePicture->width();
     placePart(2, QPoint(10, 200));
     placePart(3, QPoint(100, 200));
     // The right eye, grabbed near its left edge, is left reaching past the face's right edge.
     dragPartTo(1, QPoint(2, 30), QPoint(302, 62));
-    QCOMPARE(w.ImageRE->pos(), QPoint(300, 32));
+    QCOMPARE(w.rightEyePicture->pos(), QPoint(300, 32));
     // The mouth is released over the right eye where it sticks out, its left edge on the face's edge.
     dragPartTo(4, QPoint(5, 5), QPoint(faceRight + 5, 45));
-    QCOMPARE(w.ImageKuti->pos(), QPoint(faceRight, 40));
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("スタート"));
-    QVERIFY(w.BtnStart->isEnabled());
+    QCOMPARE(w.mouthPicture->pos(), QPoint(faceRight, 40));
+    QCOMPARE(h.form().currentScreen(), Screen::PracticeDone);
 
     // A drop onto the mouth counts as a drop on a part in the tray: the nose goes back.
-    const QPoint nose = w.ImageHana->pos();
+    const QPoint nose = w.nosePicture->pos();
     dragPartTo(3, QPoint(5, 5), QPoint(faceRight + 46, 60));
-    QCOMPARE(w.ImageHana->pos(), nose);
+    QCOMPARE(w.nosePicture->pos(), nose);
     // A drop on a part lying on the face places the part, moved by the pointer's travel.
     dragPartTo(3, QPoint(5, 5), QPoint(310, 50));
-    QCOMPARE(w.ImageHana->pos(), QPoint(305, 45));
+    QCOMPARE(w.nosePicture->pos(), QPoint(305, 45));
 }
 
 void FlowGame::dropOnLabelInRealModeRestores()
 {
-    FormHarness &h = openGame(m_face);
-    const Form1Widgets &w = h.w();
-    h.click(w.BtnStart);
-    h.click(w.BtnRenshu);
-    const QPoint before = w.ImageLE->pos();
-    PictureBox *le = w.ImageLE;
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
+    h.click(w.modeButton);
+    const QPoint before = w.leftEyePicture->pos();
+    PictureBox *le = w.leftEyePicture;
     QTest::mousePress(le, Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(le->isHidden());
-    QTest::mouseMove(w.Image1, QPoint(100, 100));
-    QCOMPARE(w.Label1->fontColor(), red);
-    const QPoint onLabel = w.Label1->rect().center();
-    QTest::mouseMove(w.Label1, onLabel);
-    QTest::mouseRelease(w.Label1, Qt::LeftButton, {}, onLabel);
+    QTest::mouseMove(w.facePicture, QPoint(100, 100));
+    QCOMPARE(w.guidanceLabel->fontColor(), red);
+    const QPoint onLabel = w.guidanceLabel->rect().center();
+    QTest::mouseMove(w.guidanceLabel, onLabel);
+    QTest::mouseRelease(w.guidanceLabel, Qt::LeftButton, {}, onLabel);
     QVERIFY(le->isVisible());
     QCOMPARE(le->pos(), before);
-    QCOMPARE(w.Label1->caption(), realText);
-    QCOMPARE(w.Label1->fontColor(), blue);
-    QVERIFY(w.BtnRenshu->isEnabled()); // nothing was put on the face yet
+    QCOMPARE(w.guidanceLabel->caption(), realText);
+    QCOMPARE(w.guidanceLabel->fontColor(), blue);
+    QVERIFY(w.modeButton->isEnabled()); // nothing was put on the face yet
 }
 
 void FlowGame::modeButtonIsFixedAfterTheFirstDrop()
 {
-    FormHarness &h = openGame(m_face);
-    const Form1Widgets &w = h.w();
-    h.click(w.BtnStart);
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
     placePart(1, rightPlace(1));
-    QVERIFY(!w.BtnRenshu->isEnabled());
-    h.click(w.BtnRenshu);
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("練習"));
+    QVERIFY(!w.modeButton->isEnabled());
+    h.click(w.modeButton);
+    QCOMPARE(h.form().currentScreen(), Screen::PracticePlay);
     // In practice a part on the face can be moved again.
     placePart(1, rightPlace(1) + QPoint(4, 4));
-    QCOMPARE(w.ImageRE->pos(), w.Image1->pos() + rightPlace(1) + QPoint(4, 4));
+    QCOMPARE(w.rightEyePicture->pos(), w.facePicture->pos() + rightPlace(1) + QPoint(4, 4));
 }
 
 void FlowGame::pointerStaysInvisibleUntilTheBackgroundIsCrossed()
 {
-    FormHarness &h = openGame(m_face);
-    const Form1Widgets &w = h.w();
-    h.click(w.BtnStart);
-    h.click(w.BtnRenshu);
-    QTest::mousePress(w.ImageRE, Qt::LeftButton, {}, QPoint(5, 5));
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
+    h.click(w.modeButton);
+    QTest::mousePress(w.rightEyePicture, Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(GlobalCursor::isSet());
     QCOMPARE(h.form().drag().shownCursorShape(), h.form().transparentCursor().shape());
-    QTest::mouseMove(w.Image1, QPoint(50, 50));
-    QTest::mouseRelease(w.Image1, Qt::LeftButton, {}, QPoint(50, 50));
+    QTest::mouseMove(w.facePicture, QPoint(50, 50));
+    QTest::mouseRelease(w.facePicture, Qt::LeftButton, {}, QPoint(50, 50));
     QVERIFY(GlobalCursor::isSet()); // still invisible over the face
-    QVERIFY(w.ImageRE->isHidden());
+    QVERIFY(w.rightEyePicture->isHidden());
     moveOverClient(w.client->mapToGlobal(QPoint(10, 470)));
     QVERIFY(!GlobalCursor::isSet());
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
@@ -359,24 +352,24 @@ void FlowGame::pointerStaysInvisibleUntilTheBackgroundIsCrossed()
 
 void FlowGame::leavingTheWindowAcrossTheBackgroundAbandons()
 {
-    FormHarness &h = openGame(m_face);
-    const Form1Widgets &w = h.w();
-    h.click(w.BtnStart);
-    h.click(w.BtnRenshu);
-    const QPoint before = w.ImageKuti->pos();
-    QTest::mousePress(w.ImageKuti, Qt::LeftButton, {}, QPoint(5, 5));
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
+    h.click(w.modeButton);
+    const QPoint before = w.mouthPicture->pos();
+    QTest::mousePress(w.mouthPicture, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseMove(w.client, QPoint(550, 300)); // bare background
     QVERIFY(h.form().game().Dragging);
     QTest::mouseMove(w.client, QPoint(600, 300)); // out of the window
     QVERIFY(!h.form().game().Dragging);
-    QVERIFY(w.ImageKuti->isVisible());
+    QVERIFY(w.mouthPicture->isVisible());
     QVERIFY(!GlobalCursor::isSet());
-    QCOMPARE(w.Label1->caption(), realText);
+    QCOMPARE(w.guidanceLabel->caption(), realText);
     // Coming back and releasing over the face moves nothing: the drag was given up.
-    QTest::mouseMove(w.Image1, QPoint(100, 100));
-    QTest::mouseRelease(w.Image1, Qt::LeftButton, {}, QPoint(100, 100));
-    QCOMPARE(w.ImageKuti->pos(), before);
-    QVERIFY(w.BtnRenshu->isEnabled());
+    QTest::mouseMove(w.facePicture, QPoint(100, 100));
+    QTest::mouseRelease(w.facePicture, Qt::LeftButton, {}, QPoint(100, 100));
+    QCOMPARE(w.mouthPicture->pos(), before);
+    QVERIFY(w.modeButton->isEnabled());
 }
 
 void FlowGame::leavingPixelByPixelAcrossFrameAndMenuBarAbandons_data()
@@ -391,10 +384,10 @@ void FlowGame::leavingPixelByPixelAcrossFrameAndMenuBarAbandons()
 {
     QFETCH(QPoint, from);
     QFETCH(QPoint, step);
-    FormHarness &h = openGame(m_face);
-    const Form1Widgets &w = h.w();
-    h.click(w.BtnStart);
-    h.click(w.BtnRenshu);
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
+    h.click(w.modeButton);
     QVERIFY(QTest::qWaitForWindowExposed(&h.form()));
     QWindow *window = h.form().windowHandle();
     const QRect frame = h.form().frameGeometry();
@@ -402,9 +395,9 @@ void FlowGame::leavingPixelByPixelAcrossFrameAndMenuBarAbandons()
         return frame.left() < p.x() && p.x() < frame.left() + frame.width() && frame.top() < p.y()
                && p.y() < frame.top() + frame.height();
     };
-    const QPoint before = w.ImageKuti->pos();
-    QTest::mousePress(window, Qt::LeftButton, {}, window->mapFromGlobal(w.ImageKuti->mapToGlobal(QPoint(5, 5))));
-    QVERIFY(w.ImageKuti->isHidden());
+    const QPoint before = w.mouthPicture->pos();
+    QTest::mousePress(window, Qt::LeftButton, {}, window->mapFromGlobal(w.mouthPicture->mapToGlobal(QPoint(5, 5))));
+    QVERIFY(w.mouthPicture->isHidden());
     // The pointer crosses the background, then the menu bar or the frame, one pixel at a time.
     QPoint global = w.client->mapToGlobal(from);
     for (; strictlyInside(global); global += step) {
@@ -414,178 +407,176 @@ void FlowGame::leavingPixelByPixelAcrossFrameAndMenuBarAbandons()
     }
     QTest::mouseMove(window, window->mapFromGlobal(global));
     QVERIFY(!h.form().game().Dragging);
-    QVERIFY(w.ImageKuti->isVisible());
+    QVERIFY(w.mouthPicture->isVisible());
     QVERIFY(!GlobalCursor::isSet());
-    QCOMPARE(w.Label1->caption(), realText);
+    QCOMPARE(w.guidanceLabel->caption(), realText);
     // Back on the face, the release places nothing.
-    const QPoint onFace = window->mapFromGlobal(w.Image1->mapToGlobal(QPoint(150, 150)));
+    const QPoint onFace = window->mapFromGlobal(w.facePicture->mapToGlobal(QPoint(150, 150)));
     QTest::mouseMove(window, onFace);
     QTest::mouseRelease(window, Qt::LeftButton, {}, onFace);
-    QCOMPARE(w.ImageKuti->pos(), before);
-    QVERIFY(w.BtnRenshu->isEnabled());
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("スタート"));
+    QCOMPARE(w.mouthPicture->pos(), before);
+    QVERIFY(w.modeButton->isEnabled());
+    QCOMPARE(h.form().currentScreen(), Screen::RealPlay);
 }
 
 void FlowGame::dropOverADisabledButtonGoesToTheFaceUnderIt()
 {
-    FormHarness &h = openGame(m_face);
-    const Form1Widgets &w = h.w();
-    h.click(w.BtnStart);
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
     // No button of the layout lies over the face; the selection button, disabled during the
     // game, is put there.
-    QVERIFY(!w.BtnSentaku->isEnabled());
-    w.BtnSentaku->move(w.Image1->pos() + QPoint(100, 100));
-    w.BtnSentaku->show();
-    const QPoint overButton = w.BtnSentaku->geometry().center();
-    QCOMPARE(w.client->childAt(overButton), w.BtnSentaku);
+    QVERIFY(!w.selectButton->isEnabled());
+    w.selectButton->move(w.facePicture->pos() + QPoint(100, 100));
+    w.selectButton->show();
+    const QPoint overButton = w.selectButton->geometry().center();
+    QCOMPARE(w.client->childAt(overButton), w.selectButton);
     dragPartTo(1, QPoint(5, 5), overButton);
-    QCOMPARE(w.ImageRE->pos(), overButton - QPoint(5, 5)); // the grabbed point lands where released
+    QCOMPARE(w.rightEyePicture->pos(), overButton - QPoint(5, 5)); // the grabbed point lands where released
     QVERIFY(!h.form().game().Dragging);
-    QVERIFY(!w.BtnRenshu->isEnabled()); // placed: the mode is fixed
-    QCOMPARE(w.Label1->caption(), QStringLiteral("練習モードです。\r目・鼻・口をドラッグして顔の上に置いてください。"));
+    QVERIFY(!w.modeButton->isEnabled()); // placed: the mode is fixed
+    QCOMPARE(w.guidanceLabel->caption(),
+             QStringLiteral("練習モードです。\r目・鼻・口をドラッグして顔の上に置いてください。"));
 }
 
 void FlowGame::dragEndingWithNoDropRestores()
 {
-    FormHarness &h = openGame(m_face);
-    const Form1Widgets &w = h.w();
-    h.click(w.BtnStart);
-    h.click(w.BtnRenshu);
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
+    h.click(w.modeButton);
     // Escape.
-    QTest::mousePress(w.ImageRE, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mousePress(w.rightEyePicture, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::keyClick(&h.form(), Qt::Key_Escape);
-    QVERIFY(w.ImageRE->isVisible());
+    QVERIFY(w.rightEyePicture->isVisible());
     QVERIFY(!h.form().game().Dragging);
     QVERIFY(!GlobalCursor::isSet());
     // A release over a widget that refuses drops (the opening-face box).
-    QTest::mousePress(w.ImageLE, Qt::LeftButton, {}, QPoint(5, 5));
-    const QPoint onBox = w.CheckBox1->rect().center();
-    QTest::mouseMove(w.CheckBox1, onBox);
+    QTest::mousePress(w.leftEyePicture, Qt::LeftButton, {}, QPoint(5, 5));
+    const QPoint onBox = w.openingFaceBox->rect().center();
+    QTest::mouseMove(w.openingFaceBox, onBox);
     QCOMPARE(h.form().drag().shownCursorShape(), Qt::ForbiddenCursor);
-    QTest::mouseRelease(w.CheckBox1, Qt::LeftButton, {}, onBox);
-    QVERIFY(w.ImageLE->isVisible());
+    QTest::mouseRelease(w.openingFaceBox, Qt::LeftButton, {}, onBox);
+    QVERIFY(w.leftEyePicture->isVisible());
     QVERIFY(!GlobalCursor::isSet());
-    QCOMPARE(w.Label1->caption(), realText);
+    QCOMPARE(w.guidanceLabel->caption(), realText);
     // The game is still playable.
     placeAllAtRightPlaces();
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("お披露目"));
+    QCOMPARE(h.form().currentScreen(), Screen::UnveilReady);
 }
 
 void FlowGame::blindDragThroughTheWindowSystem()
 {
     // Events from the window system, not sent to a widget: the vanished part must not take the
     // rest of the drag with it.
-    FormHarness &h = openGame(m_face);
-    const Form1Widgets &w = h.w();
-    h.click(w.BtnStart);
-    h.click(w.BtnRenshu);
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
+    h.click(w.modeButton);
     QVERIFY(QTest::qWaitForWindowExposed(&h.form()));
     QWindow *window = h.form().windowHandle();
     auto inWindow = [&](QPoint client) { return w.client->mapTo(&h.form(), client); };
-    const QPoint press = w.ImageRE->pos() + QPoint(5, 5);
-    const QPoint release = w.Image1->pos() + rightPlace(1) + QPoint(5, 5);
+    const QPoint press = w.rightEyePicture->pos() + QPoint(5, 5);
+    const QPoint release = w.facePicture->pos() + rightPlace(1) + QPoint(5, 5);
     QTest::mousePress(window, Qt::LeftButton, {}, inWindow(press));
-    QVERIFY(w.ImageRE->isHidden());
+    QVERIFY(w.rightEyePicture->isHidden());
     QTest::mouseMove(window, inWindow(release));
-    QVERIFY(w.Label1->caption().startsWith(QStringLiteral("もっと")));
+    QVERIFY(w.guidanceLabel->caption().startsWith(QStringLiteral("もっと")));
     QTest::mouseRelease(window, Qt::LeftButton, {}, inWindow(release));
     QVERIFY(!h.form().game().Dragging);
-    QCOMPARE(w.ImageRE->pos(), w.Image1->pos() + rightPlace(1));
-    QCOMPARE(w.Label1->caption(), realText);
+    QCOMPARE(w.rightEyePicture->pos(), w.facePicture->pos() + rightPlace(1));
+    QCOMPARE(w.guidanceLabel->caption(), realText);
 }
 
 void FlowGame::hintsFollowThePointerInRed()
 {
     m_face.places[0] = QPoint(100, 80);
-    FormHarness &h = openGame(m_face);
-    const Form1Widgets &w = h.w();
-    h.click(w.BtnStart);
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
     h.chance.draws << 0; // the truth
-    h.click(w.BtnRenshu);
-    QTest::mousePress(w.ImageRE, Qt::LeftButton, {}, QPoint(5, 5)); // 60 wide
+    h.click(w.modeButton);
+    QTest::mousePress(w.rightEyePicture, Qt::LeftButton, {}, QPoint(5, 5)); // 60 wide
     QCOMPARE(QPoint(h.form().game().HintTargetX, h.form().game().HintTargetY), QPoint(100, 80));
-    QTest::mouseMove(w.Image1, QPoint(130, 200));
-    QCOMPARE(w.Label1->caption(), QStringLiteral("もっと右！もっと上！\rコンピューター、うそつかない！？"));
-    QCOMPARE(w.Label1->fontColor(), red);
-    QTest::mouseMove(w.Image1, QPoint(131, 20));
-    QCOMPARE(w.Label1->caption(), QStringLiteral("もっと左！もっと下！\rコンピューター、うそつかない！？"));
+    QTest::mouseMove(w.facePicture, QPoint(130, 200));
+    QCOMPARE(w.guidanceLabel->caption(), QStringLiteral("もっと右！もっと上！\rコンピューター、うそつかない！？"));
+    QCOMPARE(w.guidanceLabel->fontColor(), red);
+    QTest::mouseMove(w.facePicture, QPoint(131, 20));
+    QCOMPARE(w.guidanceLabel->caption(), QStringLiteral("もっと左！もっと下！\rコンピューター、うそつかない！？"));
     // Leaving the face gives one more hint, for the point just left of it, and that one stays.
     QTest::mouseMove(w.client, QPoint(540, 300));
-    QCOMPARE(w.Label1->caption(), QStringLiteral("もっと左！もっと上！\rコンピューター、うそつかない！？"));
+    QCOMPARE(w.guidanceLabel->caption(), QStringLiteral("もっと左！もっと上！\rコンピューター、うそつかない！？"));
     QTest::mouseMove(w.client, QPoint(545, 20));
-    QCOMPARE(w.Label1->caption(), QStringLiteral("もっと左！もっと上！\rコンピューター、うそつかない！？"));
-    QCOMPARE(w.Label1->fontColor(), red);
+    QCOMPARE(w.guidanceLabel->caption(), QStringLiteral("もっと左！もっと上！\rコンピューター、うそつかない！？"));
+    QCOMPARE(w.guidanceLabel->fontColor(), red);
     QTest::mouseRelease(w.client, Qt::LeftButton, {}, QPoint(540, 300));
-    QCOMPARE(w.Label1->caption(), realText);
+    QCOMPARE(w.guidanceLabel->caption(), realText);
 }
 
 void FlowGame::lyingHintsSteerToTheFalseSpot()
 {
     m_face.places[2] = QPoint(100, 80);
-    FormHarness &h = openGame(m_face);
-    const Form1Widgets &w = h.w();
-    h.click(w.BtnStart);
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
     h.chance.draws << 9 << 0 << 79;
-    h.click(w.BtnRenshu);
+    h.click(w.modeButton);
     QVERIFY(h.form().game().HintsLie);
-    QTest::mousePress(w.ImageHana, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mousePress(w.nosePicture, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(QPoint(h.form().game().HintTargetX, h.form().game().HintTargetY), QPoint(120, 179));
     QCOMPARE(h.chance.limits.mid(h.chance.limits.size() - 2), (QList<int>{80, 80}));
     // Held at its centre right over the true place, the part is sent right and down.
-    QTest::mouseMove(w.Image1, QPoint(100 + 57 / 2, 80 + 41 / 2));
-    QVERIFY(w.Label1->caption().startsWith(QStringLiteral("もっと右！もっと下！")));
-    QTest::mouseRelease(w.Image1, Qt::LeftButton, {}, QPoint(100 + 57 / 2, 80 + 41 / 2));
+    QTest::mouseMove(w.facePicture, QPoint(100 + 57 / 2, 80 + 41 / 2));
+    QVERIFY(w.guidanceLabel->caption().startsWith(QStringLiteral("もっと右！もっと下！")));
+    QTest::mouseRelease(w.facePicture, Qt::LeftButton, {}, QPoint(100 + 57 / 2, 80 + 41 / 2));
 }
 
 void FlowGame::practiceGivesNoHint()
 {
-    FormHarness &h = openGame(m_face);
-    const Form1Widgets &w = h.w();
-    h.click(w.BtnStart);
-    QTest::mousePress(w.ImageRE, Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(w.ImageRE->isVisible());
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
+    QTest::mousePress(w.rightEyePicture, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(w.rightEyePicture->isVisible());
     QVERIFY(!GlobalCursor::isSet());
-    QTest::mouseMove(w.Image1, QPoint(100, 100));
-    QCOMPARE(w.Label1->caption(), practiceStart);
-    QCOMPARE(w.Label1->fontColor(), blue);
-    QTest::mouseRelease(w.Image1, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(w.facePicture, QPoint(100, 100));
+    QCOMPARE(w.guidanceLabel->caption(), practiceStart);
+    QCOMPARE(w.guidanceLabel->fontColor(), blue);
+    QTest::mouseRelease(w.facePicture, Qt::LeftButton, {}, QPoint(100, 100));
 }
 
 void FlowGame::missingPartFileStopsTheStart()
 {
     m_folder->addFaces(0);
-    FormHarness &h = openGame(m_face);
+    WindowHarness &h = openGame(m_face);
     m_folder->removeFile(QStringLiteral("data/face0_3.jpg"));
-    h.click(h.w().BtnStart);
+    h.click(h.w().startButton);
     QCOMPARE(h.dialogs.errors.size(), 1);
     QVERIFY(h.dialogs.errors[0].contains(QStringLiteral("face0_3.jpg")));
-    QCOMPARE(h.w().BtnStart->text(), QStringLiteral("スタート"));
-    QVERIFY(h.w().BtnStart->isEnabled());
-    QVERIFY(h.w().BtnSentaku->isEnabled());
-    QVERIFY(h.w().ComboBox1->isHidden());
+    QCOMPARE(h.form().currentScreen(), Screen::FaceSelect);
+    QVERIFY(h.w().faceList->isHidden());
 }
 
 void FlowGame::savedWorkIsNamedAndHoldsWhatTheWindowShows()
 {
-    FormHarness &h = openGame(m_face);
-    const Form1Widgets &w = h.w();
-    h.click(w.BtnStart);
-    h.click(w.BtnRenshu);
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
+    h.click(w.modeButton);
     placeAllAtRightPlaces(QPoint(0, 1));
-    h.click(w.BtnStart);
+    h.click(w.startButton);
     QCOMPARE(h.form().game().Score, 296);
     QVERIFY(!QDir(m_folder->path(QStringLiteral("Library"))).exists());
-    h.click(w.BtnRenshu);
+    h.click(w.modeButton);
     const QString work = m_folder->path(QStringLiteral("Library/おかめ_20080305140709_296.jpg"));
     QVERIFY(QFile::exists(work));
     QCOMPARE(QDir(m_folder->path(QStringLiteral("Library"))).entryList(QDir::Files).size(), 1);
-    QCOMPARE(w.Label1->caption(), QStringLiteral("「顔選択」ボタンを押すとゲームを再開します。"));
-    QVERIFY(!w.BtnRenshu->isEnabled());
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("保存"));
+    QCOMPARE(w.guidanceLabel->caption(), QStringLiteral("「顔選択」ボタンを押すとゲームを再開します。"));
+    QCOMPARE(h.form().currentScreen(), Screen::WorkSaved);
 
     const QImage saved = JpegCodec::decodeFile(work);
     QCOMPARE(saved.size(), QSize(300, 300));
-    const QImage shown = w.client->grab(QRect(w.Image1->pos(), QSize(300, 300))).toImage();
+    const QImage shown = w.client->grab(QRect(w.facePicture->pos(), QSize(300, 300))).toImage();
     for (QPoint p : {QPoint(5, 5), rightPlace(1) + QPoint(30, 30), rightPlace(4) + QPoint(20, 20)})
         QVERIFY2(nearColour(saved.pixelColor(p), shown.pixelColor(p), 12), qPrintable(QString::number(p.x())));
     // The mouth is in the work, in its own colour.
@@ -597,17 +588,17 @@ void FlowGame::portraitOutlineCutsAPartOffTheWork()
 {
     m_face.wholeSize = QSize(200, 300);
     m_face.places[3] = QPoint(110, 210);
-    FormHarness &h = openGame(m_face);
-    const Form1Widgets &w = h.w();
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
     QCOMPARE(h.form().shownFace().DisplayWidth, 200);
-    h.click(w.BtnStart);
-    h.click(w.BtnRenshu);
+    h.click(w.startButton);
+    h.click(w.modeButton);
     placePart(1, rightPlace(1));
     placePart(2, rightPlace(2));
     placePart(3, rightPlace(3));
     placePart(4, QPoint(230, 100)); // on the right-hand third, beside the picture
-    h.click(w.BtnStart);
-    h.click(w.BtnRenshu);
+    h.click(w.startButton);
+    h.click(w.modeButton);
     const QStringList works = QDir(m_folder->path(QStringLiteral("Library"))).entryList(QDir::Files);
     QCOMPARE(works.size(), 1);
     const QImage saved = JpegCodec::decodeFile(m_folder->path(QStringLiteral("Library/")) + works[0]);
@@ -617,18 +608,17 @@ void FlowGame::portraitOutlineCutsAPartOffTheWork()
 void FlowGame::unsafeFaceNameIsNeverWrittenOutsideTheWorks()
 {
     m_face.name = QStringLiteral("../../escape");
-    FormHarness &h = openGame(m_face);
-    const Form1Widgets &w = h.w();
-    h.click(w.BtnStart);
-    h.click(w.BtnRenshu);
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
+    h.click(w.modeButton);
     placeAllAtRightPlaces();
-    h.click(w.BtnStart);
-    h.click(w.BtnRenshu);
+    h.click(w.startButton);
+    h.click(w.modeButton);
     QCOMPARE(h.dialogs.errors.size(), 1);
     QVERIFY(h.dialogs.errors[0].contains(QStringLiteral("保存できません")));
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("保存"));
-    QVERIFY(w.BtnRenshu->isEnabled());
-    QVERIFY(w.Label1->caption().startsWith(QStringLiteral("うまくできましたか？")));
+    QCOMPARE(h.form().currentScreen(), Screen::Unveiled);
+    QVERIFY(w.guidanceLabel->caption().startsWith(QStringLiteral("うまくできましたか？")));
     QVERIFY(!QFile::exists(m_folder->path(QStringLiteral("../escape_20080305140709_300.jpg"))));
     QVERIFY(!QFile::exists(m_folder->path(QStringLiteral("../../escape_20080305140709_300.jpg"))));
     const QStringList left = QDir(m_folder->path(QStringLiteral("Library"))).entryList(QDir::Files);
@@ -637,22 +627,20 @@ void FlowGame::unsafeFaceNameIsNeverWrittenOutsideTheWorks()
 
 void FlowGame::selectAfterTheGameBringsBackTheSameFace()
 {
-    FormHarness &h = openGame(m_face);
-    const Form1Widgets &w = h.w();
-    h.click(w.BtnStart);
-    h.click(w.BtnRenshu);
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
+    h.click(w.modeButton);
     placeAllAtRightPlaces();
-    h.click(w.BtnStart);
-    h.click(w.BtnSentaku);
+    h.click(w.startButton);
+    h.click(w.selectButton);
     QCOMPARE(h.form().shownFace().CurrentFace, 0);
-    QVERIFY(w.LabelScore->isHidden());
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("スタート"));
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("保存"));
-    QVERIFY(!w.BtnRenshu->isEnabled());
-    QVERIFY(w.N1->isEnabled());
+    QVERIFY(w.scoreLabel->isHidden());
+    QCOMPARE(h.form().currentScreen(), Screen::FaceSelect);
+    QCOMPARE(w.modeButton->text(), QStringLiteral("保存")); // kept from the game
     // And a new game starts in practice.
-    h.click(w.BtnStart);
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("練習"));
+    h.click(w.startButton);
+    QCOMPARE(h.form().currentScreen(), Screen::PracticePlay);
 }
 
 QTEST_MAIN(FlowGame)

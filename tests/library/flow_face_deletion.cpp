@@ -1,9 +1,9 @@
 #include "library/DeletionJournal.h"
 #include "library/FaceDeletion.h"
-#include "platform/AppError.h"
-#include "platform/ListBox.h"
-#include "platform/ProfileFile.h"
-#include "support/FormHarness.h"
+#include "platform/system/AppError.h"
+#include "platform/widgets/ListBox.h"
+#include "platform/files/ProfileFile.h"
+#include "support/WindowHarness.h"
 #include "support/TestProgramFolder.h"
 
 #include <QAction>
@@ -61,7 +61,7 @@ private Q_SLOTS:
     void keysPickAsClicksDo();
 
 private:
-    FormHarness &openOn(int faces, int openingFace, int currentFace);
+    WindowHarness &openOn(int faces, int openingFace, int currentFace);
     void pick(int row);
     void enterDeletion();
     QByteArray picture(int face, int k) const { return m_folder->readFile(u"data/face%1_%2.jpg"_s.arg(face).arg(k)); }
@@ -71,7 +71,7 @@ private:
     void verifyFiles(const QStringList &names, int deleted, const QList<QByteArray> &before) const;
 
     std::unique_ptr<TestProgramFolder> m_folder;
-    std::unique_ptr<FormHarness> m_harness;
+    std::unique_ptr<WindowHarness> m_harness;
 };
 
 void FlowFaceDeletion::init()
@@ -80,27 +80,27 @@ void FlowFaceDeletion::init()
     m_folder = std::make_unique<TestProgramFolder>();
 }
 
-FormHarness &FlowFaceDeletion::openOn(int faces, int openingFace, int currentFace)
+WindowHarness &FlowFaceDeletion::openOn(int faces, int openingFace, int currentFace)
 {
     m_folder->addFaces(faces);
     ProfileFile(m_folder->indexPath()).writeInteger(u"TitleFace"_s, u"NO"_s, openingFace);
-    m_harness = std::make_unique<FormHarness>(m_folder->appDir());
+    m_harness = std::make_unique<WindowHarness>(m_folder->appDir());
     m_harness->chance.draws << currentFace;
     m_harness->open();
-    m_harness->click(m_harness->w().BtnSentaku);
-    Q_EMIT m_harness->w().ComboBox1->activated(currentFace);
+    m_harness->click(m_harness->w().selectButton);
+    Q_EMIT m_harness->w().faceList->activated(currentFace);
     return *m_harness;
 }
 
 void FlowFaceDeletion::enterDeletion()
 {
-    QVERIFY(m_harness->w().N10->isEnabled());
-    m_harness->w().N10->trigger();
+    QVERIFY(m_harness->w().deleteFacesAction->isEnabled());
+    m_harness->w().deleteFacesAction->trigger();
 }
 
 void FlowFaceDeletion::pick(int row)
 {
-    QListWidget *list = m_harness->w().ListBox1;
+    QListWidget *list = m_harness->w().pickList;
     list->scrollToItem(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
@@ -132,41 +132,33 @@ void FlowFaceDeletion::verifyFiles(const QStringList &names, int deleted, const 
 
 void FlowFaceDeletion::enteringShowsTheFaceList()
 {
-    FormHarness &h = openOn(12, -1, 4);
+    WindowHarness &h = openOn(12, -1, 4);
     enterDeletion();
-    const Form1Widgets &w = h.w();
-    QVERIFY(h.form().modes().DeleteMode);
-    QVERIFY(!w.Image1->hasPicture());
-    QVERIFY(w.Image1->isVisible());
-    QVERIFY(!w.CheckBox1->isVisible());
-    QVERIFY(!w.ComboBox1->isVisible());
-    QCOMPARE(w.BtnKiritori->text(), u"削除"_s);
-    QVERIFY(w.BtnKiritori->isVisible());
-    QVERIFY(!w.BtnKiritori->isEnabled());
-    QCOMPARE(w.BtnSentaku->text(), u"キャンセル"_s);
-    QVERIFY(w.BtnSentaku->isEnabled());
-    QVERIFY(!w.BtnStart->isEnabled());
-    QVERIFY(!w.BtnRenshu->isEnabled());
-    QVERIFY(!w.N1->isEnabled() && !w.N7->isEnabled() && !w.N8->isEnabled());
-    QCOMPARE(w.Label1->caption(), Guidance);
-    QCOMPARE(w.Label2->caption(), u"顔の削除中．．．"_s);
-    QCOMPARE(w.ListBox1->geometry(), QRect(329, 24, 217, 280));
-    QVERIFY(w.ListBox1->isVisible());
-    QCOMPARE(itemsOf(*w.ListBox1).size(), 12);
-    QCOMPARE(w.ListBox1->item(11)->text(), u"顔11"_s);
+    const MainWindowWidgets &w = h.w();
+    QCOMPARE(h.form().currentScreen(), Screen::FaceDelete);
+    QVERIFY(!w.facePicture->hasPicture());
+    QVERIFY(w.facePicture->isVisible());
+    QVERIFY(!w.openingFaceBox->isVisible());
+    QVERIFY(!w.faceList->isVisible());
+    QVERIFY(!w.cutOrDeleteButton->isEnabled()); // until a face is picked
+    QCOMPARE(w.guidanceLabel->caption(), Guidance);
+    QCOMPARE(w.faceNameLabel->caption(), u"顔の削除中．．．"_s);
+    QCOMPARE(w.pickList->geometry(), QRect(329, 24, 217, 280));
+    QVERIFY(w.pickList->isVisible());
+    QCOMPARE(itemsOf(*w.pickList).size(), 12);
+    QCOMPARE(w.pickList->item(11)->text(), u"顔11"_s);
     // Rows 12 high, whole rows only, scrolled sideways over 300 pixels.
-    auto *list = static_cast<ListBox *>(w.ListBox1);
+    auto *list = static_cast<ListBox *>(w.pickList);
     QCOMPARE(list->visualItemRect(list->item(1)).top() - list->visualItemRect(list->item(0)).top(), 12);
     QCOMPARE(list->rowAreaHeight() % 12, 0);
     QVERIFY(list->rowAreaHeight() > 280 - 12 - 40);
     QCOMPARE(list->horizontalScrollBar()->maximum(), 300 - list->viewport()->width());
 
-    h.click(w.BtnSentaku);
-    QVERIFY(!h.form().modes().DeleteMode);
-    QVERIFY(!w.ListBox1->isVisible());
-    QVERIFY(!w.BtnKiritori->isVisible());
+    h.click(w.selectButton);
+    QCOMPARE(h.form().currentScreen(), Screen::FaceSelect);
+    QVERIFY(!w.pickList->isVisible());
     QCOMPARE(h.form().shownFace().CurrentFace, 4);
-    QCOMPARE(w.Label2->caption(), u"顔4"_s);
+    QCOMPARE(w.faceNameLabel->caption(), u"顔4"_s);
 }
 
 void FlowFaceDeletion::deleting_data()
@@ -205,28 +197,28 @@ void FlowFaceDeletion::deleting()
     QFETCH(int, currentAfter);
     QFETCH(int, openingAfter);
     QFETCH(QStringList, namesAfter);
-    FormHarness &h = openOn(faces, opening, current);
+    WindowHarness &h = openOn(faces, opening, current);
     const QList<QByteArray> before = picturesOf(faces);
     const QByteArray indexBefore = m_folder->readFile(u"data/facedata.ini"_s);
     enterDeletion();
     pick(deleted);
-    QVERIFY(h.w().Image1->hasPicture());
-    QVERIFY(h.w().BtnKiritori->isEnabled());
+    QVERIFY(h.w().facePicture->hasPicture());
+    QVERIFY(h.w().cutOrDeleteButton->isEnabled());
     h.dialogs.answers << yes;
-    h.click(h.w().BtnKiritori);
+    h.click(h.w().cutOrDeleteButton);
 
     QVERIFY2(h.dialogs.errors.isEmpty(), qPrintable(h.dialogs.errors.join(u'\n')));
     QCOMPARE(h.dialogs.questions, deleted == opening ? QStringList{Question} : QStringList());
-    QVERIFY(!h.w().BtnKiritori->isEnabled());
+    QVERIFY(!h.w().cutOrDeleteButton->isEnabled());
     const bool done = namesAfter.size() < faces;
-    QCOMPARE(h.w().Image1->hasPicture(), !done);
+    QCOMPARE(h.w().facePicture->hasPicture(), !done);
     QCOMPARE(h.form().library().FaceCount, int(namesAfter.size()));
     QCOMPARE(h.form().library().TitleFaceIndex, openingAfter);
     QCOMPARE(h.form().shownFace().CurrentFace, currentAfter);
-    QCOMPARE(itemsOf(*h.w().ListBox1), namesAfter);
-    QCOMPARE(itemsOf(*h.w().ComboBox1), namesAfter);
-    QCOMPARE(h.w().ListBox1->currentRow(), done ? -1 : deleted);
-    QCOMPARE(h.w().Label1->caption(), Guidance);
+    QCOMPARE(itemsOf(*h.w().pickList), namesAfter);
+    QCOMPARE(itemsOf(*h.w().faceList), namesAfter);
+    QCOMPARE(h.w().pickList->currentRow(), done ? -1 : deleted);
+    QCOMPARE(h.w().guidanceLabel->caption(), Guidance);
 
     // The files say the same as the screen: each number has its own face's pictures and section.
     if (!done)
@@ -234,40 +226,40 @@ void FlowFaceDeletion::deleting()
     QCOMPARE(ProfileFile(m_folder->indexPath()).readInteger(u"TitleFace"_s, u"NO"_s, -9), openingAfter);
     verifyFiles(namesAfter, deleted, before);
 
-    h.click(h.w().BtnSentaku);
-    QCOMPARE(h.w().Label2->caption(), namesAfter[currentAfter]);
-    QCOMPARE(h.w().CheckBox1->isChecked(), openingAfter == currentAfter);
+    h.click(h.w().selectButton);
+    QCOMPARE(h.w().faceNameLabel->caption(), namesAfter[currentAfter]);
+    QCOMPARE(h.w().openingFaceBox->isChecked(), openingAfter == currentAfter);
 }
 
 void FlowFaceDeletion::threeFacesAllowOneDeletion()
 {
-    FormHarness &h = openOn(3, -1, 0);
+    WindowHarness &h = openOn(3, -1, 0);
     enterDeletion();
     pick(0);
-    h.click(h.w().BtnKiritori);
+    h.click(h.w().cutOrDeleteButton);
     QCOMPARE(h.form().library().FaceCount, 2);
-    QCOMPARE(h.w().Label1->caption(), NoMore);
+    QCOMPARE(h.w().guidanceLabel->caption(), NoMore);
     pick(1);
-    QVERIFY(!h.w().Image1->hasPicture());
-    QVERIFY(!h.w().BtnKiritori->isEnabled());
-    h.click(h.w().BtnKiritori);
+    QVERIFY(!h.w().facePicture->hasPicture());
+    QVERIFY(!h.w().cutOrDeleteButton->isEnabled());
+    h.click(h.w().cutOrDeleteButton);
     QCOMPARE(h.form().library().FaceCount, 2);
     QCOMPARE(ProfileFile(m_folder->indexPath()).readInteger(u"faces"_s, u"count"_s, 0), 2);
-    h.click(h.w().BtnSentaku);
-    QVERIFY(!h.w().N10->isEnabled());
-    QCOMPARE(h.w().Label2->caption(), u"顔1"_s);
+    h.click(h.w().selectButton);
+    QVERIFY(!h.w().deleteFacesAction->isEnabled());
+    QCOMPARE(h.w().faceNameLabel->caption(), u"顔1"_s);
 }
 
 void FlowFaceDeletion::failedDeletionLeavesTheLibraryAsItWas()
 {
-    FormHarness &h = openOn(4, 2, 2);
+    WindowHarness &h = openOn(4, 2, 2);
     // A folder where the journal goes: the deletion cannot even begin.
     QVERIFY(QDir().mkpath(DeletionJournal::path(m_folder->appDir())));
     const QList<QByteArray> before = picturesOf(4);
     const QByteArray indexBefore = m_folder->readFile(u"data/facedata.ini"_s);
     enterDeletion();
     pick(1);
-    h.click(h.w().BtnKiritori);
+    h.click(h.w().cutOrDeleteButton);
     QCOMPARE(h.dialogs.errors.size(), 1);
     QVERIFY2(h.dialogs.errors[0].startsWith(u"顔を削除できませんでした。\rファイル「"_s),
              qPrintable(h.dialogs.errors[0]));
@@ -276,7 +268,7 @@ void FlowFaceDeletion::failedDeletionLeavesTheLibraryAsItWas()
     QCOMPARE(m_folder->readFile(u"data/facedata.ini"_s), indexBefore);
     QCOMPARE(h.form().library().FaceCount, 4);
     QCOMPARE(h.form().library().TitleFaceIndex, 2);
-    QCOMPARE(itemsOf(*h.w().ListBox1).size(), 4);
+    QCOMPARE(itemsOf(*h.w().pickList).size(), 4);
     QVERIFY(h.form().isVisible());
 }
 
@@ -290,7 +282,7 @@ void FlowFaceDeletion::failureAfterTheCommit_data()
 void FlowFaceDeletion::failureAfterTheCommit()
 {
     QFETCH(bool, lasting);
-    FormHarness &h = openOn(4, -1, 0);
+    WindowHarness &h = openOn(4, -1, 0);
     const QList<QByteArray> before = picturesOf(4);
     int steps = 0;
     h.form().deletion().setFileStep([&steps, lasting] {
@@ -300,19 +292,19 @@ void FlowFaceDeletion::failureAfterTheCommit()
     });
     enterDeletion();
     pick(1);
-    h.click(h.w().BtnKiritori);
+    h.click(h.w().cutOrDeleteButton);
     const QStringList after{u"顔0"_s, u"顔2"_s, u"顔3"_s};
-    QCOMPARE(itemsOf(*h.w().ListBox1), after);
+    QCOMPARE(itemsOf(*h.w().pickList), after);
     QCOMPARE(h.form().library().FaceCount, 3);
     if (lasting) {
         QCOMPARE(h.dialogs.errors, QStringList{u"顔の削除を最後まで終えられませんでした。\r"
                                                "続きは次に起動したときに行います。プログラムを終了します。"_s});
         QVERIFY(!h.form().isVisible());
         m_harness.reset();
-        FormHarness next(m_folder->appDir());
+        WindowHarness next(m_folder->appDir());
         next.open();
         QVERIFY(next.dialogs.errors.isEmpty());
-        QCOMPARE(itemsOf(*next.w().ComboBox1), after);
+        QCOMPARE(itemsOf(*next.w().faceList), after);
     } else {
         QVERIFY(h.dialogs.errors.isEmpty());
     }
@@ -342,47 +334,47 @@ void FlowFaceDeletion::killedDeletionIsFinishedAtTheNextStart()
     });
     enterDeletion();
     pick(1);
-    QVERIFY_THROWS_EXCEPTION(Killed, m_harness->form().deletion().BtnKiritoriClick());
+    QVERIFY_THROWS_EXCEPTION(Killed, m_harness->form().deletion().deleteMarkedFaces());
     // A killed program writes nothing more, not even at its close.
     m_harness->form().hide();
     m_harness.reset();
 
-    FormHarness next(m_folder->appDir());
+    WindowHarness next(m_folder->appDir());
     next.chance.draws << 0;
     next.open();
     QVERIFY(next.dialogs.errors.isEmpty());
     QStringList names{u"顔0"_s, u"顔1"_s, u"顔2"_s, u"顔3"_s};
     if (facesAfter == 3)
         names.removeAt(1);
-    QCOMPARE(itemsOf(*next.w().ComboBox1), names);
+    QCOMPARE(itemsOf(*next.w().faceList), names);
     verifyFiles(names, 1, before);
 }
 
 void FlowFaceDeletion::faceWithoutItsPictureCannotBePicked()
 {
-    FormHarness &h = openOn(4, -1, 0);
+    WindowHarness &h = openOn(4, -1, 0);
     m_folder->removeFile(u"data/face2_0.jpg"_s);
     enterDeletion();
     pick(1);
-    const QImage shown = h.w().Image1->picture();
+    const QImage shown = h.w().facePicture->picture();
     pick(2);
     QCOMPARE(h.dialogs.errors.size(), 1);
     QVERIFY(h.dialogs.errors[0].contains(u"face2_0.jpg"_s));
-    QCOMPARE(h.w().Image1->picture(), shown);
-    QVERIFY(!h.w().BtnKiritori->isEnabled());
-    h.click(h.w().BtnKiritori);
+    QCOMPARE(h.w().facePicture->picture(), shown);
+    QVERIFY(!h.w().cutOrDeleteButton->isEnabled());
+    h.click(h.w().cutOrDeleteButton);
     QCOMPARE(h.form().library().FaceCount, 4);
 }
 
 void FlowFaceDeletion::keysPickAsClicksDo()
 {
-    FormHarness &h = openOn(4, -1, 0);
+    WindowHarness &h = openOn(4, -1, 0);
     enterDeletion();
     pick(0);
-    QTest::keyClick(h.w().ListBox1, Qt::Key_Down);
-    QCOMPARE(h.w().ListBox1->currentRow(), 1);
-    h.click(h.w().BtnKiritori);
-    QCOMPARE(itemsOf(*h.w().ListBox1), (QStringList{u"顔0"_s, u"顔2"_s, u"顔3"_s}));
+    QTest::keyClick(h.w().pickList, Qt::Key_Down);
+    QCOMPARE(h.w().pickList->currentRow(), 1);
+    h.click(h.w().cutOrDeleteButton);
+    QCOMPARE(itemsOf(*h.w().pickList), (QStringList{u"顔0"_s, u"顔2"_s, u"顔3"_s}));
 }
 
 QTEST_MAIN(FlowFaceDeletion)

@@ -1,10 +1,10 @@
 #include "creation/CreationTexts.h"
 #include "creation/FaceCreation.h"
-#include "platform/JpegCodec.h"
-#include "platform/ProfileFile.h"
-#include "platform/TextCodec.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/files/ProfileFile.h"
+#include "platform/files/TextCodec.h"
 #include "support/CreationDriver.h"
-#include "support/FormHarness.h"
+#include "support/WindowHarness.h"
 #include "support/ReadOnlyFolder.h"
 #include "support/TestProgramFolder.h"
 
@@ -33,7 +33,7 @@ private:
     // Opens the window on three faces ("顔0" .. "顔2", unless named) and makes the face of
     // CreationDriver::madeFace() up to its name, with the right eye's hole in cheek colour.
     void makeFace(const QStringList &names = {});
-    void pressRegister() { m_harness->click(m_harness->w().BtnSentaku); }
+    void pressRegister() { m_harness->click(m_harness->w().selectButton); }
     QString picturePath(int face, int k) const
     {
         return m_folder->path(QStringLiteral("data/face%1_%2.jpg").arg(face).arg(k));
@@ -42,7 +42,7 @@ private:
     void checkLibraryAsBefore(const QByteArray &index);
 
     std::unique_ptr<TestProgramFolder> m_folder;
-    std::unique_ptr<FormHarness> m_harness;
+    std::unique_ptr<WindowHarness> m_harness;
     std::unique_ptr<CreationDriver> m_driver;
 };
 
@@ -61,9 +61,9 @@ void FlowFaceRegistration::makeFace(const QStringList &names)
         m_folder->addFace(face);
     }
     ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), 1);
-    m_harness = std::make_unique<FormHarness>(m_folder->appDir());
+    m_harness = std::make_unique<WindowHarness>(m_folder->appDir());
     m_harness->open();
-    m_harness->click(m_harness->w().BtnSentaku);
+    m_harness->click(m_harness->w().selectButton);
     m_driver = std::make_unique<CreationDriver>(*m_harness);
     const QString photo = m_folder->path(QStringLiteral("photo.bmp"));
     QVERIFY(CreationDriver::madeFace().save(photo, "BMP"));
@@ -75,17 +75,16 @@ void FlowFaceRegistration::makeFace(const QStringList &names)
 
 void FlowFaceRegistration::checkLibraryAsBefore(const QByteArray &index)
 {
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     QCOMPARE(m_folder->readFile(QStringLiteral("data/facedata.ini")), index);
     for (int k = 0; k <= 5; ++k)
         QVERIFY2(!QFileInfo(picturePath(3, k)).isFile(), qPrintable(picturePath(3, k)));
     QCOMPARE(m_harness->form().library().FaceCount, 3);
     QCOMPARE(m_harness->form().library().Faces.size(), 3);
-    QCOMPARE(w.ComboBox1->count(), 3);
+    QCOMPARE(w.faceList->count(), 3);
     QCOMPARE(m_harness->form().shownFace().CurrentFace, 1);
     // Still naming, with everything made so far, so the player can try again.
-    QCOMPARE(w.BtnSentaku->text(), QStringLiteral("登録"));
-    QVERIFY(m_harness->form().modes().CreateMode);
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceRegister);
     QVERIFY(m_harness->form().creation().state().SourcePicture.isLoaded());
     QVERIFY(m_harness->form().creation().state().allOutlined());
 }
@@ -93,7 +92,7 @@ void FlowFaceRegistration::checkLibraryAsBefore(const QByteArray &index)
 void FlowFaceRegistration::registersTheFaceAndPlaysItAtOnce()
 {
     makeFace();
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     const QByteArray before = m_folder->readFile(QStringLiteral("data/facedata.ini"));
     m_driver->typeName(QStringLiteral("新しい顔"));
     pressRegister();
@@ -126,25 +125,22 @@ void FlowFaceRegistration::registersTheFaceAndPlaysItAtOnce()
     QCOMPARE(library.Faces.at(3).Name, QStringLiteral("新しい顔"));
     QCOMPARE(library.Faces.at(3).partX(4), 100);
     QCOMPARE(library.Faces.at(3).partY(4), 160);
-    QCOMPARE(w.ComboBox1->count(), 4);
-    QCOMPARE(w.ComboBox1->itemText(3), QStringLiteral("新しい顔"));
-    QCOMPARE(w.ComboBox1->currentIndex(), -1);
+    QCOMPARE(w.faceList->count(), 4);
+    QCOMPARE(w.faceList->itemText(3), QStringLiteral("新しい顔"));
+    QCOMPARE(w.faceList->currentIndex(), -1);
 
     // Back on the selection screen, showing the new face.
     QCOMPARE(m_harness->form().shownFace().CurrentFace, 3);
-    QCOMPARE(w.Label2->caption(), QStringLiteral("新しい顔"));
-    QCOMPARE(w.BtnSentaku->text(), QStringLiteral("顔選択"));
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("スタート"));
-    QVERIFY(!m_harness->form().modes().CreateMode);
+    QCOMPARE(w.faceNameLabel->caption(), QStringLiteral("新しい顔"));
+    QCOMPARE(m_harness->form().currentScreen(), Screen::FaceSelect);
     QVERIFY(!m_harness->form().creation().state().SourcePicture.isLoaded());
-    QVERIFY(nearColour(w.Image1->picture().pixelColor(80, 70), QColor(CreationDriver::Eye)));
+    QVERIFY(nearColour(w.facePicture->picture().pixelColor(80, 70), QColor(CreationDriver::Eye)));
 
     // And it plays at once.
-    m_harness->click(w.BtnStart);
+    m_harness->click(w.startButton);
     QVERIFY(m_harness->dialogs.errors.isEmpty());
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("スタート"));
-    QVERIFY(!w.BtnStart->isEnabled());
-    QVERIFY(nearColour(w.Image1->picture().pixelColor(80, 70), QColor(CreationDriver::Cheek)));
+    QCOMPARE(m_harness->form().currentScreen(), Screen::PracticePlay);
+    QVERIFY(nearColour(w.facePicture->picture().pixelColor(80, 70), QColor(CreationDriver::Cheek)));
     for (int k = 1; k <= 4; ++k) {
         QVERIFY(w.partImage(k)->isVisible());
         QCOMPARE(w.partImage(k)->size(), sizes[k]);
@@ -200,8 +196,8 @@ void FlowFaceRegistration::nameCheck()
     QFETCH(bool, emptied);
     makeFace({QStringLiteral("Abc"), QStringLiteral("B"), QStringLiteral("C")});
     const QByteArray before = m_folder->readFile(QStringLiteral("data/facedata.ini"));
-    m_harness->w().Edit1->setText(name);
-    QVERIFY(m_harness->w().BtnSentaku->isEnabled());
+    m_harness->w().nameField->setText(name);
+    QVERIFY(m_harness->w().selectButton->isEnabled());
     pressRegister();
     if (message.isEmpty()) {
         QVERIFY(m_harness->dialogs.messages.isEmpty());
@@ -212,8 +208,8 @@ void FlowFaceRegistration::nameCheck()
     QCOMPARE(m_harness->dialogs.messages, QStringList{message});
     QVERIFY(m_harness->dialogs.errors.isEmpty());
     checkLibraryAsBefore(before);
-    QCOMPARE(m_harness->w().Edit1->text().isEmpty(), emptied);
-    QCOMPARE(m_harness->w().BtnSentaku->isEnabled(), !emptied);
+    QCOMPARE(m_harness->w().nameField->text().isEmpty(), emptied);
+    QCOMPARE(m_harness->w().selectButton->isEnabled(), !emptied);
 }
 
 void FlowFaceRegistration::failedPictureWriteLeavesTheLibraryAsItWas()
@@ -294,7 +290,7 @@ void FlowFaceRegistration::faceWithoutAPictureIsRefused()
 {
     makeFace();
     const QByteArray before = m_folder->readFile(QStringLiteral("data/facedata.ini"));
-    m_harness->click(m_harness->w().BtnStart);
+    m_harness->click(m_harness->w().startButton);
     m_folder->writeFile(QStringLiteral("face.tif"), "II*\0");
     m_driver->start(m_folder->path(QStringLiteral("face.tif")));
     m_driver->outlineAllParts();

@@ -1,17 +1,16 @@
 #include "library/FaceSelection.h"
-#include "platform/ListBox.h"
-#include "platform/CaptionLabel.h"
-#include "platform/CommandButton.h"
-#include "platform/MouseUpCheckBox.h"
-#include "platform/PictureBox.h"
-#include "platform/ProfileFile.h"
-#include "support/FormHarness.h"
+#include "platform/widgets/ListBox.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/widgets/MouseUpCheckBox.h"
+#include "platform/widgets/PictureBox.h"
+#include "platform/files/ProfileFile.h"
+#include "support/WindowHarness.h"
 #include "support/TestProgramFolder.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QLineEdit>
 #include <QListWidget>
 
 class FlowFaceSelection : public QObject
@@ -30,13 +29,11 @@ private Q_SLOTS:
     void displaySizes_data();
     void displaySizes();
     void missingWholePictureKeepsThePreviousOne();
-    void cancelOfFaceCreationReturnsToTheSameFace();
-    void nameFieldEnablesTheButtons();
 
 private:
-    FormHarness &openOn(int openingFace);
+    WindowHarness &openOn(int openingFace);
     std::unique_ptr<TestProgramFolder> m_folder;
-    std::unique_ptr<FormHarness> m_harness;
+    std::unique_ptr<WindowHarness> m_harness;
 };
 
 void FlowFaceSelection::init()
@@ -45,10 +42,10 @@ void FlowFaceSelection::init()
     m_folder = std::make_unique<TestProgramFolder>();
 }
 
-FormHarness &FlowFaceSelection::openOn(int openingFace)
+WindowHarness &FlowFaceSelection::openOn(int openingFace)
 {
     ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), openingFace);
-    m_harness = std::make_unique<FormHarness>(m_folder->appDir());
+    m_harness = std::make_unique<WindowHarness>(m_folder->appDir());
     m_harness->open();
     return *m_harness;
 }
@@ -56,61 +53,57 @@ FormHarness &FlowFaceSelection::openOn(int openingFace)
 void FlowFaceSelection::firstSelectKeepsTheOpeningFaceThenSteps()
 {
     m_folder->addFaces(3);
-    FormHarness &h = openOn(1);
-    h.click(h.w().BtnSentaku);
+    WindowHarness &h = openOn(1);
+    h.click(h.w().selectButton);
     QCOMPARE(h.form().shownFace().CurrentFace, 1);
-    QCOMPARE(h.w().Label2->caption(), QStringLiteral("顔1"));
+    QCOMPARE(h.w().faceNameLabel->caption(), QStringLiteral("顔1"));
     QVERIFY(!h.form().selection().FirstSelect);
-    h.click(h.w().BtnSentaku);
+    h.click(h.w().selectButton);
     QCOMPARE(h.form().shownFace().CurrentFace, 2);
-    QCOMPARE(h.w().Label2->caption(), QStringLiteral("顔2"));
+    QCOMPARE(h.w().faceNameLabel->caption(), QStringLiteral("顔2"));
 }
 
 void FlowFaceSelection::selectWrapsFromTheLastFaceToTheFirst()
 {
     m_folder->addFaces(3);
-    FormHarness &h = openOn(2);
-    h.click(h.w().BtnSentaku);
+    WindowHarness &h = openOn(2);
+    h.click(h.w().selectButton);
     QCOMPARE(h.form().shownFace().CurrentFace, 2);
-    h.click(h.w().BtnSentaku);
+    h.click(h.w().selectButton);
     QCOMPARE(h.form().shownFace().CurrentFace, 0);
-    QCOMPARE(h.w().Label2->caption(), QStringLiteral("顔0"));
-    h.click(h.w().BtnSentaku);
+    QCOMPARE(h.w().faceNameLabel->caption(), QStringLiteral("顔0"));
+    h.click(h.w().selectButton);
     QCOMPARE(h.form().shownFace().CurrentFace, 1);
 }
 
 void FlowFaceSelection::selectionScreenShowsWhatItShould()
 {
     m_folder->addFaces(2);
-    FormHarness &h = openOn(0);
-    const Form1Widgets &w = h.w();
-    h.click(w.BtnSentaku);
-    QCOMPARE(w.BtnSentaku->text(), QStringLiteral("顔選択"));
-    QCOMPARE(w.BtnStart->text(), QStringLiteral("スタート"));
-    QVERIFY(w.BtnStart->isEnabled());
-    QVERIFY(!w.BtnRenshu->isEnabled());
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("練習"));
-    QVERIFY(w.ComboBox1->isVisible());
-    QCOMPARE(w.ComboBox1->font().pixelSize(), 13);
-    QCOMPARE(w.ComboBox1->currentIndex(), -1);
-    QVERIFY(w.CheckBox1->isVisible());
-    QVERIFY(w.Label2->isVisible());
+    WindowHarness &h = openOn(0);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.selectButton);
+    QCOMPARE(h.form().currentScreen(), Screen::FaceSelect);
+    QCOMPARE(w.modeButton->text(), QStringLiteral("練習"));
+    QVERIFY(w.faceList->isVisible());
+    QCOMPARE(w.faceList->font().pixelSize(), 13);
+    QCOMPARE(w.faceList->currentIndex(), -1);
+    QVERIFY(w.openingFaceBox->isVisible());
+    QVERIFY(w.faceNameLabel->isVisible());
     for (int k = 1; k <= 4; ++k)
         QVERIFY(w.partImage(k)->isHidden());
-    QVERIFY(w.ImageTitle->isHidden() && w.ImageRogo->isHidden() && w.LabelScore->isHidden());
-    QVERIFY(w.ListBox1->isHidden() && w.BtnKiritori->isHidden());
-    QVERIFY(w.N1->isEnabled() && w.N8->isEnabled());
-    QCOMPARE(w.Label1->fontColor(), QColor(0, 0, 0xFF));
-    QVERIFY(w.Label1->caption().startsWith(QStringLiteral("「顔選択」ボタンか、プルダウンリストで")));
-    QCOMPARE(w.Label1->caption().count(QLatin1Char('\r')), 2);
-    QCOMPARE(w.Label2->font().pointSize(), 14);
-    QCOMPARE(w.Label2->width(), 177);
+    QVERIFY(w.titlePicture->isHidden() && w.bannerPicture->isHidden() && w.scoreLabel->isHidden());
+    QVERIFY(w.pickList->isHidden());
+    QCOMPARE(w.guidanceLabel->fontColor(), QColor(0, 0, 0xFF));
+    QVERIFY(w.guidanceLabel->caption().startsWith(QStringLiteral("「顔選択」ボタンか、プルダウンリストで")));
+    QCOMPARE(w.guidanceLabel->caption().count(QLatin1Char('\r')), 2);
+    QCOMPARE(w.faceNameLabel->font().pointSize(), 14);
+    QCOMPARE(w.faceNameLabel->width(), 177);
     // The hidden parts wait in the tray column.
-    QCOMPARE(w.ImageRE->pos(), QPoint(344, 32));
-    QCOMPARE(w.ImageLE->pos(), QPoint(424, 32));
-    QCOMPARE(w.ImageHana->pos(), QPoint(344, 112));
-    QCOMPARE(w.ImageKuti->pos(), QPoint(344, 173));
-    QVERIFY(nearColour(w.Image1->picture().pixelColor(10, 10),
+    QCOMPARE(w.rightEyePicture->pos(), QPoint(344, 32));
+    QCOMPARE(w.leftEyePicture->pos(), QPoint(424, 32));
+    QCOMPARE(w.nosePicture->pos(), QPoint(344, 112));
+    QCOMPARE(w.mouthPicture->pos(), QPoint(344, 173));
+    QVERIFY(nearColour(w.facePicture->picture().pixelColor(10, 10),
                        TestProgramFolder::markedPicture({1, 1}, QColor::fromHsv(0, 120, 230), 0).pixelColor(0, 0)));
 }
 
@@ -127,47 +120,47 @@ void FlowFaceSelection::deleteMenuNeedsMoreThanTwoFaces()
     QFETCH(int, faces);
     QFETCH(bool, enabled);
     m_folder->addFaces(faces);
-    FormHarness &h = openOn(0);
-    h.click(h.w().BtnSentaku);
-    QCOMPARE(h.w().N10->isEnabled(), enabled);
+    WindowHarness &h = openOn(0);
+    h.click(h.w().selectButton);
+    QCOMPARE(h.w().deleteFacesAction->isEnabled(), enabled);
 }
 
 void FlowFaceSelection::worksMenuFollowsTheWorksFolder()
 {
     m_folder->addFaces(2);
-    FormHarness &h = openOn(0);
-    h.click(h.w().BtnSentaku);
-    QVERIFY(!h.w().N7->isEnabled());
+    WindowHarness &h = openOn(0);
+    h.click(h.w().selectButton);
+    QVERIFY(!h.w().galleryAction->isEnabled());
     QVERIFY(QDir().mkpath(m_folder->path(QStringLiteral("Library"))));
-    h.click(h.w().BtnSentaku);
-    QVERIFY(h.w().N7->isEnabled());
+    h.click(h.w().selectButton);
+    QVERIFY(h.w().galleryAction->isEnabled());
 }
 
 void FlowFaceSelection::dropDownPickShowsThatFace()
 {
     m_folder->addFaces(3);
-    FormHarness &h = openOn(0);
-    h.click(h.w().BtnSentaku);
-    h.w().ComboBox1->setCurrentIndex(2);
-    Q_EMIT h.w().ComboBox1->activated(2);
+    WindowHarness &h = openOn(0);
+    h.click(h.w().selectButton);
+    h.w().faceList->setCurrentIndex(2);
+    Q_EMIT h.w().faceList->activated(2);
     QCOMPARE(h.form().shownFace().CurrentFace, 2);
-    QCOMPARE(h.w().Label2->caption(), QStringLiteral("顔2"));
+    QCOMPARE(h.w().faceNameLabel->caption(), QStringLiteral("顔2"));
     // The next press steps on from the picked face.
-    h.click(h.w().BtnSentaku);
+    h.click(h.w().selectButton);
     QCOMPARE(h.form().shownFace().CurrentFace, 0);
-    QCOMPARE(h.w().ComboBox1->currentIndex(), -1);
+    QCOMPARE(h.w().faceList->currentIndex(), -1);
 }
 
 void FlowFaceSelection::pickingTheOpeningFaceTicksTheBoxSilently()
 {
     m_folder->addFaces(3);
-    FormHarness &h = openOn(1);
-    h.click(h.w().BtnSentaku);
-    QVERIFY(h.w().CheckBox1->isChecked());
-    Q_EMIT h.w().ComboBox1->activated(0);
-    QVERIFY(!h.w().CheckBox1->isChecked());
-    Q_EMIT h.w().ComboBox1->activated(1);
-    QVERIFY(h.w().CheckBox1->isChecked());
+    WindowHarness &h = openOn(1);
+    h.click(h.w().selectButton);
+    QVERIFY(h.w().openingFaceBox->isChecked());
+    Q_EMIT h.w().faceList->activated(0);
+    QVERIFY(!h.w().openingFaceBox->isChecked());
+    Q_EMIT h.w().faceList->activated(1);
+    QVERIFY(h.w().openingFaceBox->isChecked());
     QVERIFY(h.dialogs.questions.isEmpty());
 }
 
@@ -189,8 +182,8 @@ void FlowFaceSelection::displaySizes()
     face.wholeSize = picture;
     m_folder->addFace(face);
     m_folder->addFaces(1);
-    FormHarness &h = openOn(0);
-    h.click(h.w().BtnSentaku);
+    WindowHarness &h = openOn(0);
+    h.click(h.w().selectButton);
     QCOMPARE(QSize(h.form().shownFace().DisplayWidth, h.form().shownFace().DisplayHeight), display);
 }
 
@@ -198,58 +191,19 @@ void FlowFaceSelection::missingWholePictureKeepsThePreviousOne()
 {
     m_folder->addFaces(3);
     m_folder->removeFile(QStringLiteral("data/face1_0.jpg"));
-    FormHarness &h = openOn(0);
-    h.click(h.w().BtnSentaku);
-    const QImage before = h.w().Image1->picture();
-    h.click(h.w().BtnSentaku);
+    WindowHarness &h = openOn(0);
+    h.click(h.w().selectButton);
+    const QImage before = h.w().facePicture->picture();
+    h.click(h.w().selectButton);
     QCOMPARE(h.dialogs.errors.size(), 1);
     QVERIFY(h.dialogs.errors[0].contains(QStringLiteral("face1_0.jpg")));
     QCOMPARE(h.form().shownFace().CurrentFace, 1);
-    QCOMPARE(h.w().Image1->picture(), before);
-    QCOMPARE(h.w().Label2->caption(), QStringLiteral("顔0"));
+    QCOMPARE(h.w().facePicture->picture(), before);
+    QCOMPARE(h.w().faceNameLabel->caption(), QStringLiteral("顔0"));
     // The program goes on: the next press shows face 2.
-    h.click(h.w().BtnSentaku);
-    QCOMPARE(h.w().Label2->caption(), QStringLiteral("顔2"));
+    h.click(h.w().selectButton);
+    QCOMPARE(h.w().faceNameLabel->caption(), QStringLiteral("顔2"));
     QCOMPARE(h.dialogs.errors.size(), 1);
-}
-
-void FlowFaceSelection::cancelOfFaceCreationReturnsToTheSameFace()
-{
-    m_folder->addFaces(3);
-    FormHarness &h = openOn(2);
-    h.click(h.w().BtnSentaku);
-    // Face creation shows "キャンセル" on BtnStart; pressing it comes back to the same face.
-    h.w().BtnStart->setText(QStringLiteral("キャンセル"));
-    h.w().BtnSentaku->setEnabled(false);
-    h.w().Edit1->show();
-    h.w().Edit1->setText(QStringLiteral("途中"));
-    h.click(h.w().BtnStart);
-    QCOMPARE(h.form().shownFace().CurrentFace, 2);
-    QCOMPARE(h.w().BtnSentaku->text(), QStringLiteral("顔選択"));
-    QVERIFY(h.w().BtnSentaku->isEnabled());
-    QCOMPARE(h.w().BtnStart->text(), QStringLiteral("スタート"));
-    QVERIFY(h.w().Edit1->isHidden());
-    QCOMPARE(h.w().Edit1->text(), QString());
-    QCOMPARE(h.w().BtnRenshu->text(), QStringLiteral("練習"));
-    QVERIFY(!h.w().BtnRenshu->isEnabled());
-    QVERIFY(!h.form().modes().CreateMode);
-}
-
-void FlowFaceSelection::nameFieldEnablesTheButtons()
-{
-    m_folder->addFaces(2);
-    FormHarness &h = openOn(0);
-    h.click(h.w().BtnSentaku);
-    QLineEdit *edit = h.w().Edit1;
-    edit->setText(QStringLiteral("　"));
-    QCOMPARE(h.w().BtnRenshu->text(), QStringLiteral("練習"));
-    QVERIFY(!h.w().BtnRenshu->isEnabled());
-    edit->setText(QStringLiteral("  "));
-    QCOMPARE(h.w().BtnRenshu->text(), QStringLiteral("保存"));
-    QVERIFY(h.w().BtnRenshu->isEnabled());
-    edit->setText(QString());
-    QCOMPARE(h.w().BtnRenshu->text(), QStringLiteral("練習"));
-    QVERIFY(!h.w().BtnRenshu->isEnabled());
 }
 
 QTEST_MAIN(FlowFaceSelection)

@@ -1,5 +1,5 @@
 #include "library/Leftovers.h"
-#include "support/FormHarness.h"
+#include "support/WindowHarness.h"
 #include "support/TestProgramFolder.h"
 
 #include <QDir>
@@ -68,7 +68,7 @@ QStringList FlowLeftovers::existing(const QStringList &files) const
 
 void FlowLeftovers::startUpRemovesOnlyTheGamesLeftovers()
 {
-    FormHarness harness(m_folder->appDir());
+    WindowHarness harness(m_folder->appDir());
     harness.open();
     QVERIFY(harness.dialogs.errors.isEmpty());
     QTRY_COMPARE(existing(temporaries + orphans), QStringList());

@@ -1,6 +1,6 @@
-#include "platform/MouseUpCheckBox.h"
-#include "platform/ProfileFile.h"
-#include "support/FormHarness.h"
+#include "platform/widgets/MouseUpCheckBox.h"
+#include "platform/files/ProfileFile.h"
+#include "support/WindowHarness.h"
 #include "support/TestProgramFolder.h"
 
 #include <QComboBox>
@@ -21,12 +21,12 @@ private Q_SLOTS:
     void choiceOpensAtTheNextStart();
 
 private:
-    FormHarness &openOn(int openingFace, int faceToShow);
+    WindowHarness &openOn(int openingFace, int faceToShow);
     int storedOpeningFace() const;
     QByteArray indexBytes() const { return m_folder->readFile(QStringLiteral("data/facedata.ini")); }
 
     std::unique_ptr<TestProgramFolder> m_folder;
-    std::unique_ptr<FormHarness> m_harness;
+    std::unique_ptr<WindowHarness> m_harness;
 };
 
 void FlowOpeningFace::init()
@@ -36,14 +36,14 @@ void FlowOpeningFace::init()
     m_folder->addFaces(3);
 }
 
-FormHarness &FlowOpeningFace::openOn(int openingFace, int faceToShow)
+WindowHarness &FlowOpeningFace::openOn(int openingFace, int faceToShow)
 {
     ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), openingFace);
-    m_harness = std::make_unique<FormHarness>(m_folder->appDir());
+    m_harness = std::make_unique<WindowHarness>(m_folder->appDir());
     m_harness->chance.draws << 0;
     m_harness->open();
-    m_harness->click(m_harness->w().BtnSentaku);
-    Q_EMIT m_harness->w().ComboBox1->activated(faceToShow);
+    m_harness->click(m_harness->w().selectButton);
+    Q_EMIT m_harness->w().faceList->activated(faceToShow);
     return *m_harness;
 }
 
@@ -62,13 +62,13 @@ void FlowOpeningFace::tickingWithNoOpeningFaceAsks_data()
 void FlowOpeningFace::tickingWithNoOpeningFaceAsks()
 {
     QFETCH(bool, yes);
-    FormHarness &h = openOn(-1, 2);
-    QVERIFY(!h.w().CheckBox1->isChecked());
+    WindowHarness &h = openOn(-1, 2);
+    QVERIFY(!h.w().openingFaceBox->isChecked());
     const QByteArray before = indexBytes();
     h.dialogs.answers << yes;
-    h.click(h.w().CheckBox1);
+    h.click(h.w().openingFaceBox);
     QCOMPARE(h.dialogs.questions, QStringList{QStringLiteral("「顔2」をオープニングの顔に使いますか？")});
-    QCOMPARE(h.w().CheckBox1->isChecked(), yes);
+    QCOMPARE(h.w().openingFaceBox->isChecked(), yes);
     QCOMPARE(h.form().library().TitleFaceIndex, yes ? 2 : -1);
     QCOMPARE(storedOpeningFace(), yes ? 2 : -1);
     if (yes) {
@@ -90,17 +90,17 @@ void FlowOpeningFace::tickingWhenAnotherIsTheOpeningFace_data()
 void FlowOpeningFace::tickingWhenAnotherIsTheOpeningFace()
 {
     QFETCH(bool, yes);
-    FormHarness &h = openOn(0, 1);
+    WindowHarness &h = openOn(0, 1);
     h.dialogs.answers << yes;
-    h.click(h.w().CheckBox1);
+    h.click(h.w().openingFaceBox);
     QCOMPARE(h.dialogs.questions,
              QStringList{QStringLiteral(
                  "「顔0」がオープニングの顔に設定されていますが、\r「顔1」をオープニングの顔に使いますか？")});
-    QCOMPARE(h.w().CheckBox1->isChecked(), yes);
+    QCOMPARE(h.w().openingFaceBox->isChecked(), yes);
     QCOMPARE(storedOpeningFace(), yes ? 1 : 0);
     // Face 0 is no longer ticked once face 1 took its place.
-    Q_EMIT h.w().ComboBox1->activated(0);
-    QCOMPARE(h.w().CheckBox1->isChecked(), !yes);
+    Q_EMIT h.w().faceList->activated(0);
+    QCOMPARE(h.w().openingFaceBox->isChecked(), !yes);
 }
 
 void FlowOpeningFace::untickingTheOpeningFace_data()
@@ -113,47 +113,47 @@ void FlowOpeningFace::untickingTheOpeningFace_data()
 void FlowOpeningFace::untickingTheOpeningFace()
 {
     QFETCH(bool, yes);
-    FormHarness &h = openOn(2, 2);
-    QVERIFY(h.w().CheckBox1->isChecked());
+    WindowHarness &h = openOn(2, 2);
+    QVERIFY(h.w().openingFaceBox->isChecked());
     h.dialogs.answers << yes;
-    h.click(h.w().CheckBox1);
+    h.click(h.w().openingFaceBox);
     QCOMPARE(h.dialogs.questions, QStringList{QStringLiteral("「顔2」をオープニングの顔に使いませんか？")});
-    QCOMPARE(h.w().CheckBox1->isChecked(), !yes);
+    QCOMPARE(h.w().openingFaceBox->isChecked(), !yes);
     QCOMPARE(storedOpeningFace(), yes ? -1 : 2);
     QCOMPARE(h.form().library().TitleFaceIndex, yes ? -1 : 2);
 }
 
 void FlowOpeningFace::rightButtonLeavesTheChoiceAlone()
 {
-    FormHarness &h = openOn(2, 2);
+    WindowHarness &h = openOn(2, 2);
     const QByteArray before = indexBytes();
     h.dialogs.answers << false;
-    h.click(h.w().CheckBox1, Qt::RightButton);
+    h.click(h.w().openingFaceBox, Qt::RightButton);
     // The right button does not toggle the tick, so there is nothing to confirm.
     QVERIFY(h.dialogs.questions.isEmpty());
-    QVERIFY(h.w().CheckBox1->isChecked());
+    QVERIFY(h.w().openingFaceBox->isChecked());
     QCOMPARE(indexBytes(), before);
-    Q_EMIT h.w().ComboBox1->activated(0);
-    h.click(h.w().CheckBox1, Qt::RightButton);
+    Q_EMIT h.w().faceList->activated(0);
+    h.click(h.w().openingFaceBox, Qt::RightButton);
     QVERIFY(h.dialogs.questions.isEmpty());
-    QVERIFY(!h.w().CheckBox1->isChecked());
+    QVERIFY(!h.w().openingFaceBox->isChecked());
 }
 
 void FlowOpeningFace::choiceOpensAtTheNextStart()
 {
     {
-        FormHarness &h = openOn(-1, 1);
+        WindowHarness &h = openOn(-1, 1);
         h.dialogs.answers << true;
-        h.click(h.w().CheckBox1);
+        h.click(h.w().openingFaceBox);
         m_harness.reset();
     }
-    FormHarness next(m_folder->appDir());
+    WindowHarness next(m_folder->appDir());
     next.chance.draws << 2;
     next.open();
     QCOMPARE(next.form().shownFace().CurrentFace, 1);
-    next.click(next.w().BtnSentaku);
+    next.click(next.w().selectButton);
     QCOMPARE(next.form().shownFace().CurrentFace, 1);
-    QVERIFY(next.w().CheckBox1->isChecked());
+    QVERIFY(next.w().openingFaceBox->isChecked());
 }
 
 QTEST_MAIN(FlowOpeningFace)

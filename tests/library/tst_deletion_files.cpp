@@ -2,8 +2,8 @@
 #include "library/DeletionPlan.h"
 #include "library/FacePaths.h"
 #include "library/LibraryIndex.h"
-#include "platform/AppError.h"
-#include "platform/ProfileFile.h"
+#include "platform/system/AppError.h"
+#include "platform/files/ProfileFile.h"
 
 #include <QDir>
 #include <QFile>

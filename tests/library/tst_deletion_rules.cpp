@@ -2,7 +2,7 @@
 #include "library/DeletionPlan.h"
 #include "library/FacePaths.h"
 #include "library/LibraryIndex.h"
-#include "platform/ProfileFile.h"
+#include "platform/files/ProfileFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "library/FacePaths.h"
 #include "library/LibraryIndex.h"
-#include "platform/ProfileFile.h"
-#include "platform/TextCodec.h"
+#include "platform/files/ProfileFile.h"
+#include "platform/files/TextCodec.h"
 
 #include <QDir>
 #include <QFile>

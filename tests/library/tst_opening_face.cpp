@@ -1,6 +1,6 @@
 #include "library/FaceLibrary.h"
 #include "library/OpeningFace.h"
-#include "platform/AppError.h"
+#include "platform/system/AppError.h"
 #include "support/FixedChance.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
 #include "library/RegistrationRules.h"
-#include "platform/AppError.h"
-#include "platform/ProfileFile.h"
+#include "platform/system/AppError.h"
+#include "platform/files/ProfileFile.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,8 +1,8 @@
-#include "platform/ListBox.h"
-#include "platform/GlobalCursor.h"
-#include "platform/JpegCodec.h"
-#include "platform/ProfileFile.h"
-#include "support/FormHarness.h"
+#include "platform/widgets/ListBox.h"
+#include "platform/widgets/GlobalCursor.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/files/ProfileFile.h"
+#include "support/WindowHarness.h"
 #include "support/TestProgramFolder.h"
 
 #include <QAction>
@@ -46,8 +46,8 @@ private Q_SLOTS:
 
 private:
     // Face selection showing face 0, whose right eye box is `rightEye`.
-    FormHarness &openSelection(QSize rightEye = QSize(60, 60));
-    FormHarness &enterMontage(QSize rightEye = QSize(60, 60));
+    WindowHarness &openSelection(QSize rightEye = QSize(60, 60));
+    WindowHarness &enterMontage(QSize rightEye = QSize(60, 60));
     // Chooses piece k (5: the outline) and clicks the name of face n.
     void load(int k, int n);
     void loadAll()
@@ -61,7 +61,7 @@ private:
     QStringList works() const { return QDir(m_folder->path(QStringLiteral("Library"))).entryList(QDir::Files); }
 
     std::unique_ptr<TestProgramFolder> m_folder;
-    std::unique_ptr<FormHarness> m_harness;
+    std::unique_ptr<WindowHarness> m_harness;
 };
 
 void FlowMontage::init()
@@ -70,7 +70,7 @@ void FlowMontage::init()
     m_folder = std::make_unique<TestProgramFolder>();
 }
 
-FormHarness &FlowMontage::openSelection(QSize rightEye)
+WindowHarness &FlowMontage::openSelection(QSize rightEye)
 {
     TestProgramFolder::Face face;
     face.name = QStringLiteral("おかめ");
@@ -83,27 +83,27 @@ FormHarness &FlowMontage::openSelection(QSize rightEye)
     m_folder->addFace(face);
     m_folder->addFaces(2);
     ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), 0);
-    m_harness = std::make_unique<FormHarness>(m_folder->appDir());
+    m_harness = std::make_unique<WindowHarness>(m_folder->appDir());
     m_harness->open();
-    m_harness->click(m_harness->w().BtnSentaku);
+    m_harness->click(m_harness->w().selectButton);
     return *m_harness;
 }
 
-FormHarness &FlowMontage::enterMontage(QSize rightEye)
+WindowHarness &FlowMontage::enterMontage(QSize rightEye)
 {
-    openSelection(rightEye).w().N8->trigger();
+    openSelection(rightEye).w().montageAction->trigger();
     return *m_harness;
 }
 
 void FlowMontage::load(int k, int n)
 {
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     if (k == 5)
-        m_harness->click(w.LabelRinkaku);
+        m_harness->click(w.outlineTitle);
     else
         QTest::mouseClick(w.partTitle(k), Qt::RightButton); // any button chooses a part
-    QTest::mouseClick(w.ListBox1->viewport(), Qt::LeftButton, {},
-                      w.ListBox1->visualItemRect(w.ListBox1->item(n)).center());
+    QTest::mouseClick(w.pickList->viewport(), Qt::LeftButton, {},
+                      w.pickList->visualItemRect(w.pickList->item(n)).center());
 }
 
 void FlowMontage::drag(int k, QPoint travel)
@@ -118,9 +118,9 @@ void FlowMontage::drag(int k, QPoint travel)
 
 void FlowMontage::placeAll()
 {
-    const Form1Widgets &w = m_harness->w();
+    const MainWindowWidgets &w = m_harness->w();
     for (int k = 1; k <= 4; ++k)
-        drag(k, w.Image1->pos() + spots[k - 1] - w.partImage(k)->pos());
+        drag(k, w.facePicture->pos() + spots[k - 1] - w.partImage(k)->pos());
 }
 
 void FlowMontage::resizeSteps_data()
@@ -141,84 +141,84 @@ void FlowMontage::resizeSteps()
     QFETCH(QSize, start);
     QFETCH(QString, presses);
     QFETCH(QList<QSize>, sizes);
-    FormHarness &h = enterMontage(start);
-    const Form1Widgets &w = h.w();
+    WindowHarness &h = enterMontage(start);
+    const MainWindowWidgets &w = h.w();
     load(1, 0);
-    QCOMPARE(w.ImageRE->size(), start);
+    QCOMPARE(w.rightEyePicture->size(), start);
     for (int i = 0; i < presses.size(); ++i) {
-        h.click(presses[i] == QLatin1Char('+') ? w.BtnUp : w.BtnDown);
-        QCOMPARE(w.ImageRE->geometry(), QRect(QPoint(352, 30), sizes[i]));
+        h.click(presses[i] == QLatin1Char('+') ? w.growButton : w.shrinkButton);
+        QCOMPARE(w.rightEyePicture->geometry(), QRect(QPoint(352, 30), sizes[i]));
     }
     // With the outline chosen, or the chosen part not loaded, the buttons do nothing.
     load(5, 0);
-    h.click(w.BtnUp);
-    QTest::mouseClick(w.LabelHana, Qt::MiddleButton);
-    h.click(w.BtnUp);
-    QCOMPARE(w.ImageRE->size(), sizes.last());
-    QCOMPARE(w.ImageHana->size(), QSize(57, 41));
+    h.click(w.growButton);
+    QTest::mouseClick(w.noseTitle, Qt::MiddleButton);
+    h.click(w.growButton);
+    QCOMPARE(w.rightEyePicture->size(), sizes.last());
+    QCOMPARE(w.nosePicture->size(), QSize(57, 41));
 }
 
 void FlowMontage::partsDragOnlyWithAllFivePiecesAndNoName()
 {
-    FormHarness &h = enterMontage();
-    const Form1Widgets &w = h.w();
+    WindowHarness &h = enterMontage();
+    const MainWindowWidgets &w = h.w();
     for (int k = 1; k <= 4; ++k)
         load(k, k - 1);
     drag(1, QPoint(-250, 40));
-    QCOMPARE(w.ImageRE->pos(), QPoint(352, 30));
+    QCOMPARE(w.rightEyePicture->pos(), QPoint(352, 30));
     load(5, 0);
     drag(1, QPoint(-250, 40));
-    QCOMPARE(w.ImageRE->pos(), QPoint(102, 70));
-    QVERIFY(!w.BtnRenshu->isEnabled());
+    QCOMPARE(w.rightEyePicture->pos(), QPoint(102, 70));
+    QVERIFY(!w.modeButton->isEnabled());
     placeAll();
-    QCOMPARE(w.Label1->caption(), nameText);
-    QVERIFY(w.Edit1->isVisible());
-    w.Edit1->setText(QStringLiteral("ふくわらい"));
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("保存"));
+    QCOMPARE(w.guidanceLabel->caption(), nameText);
+    QVERIFY(w.nameField->isVisible());
+    w.nameField->setText(QStringLiteral("ふくわらい"));
+    QCOMPARE(w.modeButton->text(), QStringLiteral("保存"));
     drag(2, QPoint(10, 10));
-    QCOMPARE(w.ImageLE->pos(), w.Image1->pos() + spots[1]);
-    w.Edit1->clear();
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("練習"));
+    QCOMPARE(w.leftEyePicture->pos(), w.facePicture->pos() + spots[1]);
+    w.nameField->clear();
+    QCOMPARE(w.modeButton->text(), QStringLiteral("練習"));
     drag(2, QPoint(10, 10));
-    QCOMPARE(w.ImageLE->pos(), w.Image1->pos() + spots[1] + QPoint(10, 10));
+    QCOMPARE(w.leftEyePicture->pos(), w.facePicture->pos() + spots[1] + QPoint(10, 10));
 }
 
 void FlowMontage::savedTwice()
 {
-    FormHarness &h = enterMontage();
-    const Form1Widgets &w = h.w();
-    QCOMPARE(w.ListBox1->geometry(), QRect(411, 134, 145, 172));
-    QTest::mouseClick(w.ListBox1->viewport(), Qt::LeftButton, {},
-                      w.ListBox1->visualItemRect(w.ListBox1->item(1)).center());
-    QVERIFY(w.Image1->isHidden() && h.dialogs.errors.isEmpty()); // no title chosen: nothing loads
+    WindowHarness &h = enterMontage();
+    const MainWindowWidgets &w = h.w();
+    QCOMPARE(w.pickList->geometry(), QRect(411, 134, 145, 172));
+    QTest::mouseClick(w.pickList->viewport(), Qt::LeftButton, {},
+                      w.pickList->visualItemRect(w.pickList->item(1)).center());
+    QVERIFY(w.facePicture->isHidden() && h.dialogs.errors.isEmpty()); // no title chosen: nothing loads
     loadAll(); // the outline and the right eye of face 1, the rest from faces 2, 3 and 0
-    QCOMPARE(w.LabelKuti->backgroundColor(), QColor(0xFF, 0, 0));
-    QCOMPARE(w.ImageKuti->pos(), QPoint(344, 222));
-    QCOMPARE(w.ImageLE->geometry(), QRect(464, 30, 57, 41)); // the box keeps its size
-    QCOMPARE(w.Label1->caption(), placeText);
+    QCOMPARE(w.mouthTitle->backgroundColor(), QColor(0xFF, 0, 0));
+    QCOMPARE(w.mouthPicture->pos(), QPoint(344, 222));
+    QCOMPARE(w.leftEyePicture->geometry(), QRect(464, 30, 57, 41)); // the box keeps its size
+    QCOMPARE(w.guidanceLabel->caption(), placeText);
     placeAll();
-    w.Edit1->setText(QStringLiteral("おかめ"));
-    h.click(w.BtnRenshu);
+    w.nameField->setText(QStringLiteral("おかめ"));
+    h.click(w.modeButton);
     QCOMPARE(works(), QStringList{QStringLiteral("おかめ_20080305140709_M.jpg")});
-    QVERIFY(w.Label1->caption().startsWith(
+    QVERIFY(w.guidanceLabel->caption().startsWith(
         QStringLiteral("「キャンセル」ボタンを押すとゲームを再開します。\rモンタージュを続ける")));
-    QVERIFY(w.Edit1->isHidden() && w.Edit1->text().isEmpty() && !w.BtnRenshu->isEnabled());
-    QCOMPARE(w.BtnRenshu->text(), QStringLiteral("練習"));
+    QVERIFY(w.nameField->isHidden() && w.nameField->text().isEmpty());
+    QCOMPARE(h.form().currentScreen(), Screen::Montage);
     const QImage work = JpegCodec::decodeFile(m_folder->path(QStringLiteral("Library/")) + works()[0]);
     QCOMPARE(work.size(), QSize(200, 300)); // the portrait outline of face 1
     QVERIFY(nearColour(work.pixelColor(spots[0] + QPoint(5, 5)),
                        TestProgramFolder::markedPicture({1, 1}, QColor(90, 160, 220), 1).pixelColor(0, 0), 12));
 
     // The montage goes on: face 1's wide left eye, kept in proportion, moved again, a second work.
-    const QString saved = w.Label1->caption();
+    const QString saved = w.guidanceLabel->caption();
     load(2, 1);
-    QCOMPARE(w.ImageLE->shownRect(), QRect(0, 0, 57, 20));
-    QCOMPARE(w.Label1->caption(), saved); // a part on the face: the guidance stays
-    drag(2, w.Image1->pos() + spots[1] - w.ImageLE->pos());
-    QVERIFY(w.Edit1->isVisible());
+    QCOMPARE(w.leftEyePicture->shownRect(), QRect(0, 0, 57, 20));
+    QCOMPARE(w.guidanceLabel->caption(), saved); // a part on the face: the guidance stays
+    drag(2, w.facePicture->pos() + spots[1] - w.leftEyePicture->pos());
+    QVERIFY(w.nameField->isVisible());
     h.chance.time = h.chance.time.addSecs(60);
-    w.Edit1->setText(QStringLiteral("二枚目"));
-    h.click(w.BtnRenshu);
+    w.nameField->setText(QStringLiteral("二枚目"));
+    h.click(w.modeButton);
     QCOMPARE(works().size(), 2);
     QVERIFY(works().contains(QStringLiteral("二枚目_20080305140809_M.jpg")));
     QVERIFY(h.dialogs.errors.isEmpty());
@@ -226,8 +226,8 @@ void FlowMontage::savedTwice()
 
 void FlowMontage::cancelUndoesTheMontage()
 {
-    FormHarness &h = openSelection();
-    const Form1Widgets &w = h.w();
+    WindowHarness &h = openSelection();
+    const MainWindowWidgets &w = h.w();
     // Everything the player sees, before the montage and after its cancel.
     auto screen = [&] {
         QStringList seen;
@@ -240,28 +240,28 @@ void FlowMontage::cancelUndoesTheMontage()
                             .arg(child->y())
                             .arg(child->property("text").toString());
         }
-        for (QAction *item : {w.N1, w.N7, w.N8, w.N10})
+        for (QAction *item : {w.faceMenuAction, w.galleryAction, w.montageAction, w.deleteFacesAction})
             seen << QString::number(item->isEnabled());
-        seen << w.Label1->caption() << w.Label1->fontColor().name() << w.Label2->caption();
+        seen << w.guidanceLabel->caption() << w.guidanceLabel->fontColor().name() << w.faceNameLabel->caption();
         return seen;
     };
     const QStringList before = screen();
-    const QImage face = w.Image1->picture();
-    w.N8->trigger();
+    const QImage face = w.facePicture->picture();
+    w.montageAction->trigger();
     loadAll();
-    h.click(w.BtnUp);
+    h.click(w.growButton);
     placeAll();
-    w.Edit1->setText(QStringLiteral("途中"));
-    h.click(w.BtnSentaku);
+    w.nameField->setText(QStringLiteral("途中"));
+    h.click(w.selectButton);
     QCOMPARE(screen(), before);
-    QCOMPARE(w.Image1->picture(), face);
-    QVERIFY(!h.form().modes().MontageMode && h.form().modes().CurrentPart == 0);
-    QCOMPARE(w.LabelRinkaku->backgroundColor(), QColor(0xFF, 0xFF, 0));
+    QCOMPARE(w.facePicture->picture(), face);
+    QCOMPARE(h.form().currentScreen(), Screen::FaceSelect);
+    QCOMPARE(w.outlineTitle->backgroundColor(), QColor(0xFF, 0xFF, 0));
     QCOMPARE(h.form().shownFace().DisplayWidth, 300);
     // A game starts afterwards with face 0's own parts, drawn 1:1 again.
-    h.click(w.BtnStart);
-    QCOMPARE(w.ImageRE->geometry(), QRect(344, 32, 60, 60));
-    QCOMPARE(w.ImageLE->sizing(), PictureBox::Sizing::TopLeft);
+    h.click(w.startButton);
+    QCOMPARE(w.rightEyePicture->geometry(), QRect(344, 32, 60, 60));
+    QCOMPARE(w.leftEyePicture->sizing(), PictureBox::Sizing::TopLeft);
 }
 
 void FlowMontage::refusedNames_data()
@@ -282,15 +282,15 @@ void FlowMontage::refusedNames()
 {
     QFETCH(QString, name);
     QFETCH(QString, message);
-    FormHarness &h = enterMontage();
-    const Form1Widgets &w = h.w();
+    WindowHarness &h = enterMontage();
+    const MainWindowWidgets &w = h.w();
     loadAll();
     placeAll();
-    w.Edit1->setText(name);
-    h.click(w.BtnRenshu);
+    w.nameField->setText(name);
+    h.click(w.modeButton);
     QCOMPARE(h.dialogs.errors, QStringList{message});
-    QVERIFY(w.BtnRenshu->isEnabled() && w.Edit1->isVisible() && w.Edit1->text() == name);
-    QCOMPARE(w.Label1->caption(), nameText);
+    QVERIFY(w.modeButton->isEnabled() && w.nameField->isVisible() && w.nameField->text() == name);
+    QCOMPARE(w.guidanceLabel->caption(), nameText);
     QVERIFY(works().isEmpty());
     QVERIFY(!QFile::exists(m_folder->path(QStringLiteral("escape_20080305140709_M.jpg"))));
 }
@@ -312,14 +312,14 @@ void FlowMontage::unreadablePiece()
     QFETCH(int, piece);
     QFETCH(bool, loadedBefore);
     QFETCH(QByteArray, bytes);
-    FormHarness &h = enterMontage();
-    const Form1Widgets &w = h.w();
+    WindowHarness &h = enterMontage();
+    const MainWindowWidgets &w = h.w();
     if (loadedBefore)
         load(piece, 0);
-    PictureBox *box = piece == 5 ? w.Image1 : w.partImage(piece);
+    PictureBox *box = piece == 5 ? w.facePicture : w.partImage(piece);
     const QImage picture = box->picture();
     const QRect geometry = box->geometry();
-    const QString guidance = w.Label1->caption();
+    const QString guidance = w.guidanceLabel->caption();
     const QString file = QStringLiteral("data/face1_%1.jpg").arg(piece); // the portrait face
     m_folder->removeFile(file);
     if (!bytes.isEmpty())
@@ -330,8 +330,8 @@ void FlowMontage::unreadablePiece()
     QCOMPARE(box->picture(), picture);
     QCOMPARE(box->geometry(), geometry);
     QCOMPARE(box->isVisible(), loadedBefore);
-    QCOMPARE(w.Label1->caption(), guidance);
-    QCOMPARE(w.Label2->caption(), QStringLiteral("モンタージュ中．．．"));
+    QCOMPARE(w.guidanceLabel->caption(), guidance);
+    QCOMPARE(w.faceNameLabel->caption(), QStringLiteral("モンタージュ中．．．"));
     QCOMPARE(h.form().shownFace().DisplayWidth, 300);
 }
 

@@ -1,7 +1,7 @@
 #include "lib/MidiFileWriter.h"
 #include "music/MidiPlayer.h"
-#include "platform/ProfileFile.h"
-#include "support/FormHarness.h"
+#include "platform/files/ProfileFile.h"
+#include "support/WindowHarness.h"
 #include "support/TestProgramFolder.h"
 
 #include <QAction>
@@ -27,12 +27,12 @@ private Q_SLOTS:
 private:
     // A tune of `beats` quarter notes at 120 beats a minute.
     QByteArray tune(int beats) const;
-    FormHarness &start(bool musicOn = true);
+    WindowHarness &start(bool musicOn = true);
     void tickOpeningStep();
     int indexPlay() const;
 
     std::unique_ptr<TestProgramFolder> m_folder;
-    std::unique_ptr<FormHarness> m_harness;
+    std::unique_ptr<WindowHarness> m_harness;
 };
 
 QByteArray FlowBackgroundMusic::tune(int beats) const
@@ -59,17 +59,17 @@ void FlowBackgroundMusic::cleanup()
     m_harness.reset();
 }
 
-FormHarness &FlowBackgroundMusic::start(bool musicOn)
+WindowHarness &FlowBackgroundMusic::start(bool musicOn)
 {
     ProfileFile(m_folder->indexPath()).writeBool(QStringLiteral("BGM"), QStringLiteral("Play"), musicOn);
-    m_harness = std::make_unique<FormHarness>(m_folder->appDir(), true);
+    m_harness = std::make_unique<WindowHarness>(m_folder->appDir(), true);
     m_harness->show();
     return *m_harness;
 }
 
 void FlowBackgroundMusic::tickOpeningStep()
 {
-    m_harness->form().Timer1Timer();
+    m_harness->form().tick();
 }
 
 int FlowBackgroundMusic::indexPlay() const
@@ -79,49 +79,49 @@ int FlowBackgroundMusic::indexPlay() const
 
 void FlowBackgroundMusic::musicOffInTheIndexLeavesStopChecked()
 {
-    FormHarness &h = start(false);
+    WindowHarness &h = start(false);
     tickOpeningStep();
-    QVERIFY(!h.w().N2->isChecked());
-    QVERIFY(h.w().N3->isChecked());
+    QVERIFY(!h.w().musicOnAction->isChecked());
+    QVERIFY(h.w().musicOffAction->isChecked());
     QVERIFY(h.form().player().isOpen());
     QTest::qWait(300);
     QCOMPARE(h.form().player().position(), 0);
     for (int i = 0; i < 3; ++i)
-        h.form().Timer1Timer();
+        h.form().tick();
     QCOMPARE(h.form().player().position(), 0);
     QVERIFY(h.dialogs.errors.isEmpty());
 }
 
 void FlowBackgroundMusic::stopThenPlayRestartsFromTheBeginning()
 {
-    FormHarness &h = start();
+    WindowHarness &h = start();
     tickOpeningStep();
-    QVERIFY(h.w().N2->isChecked());
+    QVERIFY(h.w().musicOnAction->isChecked());
     MidiPlayer &player = h.form().player();
     QTRY_VERIFY(player.position() > 480);
-    h.w().N3->trigger();
-    QVERIFY(h.w().N3->isChecked() && !h.w().N2->isChecked());
+    h.w().musicOffAction->trigger();
+    QVERIFY(h.w().musicOffAction->isChecked() && !h.w().musicOnAction->isChecked());
     QVERIFY(!h.form().music().BgmOn);
     QCOMPARE(player.position(), 0);
-    h.w().N3->trigger(); // already stopped: nothing changes
-    QVERIFY(h.w().N3->isChecked() && !h.w().N2->isChecked());
-    h.w().N2->trigger();
-    QVERIFY(h.w().N2->isChecked() && !h.w().N3->isChecked());
+    h.w().musicOffAction->trigger(); // already stopped: nothing changes
+    QVERIFY(h.w().musicOffAction->isChecked() && !h.w().musicOnAction->isChecked());
+    h.w().musicOnAction->trigger();
+    QVERIFY(h.w().musicOnAction->isChecked() && !h.w().musicOffAction->isChecked());
     QVERIFY(h.form().music().BgmOn);
     QVERIFY(player.position() < 480);
     QTRY_VERIFY(player.position() > 0);
-    h.w().N2->trigger(); // already playing: still playing, still checked
-    QVERIFY(h.w().N2->isChecked() && !h.w().N3->isChecked());
+    h.w().musicOnAction->trigger(); // already playing: still playing, still checked
+    QVERIFY(h.w().musicOnAction->isChecked() && !h.w().musicOffAction->isChecked());
 }
 
 void FlowBackgroundMusic::loopCheckRestartsAnEndedTune()
 {
     m_folder->writeFile(QStringLiteral("data/tema84.mid"), tune(1));
-    FormHarness &h = start();
+    WindowHarness &h = start();
     tickOpeningStep();
     MidiPlayer &player = h.form().player();
     QTRY_VERIFY_WITH_TIMEOUT(player.position() >= player.length(), 5000);
-    h.form().Timer1Timer();
+    h.form().tick();
     QVERIFY(player.position() < player.length());
     QTRY_VERIFY(player.position() > 0);
 }
@@ -131,7 +131,7 @@ void FlowBackgroundMusic::missingConfiguredTunePlaysTheDefault()
     const QString missing = m_folder->path(QStringLiteral("gone/song.mid"));
     ProfileFile(m_folder->indexPath()).writeString(QStringLiteral("BGM"), QStringLiteral("MusicFile"), missing);
     const QByteArray before = m_folder->readFile(QStringLiteral("data/facedata.ini"));
-    FormHarness &h = start();
+    WindowHarness &h = start();
     QCOMPARE(h.form().music().MusicFileName, missing);
     tickOpeningStep();
     QCOMPARE(h.form().music().MusicFileName, m_folder->path(QStringLiteral("data/tema84.mid")));
@@ -147,13 +147,13 @@ void FlowBackgroundMusic::choosingATuneWhileStoppedStartsIt()
 {
     const QString chosen = m_folder->path(QStringLiteral("other.mid"));
     m_folder->writeFile(QStringLiteral("other.mid"), tune(8));
-    FormHarness &h = start(false);
+    WindowHarness &h = start(false);
     tickOpeningStep();
     h.dialogs.chosenFiles << chosen;
-    h.w().N5->trigger();
+    h.w().chooseTuneAction->trigger();
     QCOMPARE(h.dialogs.fileDialogs.size(), 1);
     QVERIFY(h.dialogs.fileDialogs[0].endsWith(QStringLiteral("ミュージックファイル(*.mid)|*.mid")));
-    QVERIFY(h.w().N2->isChecked() && !h.w().N3->isChecked());
+    QVERIFY(h.w().musicOnAction->isChecked() && !h.w().musicOffAction->isChecked());
     QVERIFY(h.form().music().BgmOn);
     QCOMPARE(h.form().music().MusicFileName, chosen);
     QCOMPARE(ProfileFile(m_folder->indexPath()).readString(QStringLiteral("BGM"), QStringLiteral("MusicFile"), {}),
@@ -163,34 +163,34 @@ void FlowBackgroundMusic::choosingATuneWhileStoppedStartsIt()
 
 void FlowBackgroundMusic::cancelledChoiceChangesNothing()
 {
-    FormHarness &h = start(false);
+    WindowHarness &h = start(false);
     tickOpeningStep();
     const QByteArray before = m_folder->readFile(QStringLiteral("data/facedata.ini"));
-    h.w().N5->trigger();
-    QVERIFY(h.w().N3->isChecked());
+    h.w().chooseTuneAction->trigger();
+    QVERIFY(h.w().musicOffAction->isChecked());
     QCOMPARE(m_folder->readFile(QStringLiteral("data/facedata.ini")), before);
 }
 
 void FlowBackgroundMusic::corruptTuneGivesAMessageAndTheGameGoesOn()
 {
     m_folder->writeFile(QStringLiteral("data/tema84.mid"), QByteArray("MThd this is not a tune at all"));
-    FormHarness &h = start();
+    WindowHarness &h = start();
     tickOpeningStep();
     QCOMPARE(h.dialogs.errors.size(), 1);
     QVERIFY(!h.form().player().isOpen());
     // The rest of the opening still runs, and the timer's ticks raise nothing more.
     h.finishOpening();
-    QVERIFY(h.w().BtnSentaku->isVisible());
+    QVERIFY(h.w().selectButton->isVisible());
     for (int i = 0; i < 4; ++i)
-        h.form().Timer1Timer();
+        h.form().tick();
     QCOMPARE(h.dialogs.errors.size(), 1);
     // Stop and play keep the marks consistent; play tries the tune again and says so.
-    h.w().N3->trigger();
-    QVERIFY(h.w().N3->isChecked() && !h.form().music().BgmOn);
-    h.w().N2->trigger();
-    QVERIFY(h.w().N2->isChecked() && h.form().music().BgmOn);
+    h.w().musicOffAction->trigger();
+    QVERIFY(h.w().musicOffAction->isChecked() && !h.form().music().BgmOn);
+    h.w().musicOnAction->trigger();
+    QVERIFY(h.w().musicOnAction->isChecked() && h.form().music().BgmOn);
     QCOMPARE(h.dialogs.errors.size(), 2);
-    h.click(h.w().BtnSentaku);
+    h.click(h.w().selectButton);
     QCOMPARE(h.form().library().FaceCount, 2);
 }
 
@@ -204,10 +204,10 @@ void FlowBackgroundMusic::closingStoresTheSwitch_data()
 void FlowBackgroundMusic::closingStoresTheSwitch()
 {
     QFETCH(bool, stopFirst);
-    FormHarness &h = start();
+    WindowHarness &h = start();
     tickOpeningStep();
     if (stopFirst)
-        h.w().N3->trigger();
+        h.w().musicOffAction->trigger();
     h.form().close();
     QCOMPARE(indexPlay(), stopFirst ? 0 : 1);
     QVERIFY(!h.form().player().isOpen());

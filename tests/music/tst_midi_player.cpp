@@ -1,6 +1,6 @@
 #include "lib/MidiFileWriter.h"
 #include "music/MidiPlayer.h"
-#include "platform/AppError.h"
+#include "platform/system/AppError.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>

@@ -1,5 +1,5 @@
 #include "game/WorkNaming.h"
-#include "platform/JpegCodec.h"
+#include "platform/pictures/JpegCodec.h"
 #include "screen/NameRules.h"
 
 #include <QDir>

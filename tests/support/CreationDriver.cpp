@@ -1,6 +1,6 @@
 #include "support/CreationDriver.h"
 
-#include "platform/ProfileFile.h"
+#include "platform/files/ProfileFile.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -40,7 +40,7 @@ QVector<QPoint> CreationDriver::partLoop(int k)
 void CreationDriver::start(const QString &path)
 {
     h.dialogs.chosenFiles.enqueue(path);
-    h.w().N9->trigger();
+    h.w().createFaceAction->trigger();
 }
 
 void CreationDriver::pressTitle(int k, Qt::MouseButton button)
@@ -50,7 +50,7 @@ void CreationDriver::pressTitle(int k, Qt::MouseButton button)
 
 void CreationDriver::drag(const QVector<QPoint> &points, Qt::MouseButton button)
 {
-    PictureBox *image = h.w().Image1;
+    PictureBox *image = h.w().facePicture;
     QTest::mousePress(image, button, {}, points.first());
     for (qsizetype i = 1; i < points.size(); ++i)
         QTest::mouseMove(image, points.at(i));
@@ -59,7 +59,7 @@ void CreationDriver::drag(const QVector<QPoint> &points, Qt::MouseButton button)
 
 void CreationDriver::clickImage(QPoint at, Qt::MouseButton button)
 {
-    QTest::mouseClick(h.w().Image1, button, {}, at);
+    QTest::mouseClick(h.w().facePicture, button, {}, at);
 }
 
 void CreationDriver::outline(int k, const QVector<QPoint> &points)
@@ -76,13 +76,13 @@ void CreationDriver::outlineAllParts()
 
 void CreationDriver::typeName(const QString &name)
 {
-    h.w().Edit1->clear();
+    h.w().nameField->clear();
     // One key event per character, carrying its text, since the name may be Japanese.
     for (const QChar c : name)
-        QTest::sendKeyEvent(QTest::Click, h.w().Edit1, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, h.w().nameField, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-void startAtSelectionScreen(std::unique_ptr<TestProgramFolder> &folder, std::unique_ptr<FormHarness> &harness,
+void startAtSelectionScreen(std::unique_ptr<TestProgramFolder> &folder, std::unique_ptr<WindowHarness> &harness,
                             std::unique_ptr<CreationDriver> &driver)
 {
     driver.reset();
@@ -90,8 +90,8 @@ void startAtSelectionScreen(std::unique_ptr<TestProgramFolder> &folder, std::uni
     folder = std::make_unique<TestProgramFolder>();
     folder->addFaces(3);
     ProfileFile(folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), 1);
-    harness = std::make_unique<FormHarness>(folder->appDir());
+    harness = std::make_unique<WindowHarness>(folder->appDir());
     harness->open();
-    harness->click(harness->w().BtnSentaku);
+    harness->click(harness->w().selectButton);
     driver = std::make_unique<CreationDriver>(*harness);
 }

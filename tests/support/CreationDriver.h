@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/FormHarness.h"
+#include "support/WindowHarness.h"
 #include "support/TestProgramFolder.h"
 
 #include <QImage>
@@ -10,11 +10,11 @@
 #include <memory>
 
 // Drives a face creation on the real main window the way a player does: the picture chosen in
-// the scripted dialog, presses on the titles, and curves drawn on Image1 with QTest events.
+// the scripted dialog, presses on the titles, and curves drawn on facePicture with QTest events.
 class CreationDriver
 {
 public:
-    explicit CreationDriver(FormHarness &harness) : h(harness) {}
+    explicit CreationDriver(WindowHarness &harness) : h(harness) {}
 
     // Colours of the made face, as the player sees it at 300 × 225.
     static constexpr QRgb Skin = qRgb(230, 190, 160);
@@ -45,11 +45,11 @@ public:
     void typeName(const QString &name);
 
 private:
-    FormHarness &h;
+    WindowHarness &h;
 };
 
 // Where every face-creation test starts: a new program folder of three faces with face 1 as the
 // opening face, the game open on it, its selection screen shown, and a driver for it. Whatever
 // the three held before is closed first.
-void startAtSelectionScreen(std::unique_ptr<TestProgramFolder> &folder, std::unique_ptr<FormHarness> &harness,
+void startAtSelectionScreen(std::unique_ptr<TestProgramFolder> &folder, std::unique_ptr<WindowHarness> &harness,
                             std::unique_ptr<CreationDriver> &driver);

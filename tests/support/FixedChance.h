@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Chance.h"
+#include "platform/system/Chance.h"
 
 #include <QQueue>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/JpegCodec.h"
+#include "platform/pictures/JpegCodec.h"
 
 #include <QByteArray>
 #include <QImage>

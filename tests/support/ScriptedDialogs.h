@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Dialogs.h"
+#include "platform/widgets/Dialogs.h"
 
 #include <QQueue>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "support/TestProgramFolder.h"
 
-#include "platform/JpegCodec.h"
-#include "platform/ProfileFile.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/files/ProfileFile.h"
 
 #include <QDir>
 #include <QFileInfo>

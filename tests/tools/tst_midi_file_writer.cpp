@@ -1,5 +1,5 @@
 #include "lib/MidiFileWriter.h"
-#include "platform/AppError.h"
+#include "platform/system/AppError.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 // Build step: packs a PNG into the raw form the program reads its built-in pictures in.
 // Usage: pack_image <in.png> <out.argb>
 
-#include "platform/PackedImage.h"
+#include "platform/pictures/PackedImage.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>

@@ -1,7 +1,6 @@
 #include "lib/FacePictures.h"
 
 #include "creation/PartCutout.h"
-#include "creation/PartOutline.h"
 #include "creation/PictureFit.h"
 #include "creation/SourcePicture.h"
 
@@ -32,7 +31,7 @@ FacePictures makeFacePictures(const QImage &source, const std::array<QVector<QPo
             colours[k] = colourAt(surface, outlines[k].first());
         // A piece is always cut from the clean picture, never from another part's fill.
         drawSourcePicture(surface, source, display);
-        const QRect box = PartOutline{outlines[k]}.box();
+        const QRect box = outlineBox(outlines[k]);
         result.parts[k] = cutOutPart(surface, box);
         result.partTopLeft[k] = box.topLeft();
         fillOutlined(surface, outlines, colours, k + 1);

@@ -1,6 +1,6 @@
 #include "lib/MidiFileWriter.h"
 
-#include "platform/AppError.h"
+#include "platform/system/AppError.h"
 
 #include <algorithm>
 #include <initializer_list>

@@ -149,10 +149,11 @@ Photo personInRoom(const QImage &astronaut)
     }
     const QTransform face = paste(picture, astronaut, QPointF(1670, 720), 1.35);
     addNoise(picture, 3, 11);
-    return {QStringLiteral("person_in_room_4000x3000"),
-            QStringLiteral("a room drawn at 4000 × 3000, a body of rectangles, the head scaled 1.35 (face about 230 px)"),
-            picture,
-            {face}};
+    return {
+        QStringLiteral("person_in_room_4000x3000"),
+        QStringLiteral("a room drawn at 4000 × 3000, a body of rectangles, the head scaled 1.35 (face about 230 px)"),
+        picture,
+        {face}};
 }
 
 Photo twoFaces(const QImage &astronaut)
@@ -171,7 +172,8 @@ Photo twoFaces(const QImage &astronaut)
 
 Photo cutUnderNose(const QImage &astronaut)
 {
-    return onItsOwn(QStringLiteral("cut_under_nose"), QStringLiteral("face2_0.jpg cut at y 240, under the nose through the upper lip"),
+    return onItsOwn(QStringLiteral("cut_under_nose"),
+                    QStringLiteral("face2_0.jpg cut at y 240, under the nose through the upper lip"),
                     astronaut.copy(0, 0, 300, int(UnderNose)));
 }
 
@@ -181,14 +183,18 @@ QVector<Photo> variedPhotos(const QImage &astronaut, const QImage &okame, const 
     {
         QImage picture = room(QSize(640, 480));
         const QTransform face = paste(picture, astronaut, QPointF(200, 40), 1.35);
-        photos.append({QStringLiteral("portrait_640x480"), QStringLiteral("the head scaled 1.35 in a drawn room"),
-                       picture, {face}});
+        photos.append({QStringLiteral("portrait_640x480"),
+                       QStringLiteral("the head scaled 1.35 in a drawn room"),
+                       picture,
+                       {face}});
     }
     {
         QImage picture = room(QSize(640, 480));
         const QTransform face = paste(picture, astronaut, QPointF(380, 150), 0.45);
         photos.append({QStringLiteral("small_face_640x480"),
-                       QStringLiteral("the head scaled 0.45 in a drawn room (face about 60 px)"), picture, {face}});
+                       QStringLiteral("the head scaled 0.45 in a drawn room (face about 60 px)"),
+                       picture,
+                       {face}});
     }
     photos.append(personInRoom(astronaut));
     {
@@ -196,7 +202,9 @@ QVector<Photo> variedPhotos(const QImage &astronaut, const QImage &okame, const 
         const QTransform face = paste(picture, astronaut, QPointF(1700, 300), 11.0);
         addNoise(picture, 3, 13);
         photos.append({QStringLiteral("portrait_6000x4000"),
-                       QStringLiteral("24 MP: the head scaled 11 in a drawn room"), picture, {face}});
+                       QStringLiteral("24 MP: the head scaled 11 in a drawn room"),
+                       picture,
+                       {face}});
     }
     photos.append(twoFaces(astronaut));
     {
@@ -248,13 +256,14 @@ QVector<Photo> variedPhotos(const QImage &astronaut, const QImage &okame, const 
         painter.setRenderHint(QPainter::Antialiasing);
         painter.fillPath(beard, QColor(80, 55, 35));
         painter.end();
-        photos.append(onItsOwn(QStringLiteral("beard"), QStringLiteral("a dark brown beard drawn round the mouth and chin"),
-                               picture));
+        photos.append(onItsOwn(QStringLiteral("beard"),
+                               QStringLiteral("a dark brown beard drawn round the mouth and chin"), picture));
     }
     {
         QImage picture = canvas(QSize(500, 500), QColor(200, 196, 190));
         const QTransform face = paste(picture, astronaut, QPointF(100, 100), 1.0, 20);
-        photos.append({QStringLiteral("tilted_20"), QStringLiteral("the head turned 20° on a grey ground"), picture, {face}});
+        photos.append(
+            {QStringLiteral("tilted_20"), QStringLiteral("the head turned 20° on a grey ground"), picture, {face}});
     }
     {
         QImage picture = canvas(QSize(400, 400), QColor(200, 196, 190));
@@ -269,14 +278,18 @@ QVector<Photo> variedPhotos(const QImage &astronaut, const QImage &okame, const 
         painter.setTransform(turn);
         painter.drawImage(0, 0, head(astronaut));
         painter.end();
-        photos.append({QStringLiteral("turned"), QStringLiteral("the head in perspective, as if turned a little"), picture,
+        photos.append({QStringLiteral("turned"),
+                       QStringLiteral("the head in perspective, as if turned a little"),
+                       picture,
                        {turn}});
     }
-    photos.append(onItsOwn(QStringLiteral("dark"), QStringLiteral("gain 0.45 and gamma 1.6"), toned(astronaut, 0.45, 1.6)));
-    photos.append(onItsOwn(QStringLiteral("painting"), QStringLiteral("detail softened to a third, colours in steps of 24"),
-                           painted(astronaut)));
+    photos.append(
+        onItsOwn(QStringLiteral("dark"), QStringLiteral("gain 0.45 and gamma 1.6"), toned(astronaut, 0.45, 1.6)));
+    photos.append(onItsOwn(QStringLiteral("painting"),
+                           QStringLiteral("detail softened to a third, colours in steps of 24"), painted(astronaut)));
     photos.append(cutUnderNose(astronaut));
-    photos.append(onItsOwn(QStringLiteral("left_edge"), QStringLiteral("face2_0.jpg cut at x 80, the right eye at the edge"),
+    photos.append(onItsOwn(QStringLiteral("left_edge"),
+                           QStringLiteral("face2_0.jpg cut at x 80, the right eye at the edge"),
                            astronaut.copy(80, 0, 220, 300)));
     QTransform shift;
     shift.translate(-80, 0);

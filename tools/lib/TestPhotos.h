@@ -13,8 +13,8 @@ namespace TestPhotos {
 
 struct Photo
 {
-    QString name;  // file name without extension
-    QString how;   // how it was made, one line
+    QString name; // file name without extension
+    QString how;  // how it was made, one line
     QImage picture;
     // For each copy of the astronaut's face on the picture, the map from the pixels of
     // face2_0.jpg to the picture's; empty for the drawn faces.

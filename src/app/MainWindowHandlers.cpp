@@ -1,0 +1,319 @@
+// The event handlers of the main window: each connects one event to the controller that does
+// the work, and the multi-purpose ones choose that controller by the screen that stands.
+
+#include "app/MainWindow.h"
+
+#include "about/HelpText.h"
+#include "about/AboutBox.h"
+#include "screen/NameField.h"
+#include "creation/FaceCreation.h"
+#include "game/GameStart.h"
+#include "game/PartDragging.h"
+#include "game/Unveiling.h"
+#include "montage/Montage.h"
+#include "gallery/Gallery.h"
+#include "library/FaceDeletion.h"
+#include "library/FaceSelection.h"
+#include "library/OpeningFaceChoice.h"
+#include "music/MusicController.h"
+#include "platform/widgets/CaptionLabel.h"
+#include "platform/widgets/CommandButton.h"
+#include "platform/widgets/DragController.h"
+#include "platform/widgets/ListBox.h"
+#include "platform/widgets/MouseUpCheckBox.h"
+#include "platform/widgets/PictureBox.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QTimer>
+
+void MainWindow::connectHandlers()
+{
+    connect(w.tickTimer, &QTimer::timeout, this, &MainWindow::tick);
+    connect(w.selectButton, &QPushButton::clicked, this, &MainWindow::selectButtonClicked);
+    connect(w.startButton, &QPushButton::clicked, this, &MainWindow::startButtonClicked);
+    connect(w.modeButton, &CommandButton::mouseUp, this, &MainWindow::modeButtonReleased);
+    connect(w.nameField, &QLineEdit::textChanged, this, &MainWindow::nameEdited);
+    connect(w.faceList, &QComboBox::activated, this, &MainWindow::faceChosen);
+    connect(w.openingFaceBox, &MouseUpCheckBox::mouseUp, this, &MainWindow::openingFaceBoxReleased);
+    connect(w.deleteFacesAction, &QAction::triggered, this, &MainWindow::startDeletion);
+    connect(w.galleryAction, &QAction::triggered, this, &MainWindow::openGallery);
+    connect(w.pickList, &ListBox::picked, this, &MainWindow::listPicked);
+    connect(w.cutOrDeleteButton, &QPushButton::clicked, this, &MainWindow::cutOrDeleteClicked);
+    connect(w.musicOnAction, &QAction::triggered, this, &MainWindow::turnMusicOn);
+    connect(w.musicOffAction, &QAction::triggered, this, &MainWindow::turnMusicOff);
+    connect(w.chooseTuneAction, &QAction::triggered, this, &MainWindow::chooseTune);
+    connect(w.helpAction, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(w.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(w.montageAction, &QAction::triggered, this, &MainWindow::startMontage);
+    connect(w.outlineTitle, &CaptionLabel::clicked, this, &MainWindow::outlineTitleClicked);
+    for (int k = 1; k <= 4; ++k) {
+        connect(w.partTitle(k), &CaptionLabel::mousePressed, this,
+                [this, k](Qt::MouseButton button) { partTitleMouseDown(k, button); });
+    }
+    connect(w.growButton, &QPushButton::clicked, this, &MainWindow::growPart);
+    connect(w.shrinkButton, &QPushButton::clicked, this, &MainWindow::shrinkPart);
+    for (int k = 1; k <= 4; ++k) {
+        connect(w.partImage(k), &PictureBox::mousePressed, this,
+                [this, k](QMouseEvent *event) { partMouseDown(k, event->globalPosition().toPoint()); });
+    }
+    connect(w.createFaceAction, &QAction::triggered, this, &MainWindow::startFaceCreation);
+    connect(w.automaticButton, &QPushButton::clicked, this, &MainWindow::outlineAutomatically);
+    // While a button is held, the press's own grab keeps the moves and the release coming
+    // here even when the pointer is outside the face picture.
+    connect(w.facePicture, &PictureBox::mousePressed, this,
+            [this](QMouseEvent *event) { facePressed(event->position().toPoint()); });
+    connect(w.facePicture, &PictureBox::mouseMoved, this,
+            [this](QMouseEvent *event) { pointerMovedOnFace(event->position().toPoint()); });
+    connect(w.facePicture, &PictureBox::mouseReleased, this,
+            [this](QMouseEvent *event) { faceReleased(event->position().toPoint()); });
+    // The bare window background reports every pointer move, for the cursor reset.
+    w.client->setMouseTracking(true);
+    w.client->installEventFilter(this);
+    connectDragTargets();
+}
+
+void MainWindow::connectDragTargets()
+{
+    PartDragging &dragging = *m_dragging;
+    auto accept = [](QPoint, QPoint) { return true; };
+    auto restore = [this](QPoint, QPoint) { guarded([this] { m_dragging->restore(); }); };
+
+    m_drag->addTarget(
+        w.facePicture, [&dragging](QPoint local, QPoint) { return dragging.dragOverFace(local); },
+        [this](QPoint, QPoint global) { guarded([this, global] { m_dragging->dropOnFace(global); }); });
+    for (int k = 1; k <= 4; ++k) {
+        PictureBox *part = w.partImage(k);
+        m_drag->addTarget(part, accept, [this, part](QPoint, QPoint global) {
+            guarded([this, part, global] { m_dragging->dropOnPart(part, global); });
+        });
+    }
+    m_drag->addTarget(
+        w.client, [&dragging](QPoint, QPoint global) { return dragging.dragOverWindow(global); }, restore);
+    m_drag->setBackground(w.client);
+    for (QWidget *widget : {static_cast<QWidget *>(w.guidanceLabel), static_cast<QWidget *>(w.faceNameLabel),
+                            static_cast<QWidget *>(w.selectButton), static_cast<QWidget *>(w.startButton),
+                            static_cast<QWidget *>(w.modeButton)})
+        m_drag->addTarget(widget, accept, restore);
+    m_drag->setEndedWithoutDrop([this] { guarded([this] { m_dragging->endedWithoutDrop(); }); });
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == w.client && event->type() == QEvent::MouseMove)
+        pointerMovedOnWindow();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::selectButtonClicked()
+{
+    if (isFaceCreation(currentScreen()))
+        guarded([this] { m_creation->registerFace(); });
+    else
+        guarded([this] { m_selection->selectCommand(); });
+}
+
+void MainWindow::startButtonClicked()
+{
+    switch (currentScreen()) {
+    case Screen::Opening:
+    case Screen::FaceSelect:
+    case Screen::PracticeDone:
+        guarded([this] { m_gameStart->start(); });
+        break;
+    case Screen::UnveilReady:
+        guarded([this] { m_unveiling->unveil(); });
+        break;
+    case Screen::FaceCreate:
+    case Screen::ZoomArmed:
+    case Screen::FaceRegister:
+        guarded([this] { m_creation->cancel(); });
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::modeButtonReleased()
+{
+    switch (currentScreen()) {
+    case Screen::PracticePlay:
+        guarded([this] { m_gameStart->switchToReal(); });
+        break;
+    case Screen::RealPlay:
+        guarded([this] { m_gameStart->switchToPractice(); });
+        break;
+    case Screen::Unveiled:
+    case Screen::MontageSave:
+        guarded([this] { m_unveiling->saveWork(); });
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::nameEdited()
+{
+    nameFieldChanged(*m_screen, w.nameField->text());
+}
+
+void MainWindow::faceChosen(int index)
+{
+    guarded([this, index] { m_selection->faceChosen(index); });
+}
+
+void MainWindow::openingFaceBoxReleased()
+{
+    guarded([this] { m_openingFace->openingFaceBoxReleased(); });
+}
+
+void MainWindow::partMouseDown(int k, QPoint global)
+{
+    if (isMontage(currentScreen()))
+        guarded([this, k] { m_montage->partMouseDown(k); });
+    guarded([this, k, global] { m_dragging->partMouseDown(k, global); });
+}
+
+void MainWindow::pointerMovedOnWindow()
+{
+    m_dragging->pointerMovedOnWindow();
+}
+
+void MainWindow::startMontage()
+{
+    guarded([this] { m_montage->startMontage(); });
+}
+
+void MainWindow::outlineTitleClicked()
+{
+    if (isMontage(currentScreen()))
+        guarded([this] { m_montage->outlineTitleClicked(); });
+}
+
+void MainWindow::startDeletion()
+{
+    guarded([this] { m_deletion->startDeletion(); });
+}
+
+void MainWindow::openGallery()
+{
+    guarded([this] { m_gallery->openGallery(); });
+}
+
+void MainWindow::listPicked()
+{
+    const int row = w.pickList->currentRow();
+    if (row < 0)
+        return;
+    switch (currentScreen()) {
+    case Screen::Montage:
+    case Screen::MontageSave:
+        guarded([this, row] { m_montage->takeFace(row); });
+        break;
+    case Screen::FaceDelete:
+        guarded([this, row] { m_deletion->markFace(row); });
+        break;
+    case Screen::Gallery: {
+        const QString fileName = w.pickList->item(row)->text();
+        guarded([this, fileName] { m_gallery->showWork(fileName); });
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void MainWindow::growPart()
+{
+    if (isMontage(currentScreen()))
+        guarded([this] { m_montage->growPart(); });
+}
+
+void MainWindow::shrinkPart()
+{
+    if (isMontage(currentScreen()))
+        guarded([this] { m_montage->shrinkPart(); });
+}
+
+void MainWindow::startFaceCreation()
+{
+    guarded([this] { m_creation->startFaceCreation(); });
+}
+
+void MainWindow::cutOrDeleteClicked()
+{
+    if (currentScreen() == Screen::FaceDelete)
+        guarded([this] { m_deletion->deleteMarkedFaces(); });
+    else if (isFaceCreation(currentScreen()))
+        guarded([this] { m_creation->zoom(); });
+}
+
+void MainWindow::outlineAutomatically()
+{
+    guarded([this] { m_creation->outlineAutomatically(); });
+}
+
+void MainWindow::facePressed(QPoint at)
+{
+    if (isFaceCreation(currentScreen()))
+        guarded([this, at] { m_creation->facePressed(at); });
+}
+
+void MainWindow::pointerMovedOnFace(QPoint at)
+{
+    if (isFaceCreation(currentScreen()))
+        guarded([this, at] { m_creation->pointerMovedOnFace(at); });
+}
+
+void MainWindow::faceReleased(QPoint at)
+{
+    if (isFaceCreation(currentScreen()))
+        guarded([this, at] { m_creation->faceReleased(at); });
+}
+
+void MainWindow::partTitleMouseDown(int k, Qt::MouseButton button)
+{
+    if (isMontage(currentScreen()))
+        guarded([this, k] { m_montage->partTitleMouseDown(k); });
+    else if (isFaceCreation(currentScreen()))
+        guarded([this, k, button] { m_creation->partTitleMouseDown(k, button); });
+}
+
+// A checkable menu item toggles itself before its handler runs; the music handlers set the
+// check marks themselves, from the marks as they were.
+static void undoAutoToggle(QAction *item)
+{
+    item->setChecked(!item->isChecked());
+}
+
+void MainWindow::turnMusicOn()
+{
+    undoAutoToggle(w.musicOnAction);
+    guarded([this] { m_musicController->turnMusicOn(); });
+}
+
+void MainWindow::turnMusicOff()
+{
+    undoAutoToggle(w.musicOffAction);
+    guarded([this] { m_musicController->turnMusicOff(); });
+}
+
+void MainWindow::chooseTune()
+{
+    guarded([this] { m_musicController->chooseTune(); });
+}
+
+void MainWindow::showHelp()
+{
+    openHelpText(*m_services.desktop, *m_services.dialogs, m_library.AppDir);
+}
+
+void MainWindow::showAbout()
+{
+    guarded([this] { m_musicController->pauseForDialog(); });
+    // Modal: the main window takes no input until the box closes.
+    m_aboutBox->open();
+}

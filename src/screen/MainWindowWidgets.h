@@ -1,0 +1,75 @@
+#pragma once
+
+class CaptionLabel;
+class CommandButton;
+class ListBox;
+class PictureBox;
+class QAction;
+class MouseUpCheckBox;
+class QComboBox;
+class QLineEdit;
+class QMenu;
+class QTimer;
+class QWidget;
+class QString;
+
+// Every widget, menu item and timer of the main window, by the names the game gives them.
+// MainWindow owns them; the screen controllers reach them through this struct.
+struct MainWindowWidgets
+{
+    QWidget *client = nullptr; // the 560 × 479 client area; widget positions are relative to it
+
+    PictureBox *titlePicture = nullptr;
+    PictureBox *facePicture = nullptr;
+    CaptionLabel *scoreLabel = nullptr;
+    CaptionLabel *noseTitle = nullptr;
+    CaptionLabel *guidanceLabel = nullptr;
+    PictureBox *rightEyePicture = nullptr;
+    PictureBox *leftEyePicture = nullptr;
+    PictureBox *nosePicture = nullptr;
+    PictureBox *mouthPicture = nullptr;
+    CaptionLabel *rightEyeTitle = nullptr;
+    CaptionLabel *leftEyeTitle = nullptr;
+    CaptionLabel *mouthTitle = nullptr;
+    CaptionLabel *faceNameLabel = nullptr;
+    PictureBox *bannerPicture = nullptr;
+    CaptionLabel *outlineTitle = nullptr;
+    CommandButton *selectButton = nullptr;
+    CommandButton *startButton = nullptr;
+    CommandButton *modeButton = nullptr;
+    QLineEdit *nameField = nullptr;
+    QComboBox *faceList = nullptr;
+    MouseUpCheckBox *openingFaceBox = nullptr;
+    ListBox *pickList = nullptr;
+    CommandButton *cutOrDeleteButton = nullptr;
+    CommandButton *growButton = nullptr;
+    CommandButton *shrinkButton = nullptr;
+    CommandButton *automaticButton = nullptr; // "自動": outlines the four parts from facial landmarks
+
+    QMenu *faceMenu = nullptr;
+    QAction *faceMenuAction = nullptr;
+    QAction *createFaceAction = nullptr;
+    QAction *deleteFacesAction = nullptr;
+    QAction *galleryAction = nullptr;
+    QAction *montageAction = nullptr;
+    QMenu *musicMenu = nullptr;
+    QAction *musicMenuAction = nullptr;
+    QAction *musicOnAction = nullptr;
+    QAction *musicOffAction = nullptr;
+    QAction *musicSeparator = nullptr;
+    QAction *chooseTuneAction = nullptr;
+    QMenu *helpMenu = nullptr;
+    QAction *helpMenuAction = nullptr;
+    QAction *helpAction = nullptr;
+    QAction *helpSeparator = nullptr;
+    QAction *aboutAction = nullptr;
+
+    QTimer *tickTimer = nullptr;
+
+    // Shows an instruction in the guidance line guidanceLabel, in blue.
+    void guide(const QString &text) const;
+    // Part picture k (1 right eye, 2 left eye, 3 nose, 4 mouth).
+    PictureBox *partImage(int k) const;
+    // Title label of part k.
+    CaptionLabel *partTitle(int k) const;
+};
