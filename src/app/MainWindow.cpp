@@ -4,6 +4,7 @@
 #include "app/ArtResources.h"
 #include "app/FirstFrame.h"
 #include "app/MainWindowBuilder.h"
+#include "app/ControllerViews.h"
 #include "app/OpeningSequence.h"
 #include "creation/FaceCreation.h"
 #include "gallery/Gallery.h"
@@ -41,28 +42,34 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ペタラ　３"));
     loadArtResources();
-    w = buildForm1(this);
+    w = buildMainWindowWidgets(this);
     m_screen = std::make_unique<ScreenState>(
         CommandWidgets{w.selectButton, w.startButton, w.modeButton, w.cutOrDeleteButton, w.growButton, w.shrinkButton,
                        w.faceMenuAction, w.createFaceAction, w.deleteFacesAction, w.galleryAction, w.montageAction});
     m_library.AppDir = services.appDir;
-    m_opening = std::make_unique<OpeningSequence>(w, m_library, m_shownFace, m_game, *m_screen, *m_services.chance);
-    m_selection = std::make_unique<FaceSelection>(w, m_library, *m_screen, m_shownFace);
+    m_opening = std::make_unique<OpeningSequence>(openingView(w), m_library, m_shownFace, m_game, *m_screen,
+                                                  *m_services.chance);
+    m_selection = std::make_unique<FaceSelection>(selectionView(w), m_library, *m_screen, m_shownFace);
     m_openingFace = std::make_unique<OpeningFaceChoice>(*w.openingFaceBox, m_library, m_shownFace, *m_services.dialogs);
     m_drag = std::make_unique<DragController>(this);
-    m_gameStart = std::make_unique<GameStart>(w, m_library, m_shownFace, m_game, *m_screen, *m_services.chance);
-    m_dragging = std::make_unique<PartDragging>(w, m_library, m_shownFace, *m_screen, m_game, *m_drag,
+    m_gameStart = std::make_unique<GameStart>(gameStartView(w), m_library, m_shownFace, m_game, *m_screen,
+                                              *m_services.chance);
+    m_dragging = std::make_unique<PartDragging>(draggingView(w), m_library, m_shownFace, *m_screen, m_game, *m_drag,
                                                 *m_services.chance);
-    m_unveiling = std::make_unique<Unveiling>(w, m_library, *m_screen, m_game, m_shownFace, *m_services.chance);
-    m_montage = std::make_unique<Montage>(w, m_library, *m_screen, m_game, m_shownFace);
+    m_unveiling = std::make_unique<Unveiling>(unveilingView(w), m_library, *m_screen, m_game, m_shownFace,
+                                              *m_services.chance);
+    m_montage = std::make_unique<Montage>(montageView(w), m_library, *m_screen, m_game, m_shownFace);
     m_registration = std::make_unique<FaceRegistration>(m_library, m_shownFace, *w.faceList, *w.nameField,
                                                         *m_services.dialogs, m_services.windowsFolder);
-    m_creation = std::make_unique<FaceCreation>(w, *m_screen, m_shownFace, *m_services.dialogs, *m_selection,
-                                                *m_registration);
-    m_deletion = std::make_unique<FaceDeletion>(w, m_library, *m_screen, m_shownFace, *m_services.dialogs);
-    m_gallery = std::make_unique<Gallery>(w, m_library, *m_screen, *m_services.dialogs);
+    m_creation = std::make_unique<FaceCreation>(creationView(w), *m_screen, m_shownFace, *m_services.dialogs,
+                                                *m_selection, *m_registration);
+    m_deletion = std::make_unique<FaceDeletion>(deletionView(w), m_library, *m_screen, m_shownFace,
+                                                *m_services.dialogs);
+    m_gallery = std::make_unique<Gallery>(galleryView(w), m_library, *m_screen, *m_services.dialogs);
     m_player = std::make_unique<MidiPlayer>();
-    m_musicController = std::make_unique<MusicController>(w, m_music, m_library, *m_services.dialogs, *m_player);
+    m_musicController = std::make_unique<MusicController>(
+        MusicController::Widgets{.musicOnAction = w.musicOnAction, .musicOffAction = w.musicOffAction}, m_music,
+        m_library, *m_services.dialogs, *m_player);
     if (m_services.music)
         m_opening->setMusicStart([this] { m_musicController->startMusic(); });
     // The About box is made at start and stays hidden until asked for.

@@ -112,7 +112,7 @@ void buildMenu(QMainWindow *window, MainWindowWidgets &w)
 
 } // namespace
 
-MainWindowWidgets buildForm1(QMainWindow *window)
+MainWindowWidgets buildMainWindowWidgets(QMainWindow *window)
 {
     MainWindowWidgets w;
     buildMenu(window, w);

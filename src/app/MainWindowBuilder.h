@@ -6,4 +6,4 @@ class QMainWindow;
 
 // Builds the main window's menu, client area and widgets at their start positions,
 // sizes, captions, fonts, colours, visibility and enabled states.
-MainWindowWidgets buildForm1(QMainWindow *window);
+MainWindowWidgets buildMainWindowWidgets(QMainWindow *window);

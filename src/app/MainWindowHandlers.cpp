@@ -51,13 +51,13 @@ void MainWindow::connectHandlers()
     connect(w.montageAction, &QAction::triggered, this, &MainWindow::startMontage);
     connect(w.outlineTitle, &CaptionLabel::clicked, this, &MainWindow::outlineTitleClicked);
     for (int k = 1; k <= 4; ++k) {
-        connect(w.partTitle(k), &CaptionLabel::mousePressed, this,
+        connect(w.parts().title(k), &CaptionLabel::mousePressed, this,
                 [this, k](Qt::MouseButton button) { partTitleMouseDown(k, button); });
     }
     connect(w.growButton, &QPushButton::clicked, this, &MainWindow::growPart);
     connect(w.shrinkButton, &QPushButton::clicked, this, &MainWindow::shrinkPart);
     for (int k = 1; k <= 4; ++k) {
-        connect(w.partImage(k), &PictureBox::mousePressed, this,
+        connect(w.parts().picture(k), &PictureBox::mousePressed, this,
                 [this, k](QMouseEvent *event) { partMouseDown(k, event->globalPosition().toPoint()); });
     }
     connect(w.createFaceAction, &QAction::triggered, this, &MainWindow::startFaceCreation);
@@ -86,7 +86,7 @@ void MainWindow::connectDragTargets()
         w.facePicture, [&dragging](QPoint local, QPoint) { return dragging.dragOverFace(local); },
         [this](QPoint, QPoint global) { guarded([this, global] { m_dragging->dropOnFace(global); }); });
     for (int k = 1; k <= 4; ++k) {
-        PictureBox *part = w.partImage(k);
+        PictureBox *part = w.parts().picture(k);
         m_drag->addTarget(part, accept, [this, part](QPoint, QPoint global) {
             guarded([this, part, global] { m_dragging->dropOnPart(part, global); });
         });

@@ -1,7 +1,6 @@
 #include "app/OpeningSequence.h"
 
 #include "game/GameState.h"
-#include "screen/MainWindowWidgets.h"
 #include "screen/GuidanceTexts.h"
 #include "library/FaceLibrary.h"
 #include "library/FacePaths.h"
@@ -13,7 +12,7 @@
 #include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
 
-OpeningSequence::OpeningSequence(MainWindowWidgets &widgets, const FaceLibrary &library, const ShownFace &shown,
+OpeningSequence::OpeningSequence(const Widgets &widgets, const FaceLibrary &library, const ShownFace &shown,
                                  GameState &game, ScreenState &screen, Chance &chance)
     : w(widgets), m_library(library), m_shown(shown), m_game(game), m_screen(screen), m_chance(chance)
 {
@@ -23,7 +22,7 @@ void OpeningSequence::prepare()
 {
     const int face = m_shown.CurrentFace;
     for (int k = 1; k <= 4; ++k)
-        FacePictureLoader::loadPart(*w.partImage(k), FacePaths::facePicture(m_library.AppDir, face, k),
+        FacePictureLoader::loadPart(*w.parts.picture(k), FacePaths::facePicture(m_library.AppDir, face, k),
                                     m_library.DpiScale);
     FacePictureLoader::loadWhole(*w.facePicture, FacePaths::facePicture(m_library.AppDir, face, 5));
     w.faceNameLabel->setCaption(Guidance::Loading);
@@ -61,7 +60,7 @@ void OpeningSequence::throwPart(int k)
     // Each part lands within 50 pixels before and 49 after its right place on each axis.
     m_chance.reseed();
     const TFaceData &face = m_library.Faces.at(m_shown.CurrentFace);
-    PictureBox *part = w.partImage(k);
+    PictureBox *part = w.parts.picture(k);
     const int left = m_chance.below(100) + face.partX(k) + w.facePicture->x() - 50;
     part->move(left, part->y());
     const int top = m_chance.below(100) + face.partY(k) + w.facePicture->y() - 50;

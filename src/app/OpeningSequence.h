@@ -1,10 +1,13 @@
 #pragma once
 
+#include "screen/PartTray.h"
+
 #include <functional>
 
 struct FaceLibrary;
 struct ShownFace;
-struct MainWindowWidgets;
+class CaptionLabel;
+class PictureBox;
 struct GameState;
 class Chance;
 class ScreenState;
@@ -15,7 +18,18 @@ class ScreenState;
 class OpeningSequence
 {
 public:
-    OpeningSequence(MainWindowWidgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &game,
+    // The widgets it works on.
+    struct Widgets
+    {
+        PictureBox *titlePicture = nullptr;
+        PictureBox *bannerPicture = nullptr;
+        PictureBox *facePicture = nullptr;
+        CaptionLabel *faceNameLabel = nullptr;
+        CaptionLabel *guidanceLabel = nullptr;
+        PartTray parts;
+    };
+
+    OpeningSequence(const Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &game,
                     ScreenState &screen, Chance &chance);
 
     // The first step's music start; it may throw, which skips the rest of that step.
@@ -35,7 +49,7 @@ private:
     void throwPart(int k);
     void showOpeningScreen();
 
-    MainWindowWidgets &w;
+    const Widgets w;
     const FaceLibrary &m_library;
     const ShownFace &m_shown;
     GameState &m_game;

@@ -14,14 +14,14 @@
 #include "creation/ZoomSelection.h"
 #include "platform/widgets/CommandButton.h"
 #include "platform/landmarks/FaceLandmarks.h"
-#include "screen/MainWindowWidgets.h"
 #include "screen/ShownFace.h"
+#include "screen/Guidance.h"
 
 #include <cmath>
 
 using FaceLandmarks::ModelState;
 
-AutomaticOutlining::AutomaticOutlining(const MainWindowWidgets &widgets, CreationState &state, ShownFace &shown,
+AutomaticOutlining::AutomaticOutlining(const Widgets &widgets, CreationState &state, ShownFace &shown,
                                        CreationCanvas &canvas, ZoomSelection &zoom, PartOutlining &outlining)
     : w(widgets), m_state(state), m_shown(shown), m_canvas(canvas), m_zoom(zoom), m_outlining(outlining)
 {
@@ -97,7 +97,7 @@ void AutomaticOutlining::press()
     const QVector<QPointF> landmarks = next < 0 ? QVector<QPointF>()
                                                 : FaceSearch::landmarksOf(m_base.pixels, m_turn.faces[next]);
     if (landmarks.size() != LandmarkCount) {
-        w.guide(CreationText::NoFaceFound);
+        guide(w.guidanceLabel, CreationText::NoFaceFound);
         return;
     }
     m_turn.taken = next;
@@ -150,6 +150,6 @@ void AutomaticOutlining::press()
             result.leftOut.append(k);
     }
     result.allOutlined = m_state.allOutlined();
-    w.guide(automaticNote(result));
+    guide(w.guidanceLabel, automaticNote(result));
     m_leftPicture = m_state.SourcePicture.pixels.cacheKey();
 }

@@ -11,7 +11,8 @@ class CreationCanvas;
 class PartOutlining;
 class ZoomSelection;
 struct CreationState;
-struct MainWindowWidgets;
+class CaptionLabel;
+class CommandButton;
 struct ShownFace;
 
 // The "自動" press of face creation: finds the faces on the working picture, frames a small
@@ -21,7 +22,14 @@ struct ShownFace;
 class AutomaticOutlining
 {
 public:
-    AutomaticOutlining(const MainWindowWidgets &widgets, CreationState &state, ShownFace &shown, CreationCanvas &canvas,
+    // The widgets it works on.
+    struct Widgets
+    {
+        CaptionLabel *guidanceLabel = nullptr;
+        CommandButton *automaticButton = nullptr;
+    };
+
+    AutomaticOutlining(const Widgets &widgets, CreationState &state, ShownFace &shown, CreationCanvas &canvas,
                        ZoomSelection &zoom, PartOutlining &outlining);
 
     // The start of a face creation, before the picture is chosen: starts the model's load.
@@ -43,7 +51,7 @@ private:
     bool pictureIsOurs() const;
     void showPicture(const WorkingPicture &picture, QSize display);
 
-    const MainWindowWidgets &w;
+    const Widgets w;
     CreationState &m_state;
     ShownFace &m_shown;
     CreationCanvas &m_canvas;

@@ -12,20 +12,34 @@
 #include "platform/widgets/CommandButton.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/PictureBox.h"
-#include "screen/MainWindowWidgets.h"
 #include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
 
 #include <QLineEdit>
 
-FaceCreation::FaceCreation(const MainWindowWidgets &widgets, ScreenState &screen, ShownFace &shown, Dialogs &dialogs,
+FaceCreation::FaceCreation(const Widgets &widgets, ScreenState &screen, ShownFace &shown, Dialogs &dialogs,
                            FaceSelection &selection, FaceRegistration &registration)
     : w(widgets), m_screen(screen), m_shown(shown), m_dialogs(dialogs), m_selection(selection),
       m_registration(registration), m_canvas(*widgets.facePicture, m_state, shown),
-      m_loading(std::make_unique<PictureLoading>(widgets, screen, m_state, shown, m_canvas, dialogs)),
-      m_zoom(std::make_unique<ZoomSelection>(widgets, screen, m_state, shown, m_canvas)),
-      m_outlining(std::make_unique<PartOutlining>(widgets, screen, m_state, m_canvas)),
-      m_automatic(std::make_unique<AutomaticOutlining>(widgets, m_state, shown, m_canvas, *m_zoom, *m_outlining))
+      m_loading(std::make_unique<PictureLoading>(PictureLoading::Widgets{.guidanceLabel = widgets.guidanceLabel,
+                                                                         .faceNameLabel = widgets.faceNameLabel,
+                                                                         .faceList = widgets.faceList,
+                                                                         .openingFaceBox = widgets.openingFaceBox,
+                                                                         .parts = widgets.parts},
+                                                 screen, m_state, shown, m_canvas, dialogs)),
+      m_zoom(std::make_unique<ZoomSelection>(
+          ZoomSelection::Widgets{.guidanceLabel = widgets.guidanceLabel, .parts = widgets.parts}, screen, m_state,
+          shown, m_canvas)),
+      m_outlining(std::make_unique<PartOutlining>(PartOutlining::Widgets{.guidanceLabel = widgets.guidanceLabel,
+                                                                         .nameField = widgets.nameField,
+                                                                         .selectButton = widgets.selectButton,
+                                                                         .outlineTitle = widgets.outlineTitle,
+                                                                         .parts = widgets.parts},
+                                                  screen, m_state, m_canvas)),
+      m_automatic(
+          std::make_unique<AutomaticOutlining>(AutomaticOutlining::Widgets{.guidanceLabel = widgets.guidanceLabel,
+                                                                           .automaticButton = widgets.automaticButton},
+                                               m_state, shown, m_canvas, *m_zoom, *m_outlining))
 {
 }
 
@@ -113,7 +127,7 @@ NewFace FaceCreation::finishedFace(const QString &name)
     drawSourcePicture(whole, m_state.SourcePicture.pixels, shown.size());
     face.pictures[0] = whole;
     for (int k = 1; k <= 4; ++k) {
-        face.pictures[k] = w.partImage(k)->picture();
+        face.pictures[k] = w.parts.picture(k)->picture();
         face.places[k] = QPoint(m_state.PartLeft[k], m_state.PartTop[k]);
     }
     return face;

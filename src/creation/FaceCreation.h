@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screen/PartTray.h"
+
 #include "creation/CreationCanvas.h"
 #include "creation/CreationState.h"
 
@@ -16,7 +18,12 @@ class PartOutlining;
 class PictureLoading;
 class ScreenState;
 class ZoomSelection;
-struct MainWindowWidgets;
+class CaptionLabel;
+class CommandButton;
+class MouseUpCheckBox;
+class PictureBox;
+class QComboBox;
+class QLineEdit;
 struct NewFace;
 struct ShownFace;
 
@@ -26,7 +33,22 @@ struct ShownFace;
 class FaceCreation
 {
 public:
-    FaceCreation(const MainWindowWidgets &widgets, ScreenState &screen, ShownFace &shown, Dialogs &dialogs,
+    // The widgets it works on.
+    struct Widgets
+    {
+        PictureBox *facePicture = nullptr;
+        CaptionLabel *faceNameLabel = nullptr;
+        CaptionLabel *guidanceLabel = nullptr;
+        QLineEdit *nameField = nullptr;
+        QComboBox *faceList = nullptr;
+        MouseUpCheckBox *openingFaceBox = nullptr;
+        CommandButton *selectButton = nullptr;
+        CommandButton *automaticButton = nullptr;
+        CaptionLabel *outlineTitle = nullptr;
+        PartTray parts;
+    };
+
+    FaceCreation(const Widgets &widgets, ScreenState &screen, ShownFace &shown, Dialogs &dialogs,
                  FaceSelection &selection, FaceRegistration &registration);
     ~FaceCreation();
 
@@ -58,7 +80,7 @@ public:
 private:
     void finish();
 
-    const MainWindowWidgets &w;
+    const Widgets w;
     ScreenState &m_screen;
     ShownFace &m_shown;
     Dialogs &m_dialogs;

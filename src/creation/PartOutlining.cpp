@@ -9,9 +9,9 @@
 #include "platform/widgets/CaptionLabel.h"
 #include "platform/widgets/CommandButton.h"
 #include "platform/widgets/PictureBox.h"
-#include "screen/MainWindowWidgets.h"
 #include "screen/GameColours.h"
 #include "screen/ScreenState.h"
+#include "screen/Guidance.h"
 
 #include <QLineEdit>
 #include <QPolygon>
@@ -27,8 +27,7 @@ bool isPart(int k)
 
 } // namespace
 
-PartOutlining::PartOutlining(const MainWindowWidgets &widgets, ScreenState &screen, CreationState &state,
-                             CreationCanvas &canvas)
+PartOutlining::PartOutlining(const Widgets &widgets, ScreenState &screen, CreationState &state, CreationCanvas &canvas)
     : w(widgets), m_screen(screen), m_state(state), m_canvas(canvas)
 {
 }
@@ -38,13 +37,13 @@ void PartOutlining::partTitleMouseDown(int k, Qt::MouseButton button)
     m_state.CurrentPart = k;
     for (int i = 1; i <= 4; ++i) {
         if (i != k)
-            w.partTitle(i)->setBackgroundColor(GameColour::TitleYellow);
+            w.parts.title(i)->setBackgroundColor(GameColour::TitleYellow);
     }
     w.outlineTitle->setBackgroundColor(GameColour::TitleYellow);
     if (button == Qt::LeftButton) {
         beginPartOutline(k);
     } else if (button == Qt::RightButton && m_state.PartOutlined[k]) {
-        w.partTitle(k)->setBackgroundColor(ColourPickGreen);
+        w.parts.title(k)->setBackgroundColor(ColourPickGreen);
         m_state.ColorPickMode = true;
     }
 }
@@ -52,9 +51,9 @@ void PartOutlining::partTitleMouseDown(int k, Qt::MouseButton button)
 void PartOutlining::beginPartOutline(int k)
 {
     endZoomOffer();
-    w.guide(CreationText::Outlining);
-    w.partTitle(k)->setBackgroundColor(GameColour::HintRed);
-    w.partImage(k)->clearPicture();
+    guide(w.guidanceLabel, CreationText::Outlining);
+    w.parts.title(k)->setBackgroundColor(GameColour::HintRed);
+    w.parts.picture(k)->clearPicture();
     m_state.PartOutlined[k] = false;
     m_state.PartAutomatic[k] = false;
     redrawCreation(k);
@@ -63,7 +62,7 @@ void PartOutlining::beginPartOutline(int k)
 
 void PartOutlining::redrawCreation(int k)
 {
-    w.guide(CreationText::Outlining);
+    guide(w.guidanceLabel, CreationText::Outlining);
     w.nameField->hide();
     // Back from the naming; a name typed there counts again only once retyped.
     ScreenConditions conditions = m_screen.conditions();
@@ -128,7 +127,7 @@ void PartOutlining::release()
         capturePart();
         m_state.CurrentPart = 0;
         for (int i = 1; i <= 4; ++i)
-            w.partTitle(i)->setBackgroundColor(GameColour::TitleYellow);
+            w.parts.title(i)->setBackgroundColor(GameColour::TitleYellow);
     }
     m_state.OutlineDragging = false;
     checkCompletion();
@@ -141,11 +140,11 @@ void PartOutlining::capturePart()
     m_canvas.drawCleanPicture();
     const QRect box(m_state.PartLeft[k], m_state.PartTop[k], m_state.PartRight[k] - m_state.PartLeft[k],
                     m_state.PartBottom[k] - m_state.PartTop[k]);
-    PictureBox *piece = w.partImage(k);
+    PictureBox *piece = w.parts.picture(k);
     piece->clearPicture();
     piece->resize(box.size());
     piece->setPicture(cutOutPart(m_canvas.surface(), box));
-    const CaptionLabel *title = w.partTitle(k);
+    const CaptionLabel *title = w.parts.title(k);
     piece->move(title->x(), title->y() + title->height() + 5);
     piece->show();
     m_state.PartOutlined[k] = true;
@@ -170,8 +169,8 @@ void PartOutlining::outlineAutomatically(const FoundParts &found)
     }
     m_state.CurrentPart = 0;
     for (int i = 1; i <= 4; ++i)
-        w.partTitle(i)->setBackgroundColor(GameColour::TitleYellow);
-    w.guide(CreationText::Outlining);
+        w.parts.title(i)->setBackgroundColor(GameColour::TitleYellow);
+    guide(w.guidanceLabel, CreationText::Outlining);
     checkCompletion();
 }
 
@@ -190,8 +189,8 @@ void PartOutlining::dropOutline(int k)
     m_state.PartOutlined[k] = false;
     m_state.PartAutomatic[k] = false;
     m_state.PartPoints[k].clear();
-    w.partImage(k)->clearPicture();
-    w.partImage(k)->hide();
+    w.parts.picture(k)->clearPicture();
+    w.parts.picture(k)->hide();
 }
 
 void PartOutlining::dropAutomaticOutlines()
@@ -245,7 +244,7 @@ void PartOutlining::checkCompletion()
     conditions.registerOffered = true;
     conditions.nameAccepted = false;
     m_screen.change(Screen::FaceRegister, conditions);
-    w.guide(CreationText::Naming);
+    guide(w.guidanceLabel, CreationText::Naming);
     w.nameField->show();
     w.nameField->setFocus();
 }

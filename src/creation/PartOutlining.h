@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screen/PartTray.h"
+
 #include <QPoint>
 #include <QSize>
 #include <QVector>
@@ -11,7 +13,9 @@ class CreationCanvas;
 class ScreenState;
 struct FoundParts;
 struct CreationState;
-struct MainWindowWidgets;
+class CaptionLabel;
+class CommandButton;
+class QLineEdit;
 
 // Outlining the four parts on the face box: a title chooses the part, a free-hand curve
 // drawn with a button held marks it, and its box is cut out as the piece while the curve's
@@ -20,7 +24,17 @@ struct MainWindowWidgets;
 class PartOutlining
 {
 public:
-    PartOutlining(const MainWindowWidgets &widgets, ScreenState &screen, CreationState &state, CreationCanvas &canvas);
+    // The widgets it works on.
+    struct Widgets
+    {
+        CaptionLabel *guidanceLabel = nullptr;
+        QLineEdit *nameField = nullptr;
+        CommandButton *selectButton = nullptr;
+        CaptionLabel *outlineTitle = nullptr;
+        PartTray parts;
+    };
+
+    PartOutlining(const Widgets &widgets, ScreenState &screen, CreationState &state, CreationCanvas &canvas);
 
     // A press on the title of part k (1 .. 4) with `button`.
     void partTitleMouseDown(int k, Qt::MouseButton button);
@@ -58,7 +72,7 @@ private:
     // Outlining has begun: the zoom is no longer offered in this face creation.
     void endZoomOffer();
 
-    const MainWindowWidgets &w;
+    const Widgets w;
     ScreenState &m_screen;
     CreationState &m_state;
     CreationCanvas &m_canvas;

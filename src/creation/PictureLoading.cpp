@@ -10,17 +10,17 @@
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/MouseUpCheckBox.h"
 #include "platform/pictures/PictureFile.h"
-#include "screen/MainWindowWidgets.h"
 #include "screen/GameColours.h"
 #include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
+#include "screen/Guidance.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
 
-PictureLoading::PictureLoading(const MainWindowWidgets &widgets, ScreenState &screen, CreationState &state,
-                               ShownFace &shown, CreationCanvas &canvas, Dialogs &dialogs)
+PictureLoading::PictureLoading(const Widgets &widgets, ScreenState &screen, CreationState &state, ShownFace &shown,
+                               CreationCanvas &canvas, Dialogs &dialogs)
     : w(widgets), m_screen(screen), m_state(state), m_shown(shown), m_canvas(canvas), m_dialogs(dialogs)
 {
 }
@@ -76,8 +76,8 @@ void PictureLoading::load(const QString &path)
 void PictureLoading::offerOutlining()
 {
     for (int k = 1; k <= 4; ++k) {
-        w.partTitle(k)->setBackgroundColor(GameColour::TitleYellow);
-        w.partTitle(k)->show();
+        w.parts.title(k)->setBackgroundColor(GameColour::TitleYellow);
+        w.parts.title(k)->show();
     }
-    w.guide(CreationText::Start);
+    guide(w.guidanceLabel, CreationText::Start);
 }

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "screen/PartTray.h"
+
 #include <QString>
 
 class CreationCanvas;
 class Dialogs;
 class ScreenState;
 struct CreationState;
-struct MainWindowWidgets;
+class CaptionLabel;
+class MouseUpCheckBox;
+class QComboBox;
 struct ShownFace;
 
 // The start of a face creation: the player picks a JPEG or bitmap picture, the screen turns
@@ -14,7 +18,17 @@ struct ShownFace;
 class PictureLoading
 {
 public:
-    PictureLoading(const MainWindowWidgets &widgets, ScreenState &screen, CreationState &state, ShownFace &shown,
+    // The widgets it works on.
+    struct Widgets
+    {
+        CaptionLabel *guidanceLabel = nullptr;
+        CaptionLabel *faceNameLabel = nullptr;
+        QComboBox *faceList = nullptr;
+        MouseUpCheckBox *openingFaceBox = nullptr;
+        PartTray parts;
+    };
+
+    PictureLoading(const Widgets &widgets, ScreenState &screen, CreationState &state, ShownFace &shown,
                    CreationCanvas &canvas, Dialogs &dialogs);
 
     // Menu "顔の作成(&C)". Nothing happens when the dialog is closed without a choice. A file
@@ -28,7 +42,7 @@ private:
     void load(const QString &path);
     void offerOutlining();
 
-    const MainWindowWidgets &w;
+    const Widgets w;
     ScreenState &m_screen;
     CreationState &m_state;
     ShownFace &m_shown;

@@ -9,16 +9,16 @@
 #include "platform/widgets/CaptionLabel.h"
 #include "platform/widgets/CommandButton.h"
 #include "platform/pictures/JpegCodec.h"
-#include "screen/MainWindowWidgets.h"
 #include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
+#include "screen/Guidance.h"
 
 namespace {
 constexpr int ZoomRectangle = 6; // CurrentPart while armed: names no part, so presses never outline
 }
 
-ZoomSelection::ZoomSelection(const MainWindowWidgets &widgets, ScreenState &screen, CreationState &state,
-                             ShownFace &shown, CreationCanvas &canvas)
+ZoomSelection::ZoomSelection(const Widgets &widgets, ScreenState &screen, CreationState &state, ShownFace &shown,
+                             CreationCanvas &canvas)
     : w(widgets), m_screen(screen), m_state(state), m_shown(shown), m_canvas(canvas)
 {
 }
@@ -66,7 +66,7 @@ void ZoomSelection::release(QPoint at)
     if (m_state.ZoomStart.x() == m_state.ZoomEnd.x() || m_state.ZoomStart.y() == m_state.ZoomEnd.y())
         return;
     setRectangleReady(true);
-    w.guide(CreationText::ZoomReady);
+    guide(w.guidanceLabel, CreationText::ZoomReady);
 }
 
 bool ZoomSelection::zoomTo(const QRect &selection)
@@ -115,7 +115,7 @@ bool ZoomSelection::apply()
     conditions.zoomOffered = false;
     m_screen.change(m_state.allOutlined() ? Screen::FaceRegister : Screen::FaceCreate, conditions);
     setTitlesEnabled(true);
-    w.guide(CreationText::Outlining);
+    guide(w.guidanceLabel, CreationText::Outlining);
     return true;
 }
 
@@ -124,7 +124,7 @@ void ZoomSelection::refuse(const QString &why)
     // The automatic outlines zoom without the armed screen; only a dragged rectangle is taken back.
     if (m_screen.screen() == Screen::ZoomArmed)
         setRectangleReady(false);
-    w.guide(why);
+    guide(w.guidanceLabel, why);
 }
 
 void ZoomSelection::end()
@@ -136,5 +136,5 @@ void ZoomSelection::end()
 void ZoomSelection::setTitlesEnabled(bool enabled)
 {
     for (int k = 1; k <= 4; ++k)
-        w.partTitle(k)->setEnabled(enabled);
+        w.parts.title(k)->setEnabled(enabled);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screen/PartTray.h"
+
 #include <QPoint>
 #include <QRect>
 
@@ -8,7 +10,7 @@
 class CreationCanvas;
 class ScreenState;
 struct CreationState;
-struct MainWindowWidgets;
+class CaptionLabel;
 struct ShownFace;
 
 // The one zoom a face creation offers: "ズーム" arms it, a rectangle dragged on the face box
@@ -16,7 +18,14 @@ struct ShownFace;
 class ZoomSelection
 {
 public:
-    ZoomSelection(const MainWindowWidgets &widgets, ScreenState &screen, CreationState &state, ShownFace &shown,
+    // The widgets it works on.
+    struct Widgets
+    {
+        CaptionLabel *guidanceLabel = nullptr;
+        PartTray parts;
+    };
+
+    ZoomSelection(const Widgets &widgets, ScreenState &screen, CreationState &state, ShownFace &shown,
                   CreationCanvas &canvas);
 
     // The first "ズーム": presses on the picture choose a rectangle from now on.
@@ -42,7 +51,7 @@ private:
     void refuse(const QString &why);
     void setTitlesEnabled(bool enabled);
 
-    const MainWindowWidgets &w;
+    const Widgets w;
     ScreenState &m_screen;
     CreationState &m_state;
     ShownFace &m_shown;

@@ -11,9 +11,9 @@
 #include "platform/widgets/ListBox.h"
 #include "platform/widgets/MouseUpCheckBox.h"
 #include "platform/widgets/PictureBox.h"
-#include "screen/MainWindowWidgets.h"
 #include "screen/ListPlacement.h"
 #include "screen/ScreenState.h"
+#include "screen/Guidance.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -21,7 +21,7 @@
 #include <QListWidget>
 #include <QtConcurrent/QtConcurrentRun>
 
-Gallery::Gallery(MainWindowWidgets &widgets, const FaceLibrary &library, ScreenState &screen, Dialogs &dialogs)
+Gallery::Gallery(const Widgets &widgets, const FaceLibrary &library, ScreenState &screen, Dialogs &dialogs)
     : w(widgets), m_library(library), m_screen(screen), m_dialogs(dialogs)
 {
 }
@@ -32,13 +32,13 @@ void Gallery::openGallery()
     ++m_request;
     w.openingFaceBox->hide();
     w.faceList->hide();
-    placeListBesideFace(w);
+    placeListBesideFace(*w.facePicture, *w.pickList);
     w.pickList->clear();
     w.pickList->addItems(WorksList::worksIn(FacePaths::worksFolder(m_library.AppDir)));
     w.pickList->show();
     w.facePicture->clearPicture();
     w.faceNameLabel->hide();
-    w.guide(QStringLiteral("観たい作品のファイル名をクリックしてください。"));
+    guide(w.guidanceLabel, QStringLiteral("観たい作品のファイル名をクリックしてください。"));
     m_screen.change(Screen::Gallery);
 }
 
@@ -73,7 +73,7 @@ void Gallery::show(quint64 request, const QString &fileName, const LoadedWork &l
         return;
     }
     w.facePicture->setPicture(loaded.picture);
-    w.guide(QStringLiteral("「キャンセル」ボタンを押すとゲームを始めます。"));
+    guide(w.guidanceLabel, QStringLiteral("「キャンセル」ボタンを押すとゲームを始めます。"));
     w.faceNameLabel->resize(300, w.faceNameLabel->height());
     QFont font = w.faceNameLabel->font();
     font.setPointSize(9);

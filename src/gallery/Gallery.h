@@ -6,7 +6,11 @@
 
 class Dialogs;
 struct FaceLibrary;
-struct MainWindowWidgets;
+class CaptionLabel;
+class ListBox;
+class MouseUpCheckBox;
+class PictureBox;
+class QComboBox;
 class ScreenState;
 
 // The gallery of saved works: a list of the works folder's pictures, a click to see one scaled
@@ -14,7 +18,18 @@ class ScreenState;
 class Gallery
 {
 public:
-    Gallery(MainWindowWidgets &widgets, const FaceLibrary &library, ScreenState &screen, Dialogs &dialogs);
+    // The widgets it works on.
+    struct Widgets
+    {
+        PictureBox *facePicture = nullptr;
+        CaptionLabel *faceNameLabel = nullptr;
+        CaptionLabel *guidanceLabel = nullptr;
+        QComboBox *faceList = nullptr;
+        MouseUpCheckBox *openingFaceBox = nullptr;
+        ListBox *pickList = nullptr;
+    };
+
+    Gallery(const Widgets &widgets, const FaceLibrary &library, ScreenState &screen, Dialogs &dialogs);
 
     // Menu "作品を観る": lists the works, newest first, without opening any of them.
     void openGallery();
@@ -35,7 +50,7 @@ private:
     void show(quint64 request, const QString &fileName, const LoadedWork &loaded);
     bool isOpen() const;
 
-    MainWindowWidgets &w;
+    const Widgets w;
     const FaceLibrary &m_library;
     ScreenState &m_screen;
     Dialogs &m_dialogs;

@@ -1,6 +1,5 @@
 #include "game/GameStart.h"
 
-#include "screen/MainWindowWidgets.h"
 #include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
 #include "game/GameState.h"
@@ -13,11 +12,12 @@
 #include "platform/system/Chance.h"
 #include "platform/widgets/CommandButton.h"
 #include "platform/widgets/PictureBox.h"
+#include "screen/Guidance.h"
 
 #include <QAction>
 #include <QComboBox>
 
-GameStart::GameStart(MainWindowWidgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &state,
+GameStart::GameStart(const Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &state,
                      ScreenState &screen, Chance &chance)
     : w(widgets), m_library(library), m_shown(shown), m_state(state), m_screen(screen), m_chance(chance)
 {
@@ -30,7 +30,7 @@ void GameStart::start()
         startReal();
     else
         startPractice();
-    layOutTray(w);
+    layOutTray(*w.facePicture, w.parts);
     m_state.PartOnFace = {};
     ScreenConditions conditions = m_screen.conditions();
     conditions.partDropped = false;
@@ -43,18 +43,18 @@ void GameStart::startPractice()
     w.faceList->hide();
     const int face = m_shown.CurrentFace;
     for (int k = 1; k <= 4; ++k)
-        FacePictureLoader::loadPart(*w.partImage(k), FacePaths::facePicture(m_library.AppDir, face, k),
+        FacePictureLoader::loadPart(*w.parts.picture(k), FacePaths::facePicture(m_library.AppDir, face, k),
                                     m_library.DpiScale);
     FacePictureLoader::loadWhole(*w.facePicture, FacePaths::facePicture(m_library.AppDir, face, 5));
     for (int k = 1; k <= 4; ++k)
-        w.partImage(k)->show();
-    w.guide(GameTexts::PracticeStart);
+        w.parts.picture(k)->show();
+    guide(w.guidanceLabel, GameTexts::PracticeStart);
 }
 
 void GameStart::startReal()
 {
     // The parts keep the pictures of the practice game; nothing is read again.
-    w.guide(GameTexts::RealStart);
+    guide(w.guidanceLabel, GameTexts::RealStart);
     lieDraw();
 }
 
@@ -62,13 +62,13 @@ void GameStart::switchToReal()
 {
     m_screen.change(Screen::RealPlay);
     lieDraw();
-    w.guide(GameTexts::RealStart);
+    guide(w.guidanceLabel, GameTexts::RealStart);
 }
 
 void GameStart::switchToPractice()
 {
     m_screen.change(Screen::PracticePlay);
-    w.guide(GameTexts::PracticeStart);
+    guide(w.guidanceLabel, GameTexts::PracticeStart);
 }
 
 void GameStart::lieDraw()

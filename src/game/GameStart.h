@@ -1,8 +1,12 @@
 #pragma once
 
+#include "screen/PartTray.h"
+
 struct FaceLibrary;
 struct ShownFace;
-struct MainWindowWidgets;
+class CaptionLabel;
+class PictureBox;
+class QComboBox;
 struct GameState;
 class Chance;
 class ScreenState;
@@ -11,7 +15,16 @@ class ScreenState;
 class GameStart
 {
 public:
-    GameStart(MainWindowWidgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &state,
+    // The widgets it works on.
+    struct Widgets
+    {
+        PictureBox *facePicture = nullptr;
+        CaptionLabel *guidanceLabel = nullptr;
+        QComboBox *faceList = nullptr;
+        PartTray parts;
+    };
+
+    GameStart(const Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, GameState &state,
               ScreenState &screen, Chance &chance);
 
     // "スタート": the real game after a finished practice game, else a new practice game.
@@ -28,7 +41,7 @@ private:
     // Nine real games in ten, the computer lies.
     void lieDraw();
 
-    MainWindowWidgets &w;
+    const Widgets w;
     const FaceLibrary &m_library;
     const ShownFace &m_shown;
     GameState &m_state;

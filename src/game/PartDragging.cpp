@@ -1,6 +1,5 @@
 #include "game/PartDragging.h"
 
-#include "screen/MainWindowWidgets.h"
 #include "screen/ShownFace.h"
 #include "screen/GameColours.h"
 #include "screen/ScreenState.h"
@@ -14,20 +13,21 @@
 #include "platform/widgets/DragController.h"
 #include "platform/widgets/GlobalCursor.h"
 #include "platform/widgets/PictureBox.h"
+#include "screen/Guidance.h"
 
 #include <QLineEdit>
 
 namespace {
 
-int faceRight(const MainWindowWidgets &w)
+int faceRight(const PartDragging::Widgets &w)
 {
     return w.facePicture->x() + w.facePicture->width();
 }
 
-int partNumber(const MainWindowWidgets &w, const PictureBox *part)
+int partNumber(const PartDragging::Widgets &w, const PictureBox *part)
 {
     for (int k = 1; k <= 4; ++k) {
-        if (w.partImage(k) == part)
+        if (w.parts.picture(k) == part)
             return k;
     }
     return 0;
@@ -35,7 +35,7 @@ int partNumber(const MainWindowWidgets &w, const PictureBox *part)
 
 } // namespace
 
-PartDragging::PartDragging(MainWindowWidgets &widgets, const FaceLibrary &library, const ShownFace &shown,
+PartDragging::PartDragging(const Widgets &widgets, const FaceLibrary &library, const ShownFace &shown,
                            ScreenState &screen, GameState &state, DragController &drag, Chance &chance)
     : w(widgets), m_library(library), m_shown(shown), m_screen(screen), m_state(state), m_drag(drag), m_chance(chance)
 {
@@ -71,12 +71,12 @@ void PartDragging::markDropped()
 
 void PartDragging::showRealText()
 {
-    w.guide(GameTexts::Real);
+    guide(w.guidanceLabel, GameTexts::Real);
 }
 
 void PartDragging::partMouseDown(int k, QPoint global)
 {
-    PictureBox *part = w.partImage(k);
+    PictureBox *part = w.parts.picture(k);
     if (isFaceCreation(m_screen.screen()) || part->isHidden())
         return;
     m_state.CurrentPartImage = part;
@@ -115,9 +115,9 @@ void PartDragging::beginPartDrag(QPoint global)
             part->hide();
         }
     } else if (isPractice()) {
-        const bool allShown = w.facePicture->isVisible() && w.rightEyePicture->isVisible()
-                              && w.leftEyePicture->isVisible() && w.nosePicture->isVisible()
-                              && w.mouthPicture->isVisible();
+        const bool allShown = w.facePicture->isVisible() && w.parts.picture(1)->isVisible()
+                              && w.parts.picture(2)->isVisible() && w.parts.picture(3)->isVisible()
+                              && w.parts.picture(4)->isVisible();
         if (allShown) {
             m_drag.begin(part, QCursor(Qt::DragMoveCursor));
             m_state.Dragging = true;
@@ -155,7 +155,7 @@ void PartDragging::dropOnFace(QPoint global)
     markDropped();
     if (isPractice()) {
         if (!isMontage(m_screen.screen()))
-            w.guide(GameTexts::Practice);
+            guide(w.guidanceLabel, GameTexts::Practice);
     } else {
         showRealText();
     }
@@ -222,12 +222,12 @@ void PartDragging::checkAllPlaced()
     case Screen::Opening:
         conditions.partsOnFace = true;
         m_screen.change(Screen::Opening, conditions);
-        w.guide(GameTexts::PressStart);
+        guide(w.guidanceLabel, GameTexts::PressStart);
         break;
     case Screen::PracticePlay:
     case Screen::PracticeDone:
         m_screen.change(Screen::PracticeDone);
-        w.guide(GameTexts::PressStart);
+        guide(w.guidanceLabel, GameTexts::PressStart);
         break;
     case Screen::Montage:
     case Screen::MontageSave:
@@ -238,7 +238,7 @@ void PartDragging::checkAllPlaced()
     case Screen::RealPlay:
     case Screen::UnveilReady:
         m_screen.change(Screen::UnveilReady);
-        w.guide(GameTexts::PressUnveil + QStringLiteral("\r") + HintRules::verdict(m_state.HintsLie));
+        guide(w.guidanceLabel, GameTexts::PressUnveil + QStringLiteral("\r") + HintRules::verdict(m_state.HintsLie));
         break;
     default:
         break;

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "screen/PartTray.h"
+
 #include <QCursor>
 #include <QPoint>
 
 struct FaceLibrary;
 struct ShownFace;
-struct MainWindowWidgets;
+class CaptionLabel;
+class QLineEdit;
+class QWidget;
 struct GameState;
 class Chance;
 class DragController;
@@ -18,7 +22,17 @@ class ScreenState;
 class PartDragging
 {
 public:
-    PartDragging(MainWindowWidgets &widgets, const FaceLibrary &library, const ShownFace &shown, ScreenState &screen,
+    // The widgets it works on.
+    struct Widgets
+    {
+        QWidget *client = nullptr;
+        PictureBox *facePicture = nullptr;
+        CaptionLabel *guidanceLabel = nullptr;
+        QLineEdit *nameField = nullptr;
+        PartTray parts;
+    };
+
+    PartDragging(const Widgets &widgets, const FaceLibrary &library, const ShownFace &shown, ScreenState &screen,
                  GameState &state, DragController &drag, Chance &chance);
 
     // Cursor 1, the transparent cursor of the real mode.
@@ -55,7 +69,7 @@ private:
     bool isPractice() const;
     void showRealText();
 
-    MainWindowWidgets &w;
+    const Widgets w;
     const FaceLibrary &m_library;
     const ShownFace &m_shown;
     ScreenState &m_screen;

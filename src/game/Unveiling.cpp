@@ -1,6 +1,5 @@
 #include "game/Unveiling.h"
 
-#include "screen/MainWindowWidgets.h"
 #include "screen/ShownFace.h"
 #include "screen/ScreenState.h"
 #include "screen/NameRules.h"
@@ -17,10 +16,11 @@
 #include "platform/files/FolderCreation.h"
 #include "platform/pictures/JpegCodec.h"
 #include "platform/widgets/PictureBox.h"
+#include "screen/Guidance.h"
 
 #include <QLineEdit>
 
-Unveiling::Unveiling(MainWindowWidgets &widgets, FaceLibrary &library, ScreenState &screen, GameState &state,
+Unveiling::Unveiling(const Widgets &widgets, FaceLibrary &library, ScreenState &screen, GameState &state,
                      const ShownFace &shown, Chance &clock)
     : w(widgets), m_library(library), m_screen(screen), m_state(state), m_shown(shown), m_clock(clock)
 {
@@ -29,17 +29,17 @@ Unveiling::Unveiling(MainWindowWidgets &widgets, FaceLibrary &library, ScreenSta
 void Unveiling::unveil()
 {
     for (int k = 1; k <= 4; ++k)
-        w.partImage(k)->show();
+        w.parts.picture(k)->show();
     ScreenConditions conditions = m_screen.conditions();
     conditions.gameFinished = true;
     m_screen.change(Screen::Unveiled, conditions);
-    w.guide(GameTexts::Unveiled);
+    guide(w.guidanceLabel, GameTexts::Unveiled);
 
     std::array<QPoint, 4> placed;
     std::array<QPoint, 4> rightPlaces;
     const TFaceData &face = m_library.Faces.at(m_shown.CurrentFace);
     for (int k = 1; k <= 4; ++k) {
-        placed[k - 1] = w.partImage(k)->pos() - w.facePicture->pos();
+        placed[k - 1] = w.parts.picture(k)->pos() - w.facePicture->pos();
         rightPlaces[k - 1] = QPoint(face.partX(k), face.partY(k));
     }
     m_state.Score = scoreFor(placed, rightPlaces);

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "screen/PartTray.h"
+
 struct FaceLibrary;
-struct MainWindowWidgets;
+class CaptionLabel;
+class PictureBox;
+class QLineEdit;
+class QWidget;
 struct GameState;
 struct ShownFace;
 class Chance;
@@ -12,7 +17,18 @@ class ScreenState;
 class Unveiling
 {
 public:
-    Unveiling(MainWindowWidgets &widgets, FaceLibrary &library, ScreenState &screen, GameState &state,
+    // The widgets it works on.
+    struct Widgets
+    {
+        QWidget *client = nullptr;
+        PictureBox *facePicture = nullptr;
+        CaptionLabel *guidanceLabel = nullptr;
+        CaptionLabel *scoreLabel = nullptr;
+        QLineEdit *nameField = nullptr;
+        PartTray parts;
+    };
+
+    Unveiling(const Widgets &widgets, FaceLibrary &library, ScreenState &screen, GameState &state,
               const ShownFace &shown, Chance &clock);
 
     // "お披露目": the parts appear and the score is shown.
@@ -22,7 +38,7 @@ public:
     void saveWork();
 
 private:
-    MainWindowWidgets &w;
+    const Widgets w;
     FaceLibrary &m_library;
     ScreenState &m_screen;
     GameState &m_state;

@@ -10,11 +10,11 @@
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/MouseUpCheckBox.h"
 #include "platform/widgets/PictureBox.h"
-#include "screen/MainWindowWidgets.h"
 #include "screen/ListPlacement.h"
 #include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
 #include "platform/widgets/ListBox.h"
+#include "screen/Guidance.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -47,7 +47,7 @@ QByteArray readIndex(const QString &appDir)
 
 } // namespace
 
-FaceDeletion::FaceDeletion(MainWindowWidgets &widgets, FaceLibrary &library, ScreenState &screen, ShownFace &shown,
+FaceDeletion::FaceDeletion(const Widgets &widgets, FaceLibrary &library, ScreenState &screen, ShownFace &shown,
                            Dialogs &dialogs)
     : w(widgets), m_library(library), m_screen(screen), m_shown(shown), m_dialogs(dialogs)
 {
@@ -62,9 +62,9 @@ void FaceDeletion::startDeletion()
     w.facePicture->clearPicture();
     w.openingFaceBox->hide();
     w.faceList->hide();
-    w.guide(Guidance);
+    guide(w.guidanceLabel, Guidance);
     w.faceNameLabel->setCaption(QStringLiteral("顔の削除中．．．"));
-    placeListBesideFace(w);
+    placeListBesideFace(*w.facePicture, *w.pickList);
     w.pickList->clear();
     w.pickList->addItems(faceNames());
     w.pickList->show();
@@ -148,7 +148,7 @@ void FaceDeletion::applyToTable(int deleted, int titleAfter)
     refillLists();
     w.facePicture->clearPicture();
     if (m_library.FaceCount == 2)
-        w.guide(NoMoreGuidance);
+        guide(w.guidanceLabel, NoMoreGuidance);
 }
 
 QStringList FaceDeletion::faceNames() const

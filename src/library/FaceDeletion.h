@@ -7,7 +7,12 @@
 class Dialogs;
 class ScreenState;
 struct FaceLibrary;
-struct MainWindowWidgets;
+class CaptionLabel;
+class ListBox;
+class MouseUpCheckBox;
+class PictureBox;
+class QComboBox;
+class QWidget;
 struct ShownFace;
 
 // The face deletion screen: a list of the library's faces, a click to see one, "削除" to remove
@@ -15,8 +20,19 @@ struct ShownFace;
 class FaceDeletion
 {
 public:
-    FaceDeletion(MainWindowWidgets &widgets, FaceLibrary &library, ScreenState &screen, ShownFace &shown,
-                 Dialogs &dialogs);
+    // The widgets it works on.
+    struct Widgets
+    {
+        QWidget *client = nullptr;
+        PictureBox *facePicture = nullptr;
+        CaptionLabel *faceNameLabel = nullptr;
+        CaptionLabel *guidanceLabel = nullptr;
+        QComboBox *faceList = nullptr;
+        MouseUpCheckBox *openingFaceBox = nullptr;
+        ListBox *pickList = nullptr;
+    };
+
+    FaceDeletion(const Widgets &widgets, FaceLibrary &library, ScreenState &screen, ShownFace &shown, Dialogs &dialogs);
 
     // Menu "顔の削除": enters the deletion screen.
     void startDeletion();
@@ -42,7 +58,7 @@ private:
     // Which face "削除" deletes; -1 for none, which leaves the button off.
     void pick(int row);
 
-    MainWindowWidgets &w;
+    const Widgets w;
     FaceLibrary &m_library;
     ScreenState &m_screen;
     ShownFace &m_shown;

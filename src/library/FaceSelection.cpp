@@ -1,6 +1,5 @@
 #include "library/FaceSelection.h"
 
-#include "screen/MainWindowWidgets.h"
 #include "screen/GameColours.h"
 #include "screen/GuidanceTexts.h"
 #include "screen/ScreenState.h"
@@ -16,6 +15,7 @@
 #include "platform/system/DpiScale.h"
 #include "platform/widgets/PictureBox.h"
 #include "platform/widgets/ListBox.h"
+#include "screen/Guidance.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,7 +24,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-FaceSelection::FaceSelection(MainWindowWidgets &widgets, FaceLibrary &library, ScreenState &screen, ShownFace &shown)
+FaceSelection::FaceSelection(const Widgets &widgets, FaceLibrary &library, ScreenState &screen, ShownFace &shown)
     : w(widgets), m_library(library), m_screen(screen), m_shown(shown)
 {
 }
@@ -39,7 +39,7 @@ void FaceSelection::selectCommand()
         w.outlineTitle->setBackgroundColor(GameColour::TitleYellow);
         // The montage drew its pieces scaled into the boxes; the game draws them 1:1 again.
         for (int k = 1; k <= 4; ++k)
-            w.partImage(k)->setSizing(PictureBox::Sizing::TopLeft);
+            w.parts.picture(k)->setSizing(PictureBox::Sizing::TopLeft);
         returnToFaceSelection();
     }
 
@@ -47,9 +47,9 @@ void FaceSelection::selectCommand()
     w.faceList->show();
     w.pickList->hide();
 
-    layOutTray(w);
+    layOutTray(*w.facePicture, w.parts);
     for (int k = 1; k <= 4; ++k)
-        w.partImage(k)->hide();
+        w.parts.picture(k)->hide();
 
     showSelectionGuidance();
     w.scoreLabel->hide();
@@ -85,9 +85,9 @@ void FaceSelection::faceChosen(int index)
 void FaceSelection::returnToFaceSelection()
 {
     for (int k = 1; k <= 4; ++k) {
-        w.partTitle(k)->setBackgroundColor(GameColour::TitleYellow);
-        w.partTitle(k)->hide();
-        w.partImage(k)->hide();
+        w.parts.title(k)->setBackgroundColor(GameColour::TitleYellow);
+        w.parts.title(k)->hide();
+        w.parts.picture(k)->hide();
     }
     w.facePicture->update();
 
@@ -98,7 +98,7 @@ void FaceSelection::returnToFaceSelection()
     showSelectionGuidance();
 
     for (int k = 1; k <= 4; ++k)
-        w.partTitle(k)->setEnabled(true);
+        w.parts.title(k)->setEnabled(true);
 
     w.nameField->clear();
     w.nameField->hide();
@@ -138,5 +138,5 @@ void FaceSelection::enterFaceSelect(ScreenConditions conditions)
 
 void FaceSelection::showSelectionGuidance()
 {
-    w.guide(Guidance::FaceSelect);
+    guide(w.guidanceLabel, Guidance::FaceSelect);
 }

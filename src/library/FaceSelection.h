@@ -1,7 +1,14 @@
 #pragma once
 
+#include "screen/PartTray.h"
+
 struct FaceLibrary;
-struct MainWindowWidgets;
+class CaptionLabel;
+class ListBox;
+class MouseUpCheckBox;
+class PictureBox;
+class QComboBox;
+class QLineEdit;
 class ScreenState;
 struct ShownFace;
 struct ScreenConditions;
@@ -11,7 +18,24 @@ struct ScreenConditions;
 class FaceSelection
 {
 public:
-    FaceSelection(MainWindowWidgets &widgets, FaceLibrary &library, ScreenState &screen, ShownFace &shown);
+    // The widgets it works on.
+    struct Widgets
+    {
+        PictureBox *titlePicture = nullptr;
+        PictureBox *bannerPicture = nullptr;
+        PictureBox *facePicture = nullptr;
+        CaptionLabel *faceNameLabel = nullptr;
+        CaptionLabel *guidanceLabel = nullptr;
+        CaptionLabel *scoreLabel = nullptr;
+        QLineEdit *nameField = nullptr;
+        QComboBox *faceList = nullptr;
+        MouseUpCheckBox *openingFaceBox = nullptr;
+        ListBox *pickList = nullptr;
+        CaptionLabel *outlineTitle = nullptr;
+        PartTray parts;
+    };
+
+    FaceSelection(const Widgets &widgets, FaceLibrary &library, ScreenState &screen, ShownFace &shown);
 
     // "顔選択" or "キャンセル" on selectButton: enters face selection, stepping to the next face
     // when pressed on the selection screen itself. Throws AppError when picture 0 is missing.
@@ -30,7 +54,7 @@ private:
     void enterFaceSelect(ScreenConditions conditions);
     void showSelectionGuidance();
 
-    MainWindowWidgets &w;
+    const Widgets w;
     FaceLibrary &m_library;
     ScreenState &m_screen;
     ShownFace &m_shown;

@@ -12,11 +12,11 @@
 #include "platform/widgets/CommandButton.h"
 #include "platform/widgets/MouseUpCheckBox.h"
 #include "platform/widgets/PictureBox.h"
-#include "screen/MainWindowWidgets.h"
 #include "screen/GameColours.h"
 #include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
 #include "platform/widgets/ListBox.h"
+#include "screen/Guidance.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -26,7 +26,7 @@ namespace {
 constexpr int OutlinePiece = 5;
 } // namespace
 
-Montage::Montage(MainWindowWidgets &widgets, const FaceLibrary &library, ScreenState &screen, GameState &game,
+Montage::Montage(const Widgets &widgets, const FaceLibrary &library, ScreenState &screen, GameState &game,
                  ShownFace &shown)
     : w(widgets), m_library(library), m_screen(screen), m_game(game), m_shown(shown)
 {
@@ -43,18 +43,18 @@ void Montage::startMontage()
     w.outlineTitle->show();
     w.outlineTitle->setEnabled(true);
     for (int k = 1; k <= 4; ++k) {
-        w.partTitle(k)->show();
-        w.partTitle(k)->setEnabled(true);
+        w.parts.title(k)->show();
+        w.parts.title(k)->setEnabled(true);
     }
     w.facePicture->clearPicture();
     w.facePicture->hide();
     w.faceList->hide();
     w.openingFaceBox->hide();
-    w.guide(MontageTexts::ChoosePieces);
+    guide(w.guidanceLabel, MontageTexts::ChoosePieces);
 
     // A loaded piece is drawn into the part's box as it stands; loading never resizes the box.
     for (int k = 1; k <= 4; ++k)
-        w.partImage(k)->setSizing(PictureBox::Sizing::StretchProportional);
+        w.parts.picture(k)->setSizing(PictureBox::Sizing::StretchProportional);
 
     w.pickList->setGeometry(w.shrinkButton->x(), w.shrinkButton->y() + w.shrinkButton->height() + 5, 145, 172);
     w.pickList->clear();
@@ -65,7 +65,7 @@ void Montage::startMontage()
 
 void Montage::markTitle(CaptionLabel *chosen)
 {
-    for (CaptionLabel *title : {w.outlineTitle, w.rightEyeTitle, w.leftEyeTitle, w.noseTitle, w.mouthTitle})
+    for (CaptionLabel *title : {w.outlineTitle, w.parts.title(1), w.parts.title(2), w.parts.title(3), w.parts.title(4)})
         title->setBackgroundColor(title == chosen ? GameColour::HintRed : GameColour::TitleYellow);
 }
 
@@ -80,13 +80,13 @@ void Montage::partTitleMouseDown(int k)
     if (k < 1 || k > 4)
         return;
     CurrentPart = k;
-    markTitle(w.partTitle(k));
-    m_game.CurrentPartImage = w.partImage(k);
+    markTitle(w.parts.title(k));
+    m_game.CurrentPartImage = w.parts.picture(k);
 }
 
 void Montage::partMouseDown(int k)
 {
-    if (k >= 1 && k <= 4 && !w.partImage(k)->isHidden())
+    if (k >= 1 && k <= 4 && !w.parts.picture(k)->isHidden())
         partTitleMouseDown(k);
 }
 
@@ -114,9 +114,9 @@ void Montage::loadOutline(int face)
 
 void Montage::loadPart(int k, int face)
 {
-    PictureBox *part = w.partImage(k);
+    PictureBox *part = w.parts.picture(k);
     FacePictureLoader::loadWhole(*part, FacePaths::facePicture(m_library.AppDir, face, k));
-    const CaptionLabel *title = w.partTitle(k);
+    const CaptionLabel *title = w.parts.title(k);
     part->move(title->x(), title->y() + title->height() + 5);
     m_game.PartOnFace[k] = liesOnFace(part->x(), w.facePicture->x() + w.facePicture->width());
     part->show();
@@ -126,9 +126,9 @@ void Montage::guideAfterLoad()
 {
     bool allShown = !w.facePicture->isHidden();
     for (int k = 1; k <= 4; ++k)
-        allShown = allShown && !w.partImage(k)->isHidden();
+        allShown = allShown && !w.parts.picture(k)->isHidden();
     if (const auto text = MontageGuidance::afterLoad(allShown, m_game.anyOnFace()))
-        w.guide(*text);
+        guide(w.guidanceLabel, *text);
 }
 
 void Montage::growPart()

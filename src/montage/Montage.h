@@ -1,7 +1,13 @@
 #pragma once
 
+#include "screen/PartTray.h"
+
 struct FaceLibrary;
-struct MainWindowWidgets;
+class CommandButton;
+class ListBox;
+class MouseUpCheckBox;
+class PictureBox;
+class QComboBox;
 struct GameState;
 struct ShownFace;
 class CaptionLabel;
@@ -13,8 +19,21 @@ class ScreenState;
 class Montage
 {
 public:
-    Montage(MainWindowWidgets &widgets, const FaceLibrary &library, ScreenState &screen, GameState &game,
-            ShownFace &shown);
+    // The widgets it works on.
+    struct Widgets
+    {
+        PictureBox *facePicture = nullptr;
+        CaptionLabel *faceNameLabel = nullptr;
+        CaptionLabel *guidanceLabel = nullptr;
+        QComboBox *faceList = nullptr;
+        MouseUpCheckBox *openingFaceBox = nullptr;
+        ListBox *pickList = nullptr;
+        CommandButton *shrinkButton = nullptr;
+        CaptionLabel *outlineTitle = nullptr;
+        PartTray parts;
+    };
+
+    Montage(const Widgets &widgets, const FaceLibrary &library, ScreenState &screen, GameState &game, ShownFace &shown);
 
     // The menu command: enters the montage screen with no piece loaded.
     void startMontage();
@@ -44,7 +63,7 @@ private:
     // Which piece the list loads: 1 .. 4 a part, 5 the outline, 0 none yet.
     int CurrentPart = 0;
 
-    MainWindowWidgets &w;
+    const Widgets w;
     const FaceLibrary &m_library;
     ScreenState &m_screen;
     GameState &m_game;

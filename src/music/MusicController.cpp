@@ -1,6 +1,5 @@
 #include "music/MusicController.h"
 
-#include "screen/MainWindowWidgets.h"
 #include "library/FaceLibrary.h"
 #include "library/FacePaths.h"
 #include "music/MidiPlayer.h"
@@ -16,7 +15,7 @@ namespace {
 const QString tuneFilter = QStringLiteral("ミュージックファイル(*.mid)|*.mid");
 } // namespace
 
-MusicController::MusicController(MainWindowWidgets &widgets, MusicSettings &settings, const FaceLibrary &library,
+MusicController::MusicController(const Widgets &widgets, MusicSettings &settings, const FaceLibrary &library,
                                  Dialogs &dialogs, MidiPlayer &player)
     : w(widgets), m_settings(settings), m_library(library), m_dialogs(dialogs), m_player(player)
 {

@@ -3,7 +3,7 @@
 #include <QString>
 
 struct FaceLibrary;
-struct MainWindowWidgets;
+class QAction;
 struct MusicSettings;
 class Dialogs;
 class MidiPlayer;
@@ -13,7 +13,14 @@ class MidiPlayer;
 class MusicController
 {
 public:
-    MusicController(MainWindowWidgets &widgets, MusicSettings &settings, const FaceLibrary &library, Dialogs &dialogs,
+    // The widgets it works on.
+    struct Widgets
+    {
+        QAction *musicOnAction = nullptr;
+        QAction *musicOffAction = nullptr;
+    };
+
+    MusicController(const Widgets &widgets, MusicSettings &settings, const FaceLibrary &library, Dialogs &dialogs,
                     MidiPlayer &player);
 
     // The first opening step. Throws AppError when the tune cannot be opened.
@@ -41,7 +48,7 @@ private:
     void showMusicOn(bool on);
     void openTune();
 
-    MainWindowWidgets &w;
+    const Widgets w;
     MusicSettings &m_settings;
     const FaceLibrary &m_library;
     Dialogs &m_dialogs;

@@ -1,12 +1,9 @@
 #include "screen/ListPlacement.h"
 
-#include "platform/widgets/PictureBox.h"
-#include "screen/MainWindowWidgets.h"
 #include "platform/widgets/ListBox.h"
+#include "platform/widgets/PictureBox.h"
 
-#include <QListWidget>
-
-void placeListBesideFace(const MainWindowWidgets &w)
+void placeListBesideFace(const PictureBox &facePicture, ListBox &pickList)
 {
-    w.pickList->setGeometry(w.facePicture->x() + w.facePicture->width() + 5, 24, 217, 280);
+    pickList.setGeometry(facePicture.x() + facePicture.width() + 5, 24, 217, 280);
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-struct MainWindowWidgets;
+class ListBox;
+class PictureBox;
 
-// Puts pickList beside the face picture, 5 pixels to the right of facePicture, at the top, 217 × 280,
-// as the deletion and the gallery show it.
-void placeListBesideFace(const MainWindowWidgets &w);
+// Puts the pick list beside the face picture, 5 pixels to its right, at the top, 217 × 280, as
+// the deletion and the gallery show it.
+void placeListBesideFace(const PictureBox &facePicture, ListBox &pickList);

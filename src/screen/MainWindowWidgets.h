@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screen/PartTray.h"
+
 class CaptionLabel;
 class CommandButton;
 class ListBox;
@@ -11,7 +13,6 @@ class QLineEdit;
 class QMenu;
 class QTimer;
 class QWidget;
-class QString;
 
 // Every widget, menu item and timer of the main window, by the names the game gives them.
 // MainWindow owns them; the screen controllers reach them through this struct.
@@ -66,10 +67,6 @@ struct MainWindowWidgets
 
     QTimer *tickTimer = nullptr;
 
-    // Shows an instruction in the guidance line guidanceLabel, in blue.
-    void guide(const QString &text) const;
-    // Part picture k (1 right eye, 2 left eye, 3 nose, 4 mouth).
-    PictureBox *partImage(int k) const;
-    // Title label of part k.
-    CaptionLabel *partTitle(int k) const;
+    // The four parts' pictures and titles.
+    PartTray parts() const;
 };

@@ -1,13 +1,14 @@
 #include "screen/TrayLayout.h"
 
-#include "screen/MainWindowWidgets.h"
 #include "platform/widgets/PictureBox.h"
+#include "screen/PartTray.h"
 
-void layOutTray(const MainWindowWidgets &w)
+void layOutTray(const PictureBox &facePicture, const PartTray &parts)
 {
-    PictureBox *re = w.rightEyePicture;
-    re->move(w.facePicture->x() + w.facePicture->width() + 20, w.facePicture->y());
-    w.leftEyePicture->move(re->x() + re->width() + 20, w.facePicture->y());
-    w.nosePicture->move(re->x(), re->y() + re->height() + 20);
-    w.mouthPicture->move(re->x(), w.nosePicture->y() + w.nosePicture->height() + 20);
+    PictureBox *rightEye = parts.picture(1);
+    PictureBox *nose = parts.picture(3);
+    rightEye->move(facePicture.x() + facePicture.width() + 20, facePicture.y());
+    parts.picture(2)->move(rightEye->x() + rightEye->width() + 20, facePicture.y());
+    nose->move(rightEye->x(), rightEye->y() + rightEye->height() + 20);
+    parts.picture(4)->move(rightEye->x(), nose->y() + nose->height() + 20);
 }

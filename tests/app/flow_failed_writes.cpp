@@ -80,7 +80,7 @@ void FlowFailedWrites::playToTheUnveiling()
     h.click(w.modeButton);
     QWidget *client = w.client;
     for (int k = 1; k <= 4; ++k) {
-        PictureBox *part = w.partImage(k);
+        PictureBox *part = w.parts().picture(k);
         const QPoint grab = part->rect().center();
         const QPoint travel = w.facePicture->pos() + m_face.places[k - 1] - part->pos();
         const QPoint release = client->mapFromGlobal(part->mapToGlobal(grab) + travel);

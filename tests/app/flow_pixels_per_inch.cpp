@@ -95,7 +95,7 @@ void GameOnScreen::placePart(int k, QPoint place)
     const MainWindowWidgets &w = m_harness->w();
     QWindow *window = m_harness->form().windowHandle();
     const QPoint grab(5, 5);
-    const QPoint press = window->mapFromGlobal(w.partImage(k)->mapToGlobal(grab));
+    const QPoint press = window->mapFromGlobal(w.parts().picture(k)->mapToGlobal(grab));
     const QPoint release = window->mapFromGlobal(w.facePicture->mapToGlobal(place + grab));
     QTest::mousePress(window, Qt::LeftButton, {}, press);
     QTest::mouseMove(window, release);
@@ -117,8 +117,8 @@ void GameOnScreen::partsShowAtTheirPictureSize()
     WindowHarness &h = open();
     const MainWindowWidgets &w = h.w();
     for (int k = 1; k <= 4; ++k) {
-        QCOMPARE(w.partImage(k)->size(), m_face.partSizes[k - 1]);
-        QCOMPARE(w.partImage(k)->picture().size(), m_face.partSizes[k - 1]);
+        QCOMPARE(w.parts().picture(k)->size(), m_face.partSizes[k - 1]);
+        QCOMPARE(w.parts().picture(k)->picture().size(), m_face.partSizes[k - 1]);
     }
     const TFaceData &face = h.form().library().Faces[0];
     QCOMPARE(QPoint(face.X1, face.Y1), m_face.places[0]);
@@ -126,7 +126,7 @@ void GameOnScreen::partsShowAtTheirPictureSize()
     h.click(w.selectButton);
     h.click(w.startButton);
     for (int k = 1; k <= 4; ++k)
-        QCOMPARE(w.partImage(k)->size(), m_face.partSizes[k - 1]);
+        QCOMPARE(w.parts().picture(k)->size(), m_face.partSizes[k - 1]);
 }
 
 void GameOnScreen::partsLandWhereTheyBelongAndScoreAsAt96()
@@ -144,7 +144,7 @@ void GameOnScreen::partsLandWhereTheyBelongAndScoreAsAt96()
     QCOMPARE(h.form().currentScreen(), Screen::UnveilReady);
     h.click(w.startButton);
     for (int k = 1; k <= 3; ++k)
-        QCOMPARE(w.partImage(k)->pos(), w.facePicture->pos() + m_face.places[k - 1]);
+        QCOMPARE(w.parts().picture(k)->pos(), w.facePicture->pos() + m_face.places[k - 1]);
     QCOMPARE(h.form().game().Score, 300 - 10 - 5);
 
     h.click(w.modeButton);

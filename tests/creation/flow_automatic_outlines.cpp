@@ -162,10 +162,11 @@ void FlowAutomaticOutlines::onePressOutlinesAndFillsTheFourParts()
             QVERIFY2(box.contains(p.toPoint()), qPrintable(QStringLiteral("part %1").arg(k)));
         QVERIFY2(face.contains(QRectF(box)), qPrintable(QStringLiteral("part %1").arg(k)));
         // The piece stands under its title and the hole is filled in the colour beside it.
-        const PictureBox *piece = w.partImage(k);
+        const PictureBox *piece = w.parts().picture(k);
         QVERIFY(piece->isVisible());
         QCOMPARE(piece->size(), QSize(box.width() - 1, box.height() - 1));
-        QCOMPARE(piece->pos(), QPoint(w.partTitle(k)->x(), w.partTitle(k)->y() + w.partTitle(k)->height() + 5));
+        QCOMPARE(piece->pos(),
+                 QPoint(w.parts().title(k)->x(), w.parts().title(k)->y() + w.parts().title(k)->height() + 5));
         const QPoint middle = partLandmarks(landmarks, k).at(0).toPoint() / 2
                               + partLandmarks(landmarks, k).at(3).toPoint() / 2;
         QCOMPARE(w.facePicture->picture().pixelColor(middle), state().PartColor[k]);
@@ -202,7 +203,7 @@ void FlowAutomaticOutlines::theAutomaticFaceRegistersAndPlays()
     m_harness->click(w.startButton);
     QVERIFY(m_harness->dialogs.errors.isEmpty());
     for (int k = 1; k <= 4; ++k)
-        QVERIFY(w.partImage(k)->isVisible());
+        QVERIFY(w.parts().picture(k)->isVisible());
     QCOMPARE(m_harness->form().currentScreen(), Screen::PracticePlay);
 }
 
@@ -249,7 +250,7 @@ void FlowAutomaticOutlines::pictureWithoutAFaceOnlySaysSo()
     QCOMPARE(m_harness->w().facePicture->picture(), surface);
     QCOMPARE(state().PartOutlined, outlined);
     QCOMPARE(state().PartPoints, points);
-    QVERIFY(!m_harness->w().partImage(2)->isVisible());
+    QVERIFY(!m_harness->w().parts().picture(2)->isVisible());
     QVERIFY(m_harness->w().automaticButton->isEnabled());
 }
 
@@ -283,7 +284,7 @@ void FlowAutomaticOutlines::smallFaceInABigPhotoIsFramedOnOnePress()
     checkPiecesOnThePicture();
     QVERIFY2(narrowerEyePiece() >= 20, qPrintable(QString::number(narrowerEyePiece())));
     for (int k = 1; k <= 4; ++k)
-        QCOMPARE(w.partImage(k)->width(), state().PartRight[k] - state().PartLeft[k]);
+        QCOMPARE(w.parts().picture(k)->width(), state().PartRight[k] - state().PartLeft[k]);
     lookAt(QStringLiteral("framed"));
 
     // キャンセル as ever.
@@ -308,7 +309,7 @@ void FlowAutomaticOutlines::eachPressTakesTheNextFace()
     QCOMPARE(state().PartColor[4], handColour);
     QVERIFY2(state().PartRight[4] - state().PartLeft[4] > 2 * 25,
              qPrintable(QString::number(state().PartRight[4] - state().PartLeft[4])));
-    QCOMPARE(w.partImage(4)->width(), state().PartRight[4] - state().PartLeft[4]);
+    QCOMPARE(w.parts().picture(4)->width(), state().PartRight[4] - state().PartLeft[4]);
     const QImage first = state().SourcePicture.pixels;
     const QColor firstNose = state().PartColor[3];
 
@@ -342,7 +343,7 @@ void FlowAutomaticOutlines::photoCutUnderTheNoseLeavesTheMouthToThePlayer()
     pressAutomatic();
     QVERIFY(state().PartOutlined[1] && state().PartOutlined[2] && state().PartOutlined[3]);
     QVERIFY(!state().PartOutlined[4]);
-    QVERIFY(!w.partImage(4)->isVisible());
+    QVERIFY(!w.parts().picture(4)->isVisible());
     QCOMPARE(w.guidanceLabel->caption(), CreationText::AutomaticLeftOut.arg(QStringLiteral("「口」")));
     checkPiecesOnThePicture();
     lookAt(QStringLiteral("cut_under_nose"));

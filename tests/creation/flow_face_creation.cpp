@@ -97,7 +97,7 @@ void FlowFaceCreation::startSwitchesToTheCreationScreen()
     QCOMPARE(w.faceNameLabel->font().pointSize(), 14);
     QCOMPARE(m_harness->form().currentScreen(), Screen::FaceCreate);
     for (int k = 1; k <= 4; ++k)
-        QVERIFY(w.partTitle(k)->isVisible() && w.partTitle(k)->isEnabled());
+        QVERIFY(w.parts().title(k)->isVisible() && w.parts().title(k)->isEnabled());
     QCOMPARE(w.guidanceLabel->caption(), CreationText::Start);
     QCOMPARE(w.guidanceLabel->fontColor(), QColor(0, 0, 0xFF));
     QCOMPARE(state().SourcePicture.kind, WorkingPicture::Bitmap);
@@ -202,7 +202,7 @@ void FlowFaceCreation::zoomCropsTheRectangleAndEnlargesIt()
     QCOMPARE(state().CurrentPart, 6);
     QVERIFY(!w.cutOrDeleteButton->isEnabled() && w.cutOrDeleteButton->isVisible());
     for (int k = 1; k <= 4; ++k)
-        QVERIFY(!w.partTitle(k)->isEnabled());
+        QVERIFY(!w.parts().title(k)->isEnabled());
 
     PictureBox *image = w.facePicture;
     QTest::mousePress(image, Qt::RightButton, {}, QPoint(240, 120));
@@ -241,7 +241,7 @@ void FlowFaceCreation::zoomCropsTheRectangleAndEnlargesIt()
     QCOMPARE(state().CurrentPart, 0);
     QVERIFY(w.cutOrDeleteButton->isHidden());
     for (int k = 1; k <= 4; ++k)
-        QVERIFY(w.partTitle(k)->isEnabled());
+        QVERIFY(w.parts().title(k)->isEnabled());
     QCOMPARE(w.guidanceLabel->caption(), CreationText::Outlining);
 }
 
@@ -334,9 +334,9 @@ void FlowFaceCreation::cancelEndsEveryState()
     QVERIFY(!state().ColorPickMode && !state().ZoomDragging);
     for (int k = 1; k <= 4; ++k) {
         QVERIFY(!state().PartOutlined[k] && state().PartPoints[k].isEmpty());
-        QVERIFY(w.partTitle(k)->isHidden() && w.partTitle(k)->isEnabled());
-        QCOMPARE(w.partTitle(k)->backgroundColor(), QColor(0xFF, 0xFF, 0x00));
-        QVERIFY(w.partImage(k)->isHidden());
+        QVERIFY(w.parts().title(k)->isHidden() && w.parts().title(k)->isEnabled());
+        QCOMPARE(w.parts().title(k)->backgroundColor(), QColor(0xFF, 0xFF, 0x00));
+        QVERIFY(w.parts().picture(k)->isHidden());
     }
     QVERIFY(w.nameField->isHidden() && w.nameField->text().isEmpty());
     QCOMPARE(m_harness->form().shownFace().CurrentFace, 1);
@@ -348,7 +348,7 @@ void FlowFaceCreation::cancelEndsEveryState()
     QVERIFY(w.cutOrDeleteButton->isEnabled());
     QCOMPARE(m_harness->form().currentScreen(), Screen::FaceCreate);
     for (int k = 1; k <= 4; ++k)
-        QVERIFY(w.partTitle(k)->isEnabled());
+        QVERIFY(w.parts().title(k)->isEnabled());
     QVERIFY(m_harness->dialogs.errors.isEmpty());
 }
 

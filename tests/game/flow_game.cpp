@@ -109,7 +109,7 @@ QPoint FlowGame::rightPlace(int k) const
 
 void FlowGame::dragPart(int k, QPoint travel, Qt::MouseButton button)
 {
-    PictureBox *part = m_harness->w().partImage(k);
+    PictureBox *part = m_harness->w().parts().picture(k);
     const QPoint grab = part->rect().center();
     const QPoint release = part->mapToGlobal(grab) + travel;
     QTest::mousePress(part, button, {}, grab);
@@ -120,7 +120,7 @@ void FlowGame::dragPart(int k, QPoint travel, Qt::MouseButton button)
 
 void FlowGame::dragPartTo(int k, QPoint grab, QPoint release)
 {
-    PictureBox *part = m_harness->w().partImage(k);
+    PictureBox *part = m_harness->w().parts().picture(k);
     QWidget *client = m_harness->w().client;
     QTest::mousePress(part, Qt::LeftButton, {}, grab);
     QTest::mouseMove(client, release);
@@ -130,7 +130,7 @@ void FlowGame::dragPartTo(int k, QPoint grab, QPoint release)
 void FlowGame::placePart(int k, QPoint place)
 {
     const MainWindowWidgets &w = m_harness->w();
-    dragPart(k, w.facePicture->pos() + place - w.partImage(k)->pos());
+    dragPart(k, w.facePicture->pos() + place - w.parts().picture(k)->pos());
 }
 
 void FlowGame::placeAllAtRightPlaces(QPoint offset)
@@ -158,7 +158,7 @@ void FlowGame::startLaysThePartsInTheTray()
     QCOMPARE(w.nosePicture->geometry(), QRect(344, 112, 57, 41));
     QCOMPARE(w.mouthPicture->geometry(), QRect(344, 173, 57, 41));
     for (int k = 1; k <= 4; ++k)
-        QVERIFY(w.partImage(k)->isVisible());
+        QVERIFY(w.parts().picture(k)->isVisible());
     QCOMPARE(h.form().currentScreen(), Screen::PracticePlay);
     QCOMPARE(w.guidanceLabel->caption(), practiceStart);
     QVERIFY(w.openingFaceBox->isVisible());
@@ -211,7 +211,7 @@ void FlowGame::practiceThenRealGameScores300()
 
     placeAllAtRightPlaces();
     for (int k = 1; k <= 4; ++k)
-        QVERIFY(w.partImage(k)->isHidden());
+        QVERIFY(w.parts().picture(k)->isHidden());
     QCOMPARE(h.form().currentScreen(), Screen::UnveilReady);
     QCOMPARE(w.guidanceLabel->caption(),
              QStringLiteral("「お披露目」ボタンを押してください。\r先ほどの御案内は、正しいものでした。"));
@@ -219,7 +219,7 @@ void FlowGame::practiceThenRealGameScores300()
 
     h.click(w.startButton);
     for (int k = 1; k <= 4; ++k)
-        QVERIFY(w.partImage(k)->isVisible());
+        QVERIFY(w.parts().picture(k)->isVisible());
     QCOMPARE(h.form().game().Score, 300);
     QCOMPARE(w.scoreLabel->caption(), QStringLiteral("得点\r　　300"));
     QVERIFY(w.scoreLabel->isVisible());

@@ -142,8 +142,8 @@ void FlowFaceRegistration::registersTheFaceAndPlaysItAtOnce()
     QCOMPARE(m_harness->form().currentScreen(), Screen::PracticePlay);
     QVERIFY(nearColour(w.facePicture->picture().pixelColor(80, 70), QColor(CreationDriver::Cheek)));
     for (int k = 1; k <= 4; ++k) {
-        QVERIFY(w.partImage(k)->isVisible());
-        QCOMPARE(w.partImage(k)->size(), sizes[k]);
+        QVERIFY(w.parts().picture(k)->isVisible());
+        QCOMPARE(w.parts().picture(k)->size(), sizes[k]);
     }
 }
 

@@ -90,7 +90,7 @@ void FlowFaceSelection::selectionScreenShowsWhatItShould()
     QVERIFY(w.openingFaceBox->isVisible());
     QVERIFY(w.faceNameLabel->isVisible());
     for (int k = 1; k <= 4; ++k)
-        QVERIFY(w.partImage(k)->isHidden());
+        QVERIFY(w.parts().picture(k)->isHidden());
     QVERIFY(w.titlePicture->isHidden() && w.bannerPicture->isHidden() && w.scoreLabel->isHidden());
     QVERIFY(w.pickList->isHidden());
     QCOMPARE(w.guidanceLabel->fontColor(), QColor(0, 0, 0xFF));

@@ -101,7 +101,7 @@ void FlowMontage::load(int k, int n)
     if (k == 5)
         m_harness->click(w.outlineTitle);
     else
-        QTest::mouseClick(w.partTitle(k), Qt::RightButton); // any button chooses a part
+        QTest::mouseClick(w.parts().title(k), Qt::RightButton); // any button chooses a part
     QTest::mouseClick(w.pickList->viewport(), Qt::LeftButton, {},
                       w.pickList->visualItemRect(w.pickList->item(n)).center());
 }
@@ -109,7 +109,7 @@ void FlowMontage::load(int k, int n)
 void FlowMontage::drag(int k, QPoint travel)
 {
     QWidget *client = m_harness->w().client;
-    PictureBox *part = m_harness->w().partImage(k);
+    PictureBox *part = m_harness->w().parts().picture(k);
     const QPoint release = client->mapFromGlobal(part->mapToGlobal(QPoint(2, 2)) + travel);
     QTest::mousePress(part, Qt::LeftButton, {}, QPoint(2, 2));
     QTest::mouseMove(client, release);
@@ -120,7 +120,7 @@ void FlowMontage::placeAll()
 {
     const MainWindowWidgets &w = m_harness->w();
     for (int k = 1; k <= 4; ++k)
-        drag(k, w.facePicture->pos() + spots[k - 1] - w.partImage(k)->pos());
+        drag(k, w.facePicture->pos() + spots[k - 1] - w.parts().picture(k)->pos());
 }
 
 void FlowMontage::resizeSteps_data()
@@ -316,7 +316,7 @@ void FlowMontage::unreadablePiece()
     const MainWindowWidgets &w = h.w();
     if (loadedBefore)
         load(piece, 0);
-    PictureBox *box = piece == 5 ? w.facePicture : w.partImage(piece);
+    PictureBox *box = piece == 5 ? w.facePicture : w.parts().picture(piece);
     const QImage picture = box->picture();
     const QRect geometry = box->geometry();
     const QString guidance = w.guidanceLabel->caption();

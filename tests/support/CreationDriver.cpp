@@ -45,7 +45,7 @@ void CreationDriver::start(const QString &path)
 
 void CreationDriver::pressTitle(int k, Qt::MouseButton button)
 {
-    QTest::mouseClick(h.w().partTitle(k), button);
+    QTest::mouseClick(h.w().parts().title(k), button);
 }
 
 void CreationDriver::drag(const QVector<QPoint> &points, Qt::MouseButton button)

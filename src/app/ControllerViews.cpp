@@ -1,0 +1,99 @@
+#include "app/ControllerViews.h"
+
+OpeningSequence::Widgets openingView(const MainWindowWidgets &w)
+{
+    return {.titlePicture = w.titlePicture,
+            .bannerPicture = w.bannerPicture,
+            .facePicture = w.facePicture,
+            .faceNameLabel = w.faceNameLabel,
+            .guidanceLabel = w.guidanceLabel,
+            .parts = w.parts()};
+}
+
+FaceSelection::Widgets selectionView(const MainWindowWidgets &w)
+{
+    return {.titlePicture = w.titlePicture,
+            .bannerPicture = w.bannerPicture,
+            .facePicture = w.facePicture,
+            .faceNameLabel = w.faceNameLabel,
+            .guidanceLabel = w.guidanceLabel,
+            .scoreLabel = w.scoreLabel,
+            .nameField = w.nameField,
+            .faceList = w.faceList,
+            .openingFaceBox = w.openingFaceBox,
+            .pickList = w.pickList,
+            .outlineTitle = w.outlineTitle,
+            .parts = w.parts()};
+}
+
+GameStart::Widgets gameStartView(const MainWindowWidgets &w)
+{
+    return {.facePicture = w.facePicture, .guidanceLabel = w.guidanceLabel, .faceList = w.faceList, .parts = w.parts()};
+}
+
+PartDragging::Widgets draggingView(const MainWindowWidgets &w)
+{
+    return {.client = w.client,
+            .facePicture = w.facePicture,
+            .guidanceLabel = w.guidanceLabel,
+            .nameField = w.nameField,
+            .parts = w.parts()};
+}
+
+Unveiling::Widgets unveilingView(const MainWindowWidgets &w)
+{
+    return {.client = w.client,
+            .facePicture = w.facePicture,
+            .guidanceLabel = w.guidanceLabel,
+            .scoreLabel = w.scoreLabel,
+            .nameField = w.nameField,
+            .parts = w.parts()};
+}
+
+Montage::Widgets montageView(const MainWindowWidgets &w)
+{
+    return {.facePicture = w.facePicture,
+            .faceNameLabel = w.faceNameLabel,
+            .guidanceLabel = w.guidanceLabel,
+            .faceList = w.faceList,
+            .openingFaceBox = w.openingFaceBox,
+            .pickList = w.pickList,
+            .shrinkButton = w.shrinkButton,
+            .outlineTitle = w.outlineTitle,
+            .parts = w.parts()};
+}
+
+FaceCreation::Widgets creationView(const MainWindowWidgets &w)
+{
+    return {.facePicture = w.facePicture,
+            .faceNameLabel = w.faceNameLabel,
+            .guidanceLabel = w.guidanceLabel,
+            .nameField = w.nameField,
+            .faceList = w.faceList,
+            .openingFaceBox = w.openingFaceBox,
+            .selectButton = w.selectButton,
+            .automaticButton = w.automaticButton,
+            .outlineTitle = w.outlineTitle,
+            .parts = w.parts()};
+}
+
+FaceDeletion::Widgets deletionView(const MainWindowWidgets &w)
+{
+    return {.client = w.client,
+            .facePicture = w.facePicture,
+            .faceNameLabel = w.faceNameLabel,
+            .guidanceLabel = w.guidanceLabel,
+            .faceList = w.faceList,
+            .openingFaceBox = w.openingFaceBox,
+            .pickList = w.pickList};
+}
+
+Gallery::Widgets galleryView(const MainWindowWidgets &w)
+{
+    return {.facePicture = w.facePicture,
+            .faceNameLabel = w.faceNameLabel,
+            .guidanceLabel = w.guidanceLabel,
+            .faceList = w.faceList,
+            .openingFaceBox = w.openingFaceBox,
+            .pickList = w.pickList};
+}

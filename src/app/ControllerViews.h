@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/OpeningSequence.h"
+#include "creation/FaceCreation.h"
+#include "gallery/Gallery.h"
+#include "game/GameStart.h"
+#include "game/PartDragging.h"
+#include "game/Unveiling.h"
+#include "library/FaceDeletion.h"
+#include "library/FaceSelection.h"
+#include "montage/Montage.h"
+#include "screen/MainWindowWidgets.h"
+
+// Each screen controller's view of the main window: only the widgets it works on.
+OpeningSequence::Widgets openingView(const MainWindowWidgets &w);
+FaceSelection::Widgets selectionView(const MainWindowWidgets &w);
+GameStart::Widgets gameStartView(const MainWindowWidgets &w);
+PartDragging::Widgets draggingView(const MainWindowWidgets &w);
+Unveiling::Widgets unveilingView(const MainWindowWidgets &w);
+Montage::Widgets montageView(const MainWindowWidgets &w);
+FaceCreation::Widgets creationView(const MainWindowWidgets &w);
+FaceDeletion::Widgets deletionView(const MainWindowWidgets &w);
+Gallery::Widgets galleryView(const MainWindowWidgets &w);
