@@ -15,6 +15,18 @@ QPoint target(QPoint rightPlace, bool lie, int r1, int r2);
 // one horizontal and one vertical word, then the teasing line on a second line.
 QString hint(QPoint pointer, QSize part, QPoint target);
 
+// Which of a hint's two words steer away from the right place: a word lies when the right place
+// itself would have given the other word. Only a lying game's false spot makes them differ.
+struct Truth
+{
+    bool horizontalLie = false;
+    bool verticalLie = false;
+};
+Truth truthOf(QPoint pointer, QSize part, QPoint target, QPoint rightPlace);
+
+// The hint as a replay shows it, each lying word unmasked: "もっと左！←うそ".
+QString unmasked(const QString &hint, Truth truth);
+
 // The confession after the last part lands.
 QString verdict(bool lie);
 
