@@ -47,6 +47,8 @@ Unveiling::Widgets unveilingView(const MainWindowWidgets &w)
             .guidanceLabel = w.guidanceLabel,
             .scoreLabel = w.scoreLabel,
             .nameField = w.nameField,
+            .reviewLabel = w.reviewLabel,
+            .reviewLines = w.reviewLines,
             .parts = w.parts()};
 }
 

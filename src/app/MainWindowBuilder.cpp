@@ -4,6 +4,7 @@
 #include "platform/widgets/CaptionLabel.h"
 #include "platform/widgets/CommandButton.h"
 #include "platform/widgets/Fonts.h"
+#include "platform/widgets/LineOverlay.h"
 #include "platform/widgets/ListBox.h"
 #include "platform/widgets/MouseUpCheckBox.h"
 #include "platform/widgets/PictureBox.h"
@@ -153,6 +154,11 @@ MainWindowWidgets buildMainWindowWidgets(QMainWindow *window)
     w.bannerPicture = pictureBox(client, "ImageRogo", Sizing::Stretch, {201, 413, 351, 52}, false);
     w.bannerPicture->setPicture(PackedImage::load(QStringLiteral(":/art/banner")));
     w.outlineTitle = partTitle(client, "LabelRinkaku", {224, 8, 65, 17}, QStringLiteral("顔の輪郭"));
+    // The unveiling's review, under the score where the tray was, and its lines over the face and
+    // the parts on it.
+    w.reviewLabel = label(client, "LabelReview", {336, 200, 217, 106}, QString(), Fonts::gameFont(14, true), Qt::black,
+                          QColor(), Qt::AlignLeft | Qt::AlignTop);
+    w.reviewLines = place(new LineOverlay(client), "ReviewLines", 24, 32, 300, 300, false);
 
     w.selectButton = commandButton(client, "BtnSentaku", {328, 312, 57, 25}, 13, HintRed);
     w.startButton = commandButton(client, "BtnStart", {392, 312, 57, 25}, 13, HintRed);

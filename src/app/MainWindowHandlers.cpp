@@ -19,12 +19,14 @@
 #include "platform/widgets/CaptionLabel.h"
 #include "platform/widgets/CommandButton.h"
 #include "platform/widgets/DragController.h"
+#include "platform/widgets/LineOverlay.h"
 #include "platform/widgets/ListBox.h"
 #include "platform/widgets/MouseUpCheckBox.h"
 #include "platform/widgets/PictureBox.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -33,6 +35,11 @@
 void MainWindow::connectHandlers()
 {
     connect(w.tickTimer, &QTimer::timeout, this, &MainWindow::tick);
+    // The review belongs to the unveiled face and its saved work; every other screen takes it away.
+    m_screen->setOnChange([this](Screen screen) {
+        if (screen != Screen::Unveiled && screen != Screen::WorkSaved)
+            m_unveiling->hideReview();
+    });
     connect(w.selectButton, &QPushButton::clicked, this, &MainWindow::selectButtonClicked);
     connect(w.startButton, &QPushButton::clicked, this, &MainWindow::startButtonClicked);
     connect(w.modeButton, &CommandButton::mouseUp, this, &MainWindow::modeButtonReleased);
@@ -99,6 +106,18 @@ void MainWindow::connectDragTargets()
                             static_cast<QWidget *>(w.modeButton)})
         m_drag->addTarget(widget, accept, restore);
     m_drag->setEndedWithoutDrop([this] { guarded([this] { m_dragging->endedWithoutDrop(); }); });
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    // "L" (for lines) shows or hides the review's lines, as a click on the face does. A key that
+    // a focused field takes never arrives here.
+    if (event->key() == Qt::Key_L && w.reviewLines->isVisible()) {
+        w.reviewLines->toggleLines();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

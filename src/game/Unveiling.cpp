@@ -5,6 +5,7 @@
 #include "screen/NameRules.h"
 #include "game/GameState.h"
 #include "game/GameTexts.h"
+#include "game/PartReview.h"
 #include "game/ScoreRules.h"
 #include "game/WorkNaming.h"
 #include "library/FaceLibrary.h"
@@ -15,10 +16,13 @@
 #include "platform/widgets/CommandButton.h"
 #include "platform/files/FolderCreation.h"
 #include "platform/pictures/JpegCodec.h"
+#include "platform/widgets/LineOverlay.h"
 #include "platform/widgets/PictureBox.h"
 #include "screen/Guidance.h"
 
 #include <QLineEdit>
+#include <QStringList>
+#include <QVector>
 
 Unveiling::Unveiling(const Widgets &widgets, FaceLibrary &library, ScreenState &screen, GameState &state,
                      const ShownFace &shown, Chance &clock)
@@ -47,6 +51,37 @@ void Unveiling::unveil()
     w.scoreLabel->setCaption(QStringLiteral("得点\r　　") + QString::number(m_state.Score));
     w.scoreLabel->adjustSize();
     w.scoreLabel->show();
+    showReview(placed, rightPlaces);
+}
+
+void Unveiling::showReview(const std::array<QPoint, 4> &placed, const std::array<QPoint, 4> &rightPlaces)
+{
+    // One colour a part, the same in the lines and in nothing else on the screen.
+    static const QColor colours[] = {QColor(0xE0, 0x00, 0x00), QColor(0x00, 0x40, 0xFF), QColor(0x00, 0xA0, 0x00),
+                                     QColor(0xC0, 0x00, 0xC0)};
+    const std::array<int, 4> costs = PartReview::costs(placed, rightPlaces);
+    const int best = PartReview::bestPart(costs);
+    QStringList lines;
+    QVector<LineOverlay::Line> strokes;
+    for (int k = 1; k <= 4; ++k) {
+        lines << PartReview::line(k, costs[k - 1], k == best);
+        // From the middle of the part where it lies to the middle of its right place.
+        const QPoint half(w.parts.picture(k)->width() / 2, w.parts.picture(k)->height() / 2);
+        strokes.append({QLine(placed[k - 1] + half, rightPlaces[k - 1] + half), colours[k - 1]});
+    }
+    w.reviewLabel->setCaption(lines.join(u'\r'));
+    w.reviewLabel->show();
+    w.reviewLines->setGeometry(w.facePicture->geometry());
+    w.reviewLines->setLines(strokes);
+    w.reviewLines->setLinesShown(true);
+    w.reviewLines->show();
+    w.reviewLines->raise();
+}
+
+void Unveiling::hideReview()
+{
+    w.reviewLabel->hide();
+    w.reviewLines->hide();
 }
 
 void Unveiling::saveWork()
@@ -55,7 +90,11 @@ void Unveiling::saveWork()
     const QRect area(w.facePicture->pos(), QSize(m_shown.DisplayWidth, m_shown.DisplayHeight));
     if (area.isEmpty())
         throw AppError(QStringLiteral("保存する顔がありません。"));
+    // The review's lines are for the room, not for the work.
+    const bool linesVisible = w.reviewLines->isVisible();
+    w.reviewLines->hide();
     QImage work = w.client->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    w.reviewLines->setVisible(linesVisible);
     // A high-density screen grabs more device pixels than the work holds.
     if (work.size() != area.size())
         work = work.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -2,8 +2,13 @@
 
 #include "screen/PartTray.h"
 
+#include <QPoint>
+
+#include <array>
+
 struct FaceLibrary;
 class CaptionLabel;
+class LineOverlay;
 class PictureBox;
 class QLineEdit;
 class QWidget;
@@ -25,19 +30,26 @@ public:
         CaptionLabel *guidanceLabel = nullptr;
         CaptionLabel *scoreLabel = nullptr;
         QLineEdit *nameField = nullptr;
+        CaptionLabel *reviewLabel = nullptr;
+        LineOverlay *reviewLines = nullptr;
         PartTray parts;
     };
 
     Unveiling(const Widgets &widgets, FaceLibrary &library, ScreenState &screen, GameState &state,
               const ShownFace &shown, Chance &clock);
 
-    // "お披露目": the parts appear and the score is shown.
+    // "お披露目": the parts appear and the score is shown, with the review: each part's points
+    // where the tray was and a line from where it lies to where it belonged.
     void unveil();
+    // Takes the review away, as every screen but the unveiled face and its saved work does.
+    void hideReview();
     // "保存" after the unveiling or on a named montage: writes the work to the works folder.
     // Throws AppError when it cannot be written; the screen then stays as it is for another try.
     void saveWork();
 
 private:
+    void showReview(const std::array<QPoint, 4> &placed, const std::array<QPoint, 4> &rightPlaces);
+
     const Widgets w;
     FaceLibrary &m_library;
     ScreenState &m_screen;

@@ -4,6 +4,7 @@
 
 class CaptionLabel;
 class CommandButton;
+class LineOverlay;
 class ListBox;
 class PictureBox;
 class QAction;
@@ -45,6 +46,9 @@ struct MainWindowWidgets
     CommandButton *cutOrDeleteButton = nullptr;
     CommandButton *growButton = nullptr;
     CommandButton *shrinkButton = nullptr;
+    // The unveiling's review: each part's points where the tray was, and lines over the face.
+    CaptionLabel *reviewLabel = nullptr;
+    LineOverlay *reviewLines = nullptr;
     CommandButton *automaticButton = nullptr; // "自動": outlines the four parts from facial landmarks
 
     QMenu *faceMenu = nullptr;

@@ -26,6 +26,8 @@ void ScreenState::change(Screen next, const ScreenConditions &conditions)
     m_screen = next;
     m_conditions = conditions;
     apply();
+    if (m_onChange)
+        m_onChange(m_screen);
 }
 
 void ScreenState::apply()

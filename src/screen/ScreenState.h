@@ -3,6 +3,8 @@
 #include "screen/Screen.h"
 #include "screen/ScreenConditions.h"
 
+#include <functional>
+
 class CommandButton;
 class QAction;
 
@@ -37,10 +39,14 @@ public:
     // Another screen under the same conditions.
     void change(Screen next) { change(next, m_conditions); }
 
+    // Called after every change, with the screen that now stands.
+    void setOnChange(std::function<void(Screen)> onChange) { m_onChange = std::move(onChange); }
+
 private:
     void apply();
 
     CommandWidgets m_widgets;
     Screen m_screen = Screen::Starting;
     ScreenConditions m_conditions;
+    std::function<void(Screen)> m_onChange;
 };

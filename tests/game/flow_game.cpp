@@ -3,6 +3,7 @@
 #include "platform/widgets/DragController.h"
 #include "platform/widgets/GlobalCursor.h"
 #include "platform/pictures/JpegCodec.h"
+#include "platform/widgets/LineOverlay.h"
 #include "platform/widgets/PictureBox.h"
 #include "platform/files/ProfileFile.h"
 #include "library/FaceSelection.h"
@@ -55,6 +56,7 @@ private Q_SLOTS:
     void practiceGivesNoHint();
     void missingPartFileStopsTheStart();
     void savedWorkIsNamedAndHoldsWhatTheWindowShows();
+    void unveilingReviewsEachPartButTheWorkLeavesItOut();
     void portraitOutlineCutsAPartOffTheWork();
     void unsafeFaceNameIsNeverWrittenOutsideTheWorks();
     void selectAfterTheGameBringsBackTheSameFace();
@@ -576,12 +578,56 @@ void FlowGame::savedWorkIsNamedAndHoldsWhatTheWindowShows()
 
     const QImage saved = JpegCodec::decodeFile(work);
     QCOMPARE(saved.size(), QSize(300, 300));
+    // The face and its parts as the window shows them, the review's lines hidden.
+    QTest::mouseClick(w.reviewLines, Qt::LeftButton);
     const QImage shown = w.client->grab(QRect(w.facePicture->pos(), QSize(300, 300))).toImage();
     for (QPoint p : {QPoint(5, 5), rightPlace(1) + QPoint(30, 30), rightPlace(4) + QPoint(20, 20)})
         QVERIFY2(nearColour(saved.pixelColor(p), shown.pixelColor(p), 12), qPrintable(QString::number(p.x())));
     // The mouth is in the work, in its own colour.
     QVERIFY(nearColour(saved.pixelColor(rightPlace(4) + QPoint(20, 21)),
                        TestProgramFolder::markedPicture({1, 1}, m_face.colour, 4).pixelColor(0, 0), 12));
+}
+
+void FlowGame::unveilingReviewsEachPartButTheWorkLeavesItOut()
+{
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
+    h.click(w.modeButton);
+    placePart(1, rightPlace(1) + QPoint(12, 0));
+    placePart(2, rightPlace(2) + QPoint(-3, 4));
+    placePart(3, rightPlace(3));
+    placePart(4, rightPlace(4) + QPoint(0, 20));
+    QVERIFY(w.reviewLabel->isHidden() && w.reviewLines->isHidden());
+    h.click(w.startButton);
+    QCOMPARE(h.form().game().Score, 261);
+    QVERIFY(w.reviewLabel->isVisible());
+    QCOMPARE(w.reviewLabel->caption(), QStringLiteral("右目　−12点\r左目　−7点\r鼻　0点　◎\r口　−20点"));
+    // PETARA_SHOTS_DIR=<folder> keeps a picture of the unveiled review to look at.
+    if (const QString shots = qEnvironmentVariable("PETARA_SHOTS_DIR"); !shots.isEmpty())
+        h.form().grab().save(shots + QStringLiteral("/unveiling_review.png"));
+
+    // The lines show over the face; a click on it, or "L", takes them away and brings them back.
+    const QRect area(w.facePicture->pos(), QSize(300, 300));
+    QVERIFY(w.reviewLines->isVisible() && w.reviewLines->linesShown());
+    const QImage withLines = w.client->grab(area).toImage();
+    QTest::mouseClick(w.reviewLines, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(!w.reviewLines->linesShown());
+    const QImage withoutLines = w.client->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    QVERIFY(withLines.convertToFormat(QImage::Format_RGB32) != withoutLines);
+    QTest::keyClick(&h.form(), Qt::Key_L);
+    QVERIFY(w.reviewLines->linesShown());
+
+    // Saved with the lines on the screen, the work is the face without them, to the byte.
+    h.click(w.modeButton);
+    QFile work(m_folder->path(QStringLiteral("Library/おかめ_20080305140709_261.jpg")));
+    QVERIFY(work.open(QIODevice::ReadOnly));
+    QCOMPARE(work.readAll(), JpegCodec::encode(withoutLines));
+    QVERIFY(w.reviewLines->isVisible() && w.reviewLabel->isVisible());
+
+    // The next screen takes the review away.
+    h.click(w.selectButton);
+    QVERIFY(w.reviewLabel->isHidden() && w.reviewLines->isHidden());
 }
 
 void FlowGame::portraitOutlineCutsAPartOffTheWork()
