@@ -52,11 +52,12 @@ inline QByteArray exifWithOrientation(int o, bool bigEndian = false)
     return QByteArray("Exif\0\0", 6) + tiff;
 }
 
-// A JPEG of `stored` with an EXIF block, right after the JFIF block, that holds only the orientation.
-inline QByteArray jpegWithOrientation(const QImage &stored, int o)
+// A JPEG of `stored` with an EXIF block, right after the JFIF block, that holds only the
+// orientation, written by an Intel or (bigEndian) a Motorola camera.
+inline QByteArray jpegWithOrientation(const QImage &stored, int o, bool bigEndian = false)
 {
     QByteArray jpeg = JpegCodec::encode(stored);
-    const QByteArray exif = exifWithOrientation(o);
+    const QByteArray exif = exifWithOrientation(o, bigEndian);
     QByteArray segment("\xFF\xE1", 2);
     segment += char((exif.size() + 2) >> 8);
     segment += char((exif.size() + 2) & 0xFF);

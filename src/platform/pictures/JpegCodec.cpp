@@ -1,7 +1,8 @@
 #include "platform/pictures/JpegCodec.h"
 
-#include "platform/system/AppError.h"
 #include "platform/files/AtomicFile.h"
+#include "platform/pictures/JpegErrors.h"
+#include "platform/system/AppError.h"
 #include "platform/pictures/PictureInput.h"
 #include "platform/pictures/PictureMemory.h"
 
@@ -14,49 +15,10 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
-// clang-format off
-#include <jpeglib.h>
-#include <jerror.h>
-// clang-format on
 
 namespace JpegCodec {
 
 namespace {
-
-// libjpeg's error manager extended with the place to jump back to; the library sees the first member.
-struct ErrorManager
-{
-    jpeg_error_mgr manager;
-    jmp_buf jump;
-};
-
-// Replaces libjpeg's default, which ends the process.
-[[noreturn]] void jumpBack(j_common_ptr cinfo)
-{
-    longjmp(reinterpret_cast<ErrorManager *>(cinfo->err)->jump, 1);
-}
-
-// Warnings about missing or broken picture data mean a garbled picture: treat them as errors.
-void handleMessage(j_common_ptr cinfo, int level)
-{
-    if (level >= 0)
-        return;
-    jpeg_error_mgr *errors = cinfo->err;
-    ++errors->num_warnings;
-    const int code = errors->msg_code;
-    if (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER || code == JWRN_HUFF_BAD_CODE)
-        jumpBack(cinfo);
-}
-
-void ignoreOutput(j_common_ptr) {}
-
-void installErrorManager(ErrorManager &errors)
-{
-    jpeg_std_error(&errors.manager);
-    errors.manager.error_exit = jumpBack;
-    errors.manager.emit_message = handleMessage;
-    errors.manager.output_message = ignoreOutput;
-}
 
 enum class Outcome { Done, Unreadable, TooLarge, NoMemory };
 
@@ -65,7 +27,7 @@ enum class Outcome { Done, Unreadable, TooLarge, NoMemory };
 struct Decoding
 {
     jpeg_decompress_struct cinfo;
-    ErrorManager errors;
+    JpegErrorManager errors;
     FILE *stream; // read a buffer at a time when set; else the bytes below
     const unsigned char *data;
     unsigned long size;
@@ -124,7 +86,7 @@ void cmykRowToRgb(unsigned char *row, JDIMENSION width, bool inverted)
 Outcome runDecoder(Decoding *job)
 {
     jpeg_decompress_struct *cinfo = &job->cinfo;
-    installErrorManager(job->errors);
+    installJpegErrorManager(job->errors);
     cinfo->err = &job->errors.manager;
     if (setjmp(job->errors.jump)) {
         jpeg_destroy_decompress(cinfo);
@@ -169,7 +131,7 @@ Outcome runDecoder(Decoding *job)
 struct Encoding
 {
     jpeg_compress_struct cinfo;
-    ErrorManager errors;
+    JpegErrorManager errors;
     const unsigned char *pixels;
     qsizetype stride;
     JDIMENSION width;
@@ -181,7 +143,7 @@ struct Encoding
 bool runEncoder(Encoding *job)
 {
     jpeg_compress_struct *cinfo = &job->cinfo;
-    installErrorManager(job->errors);
+    installJpegErrorManager(job->errors);
     cinfo->err = &job->errors.manager;
     if (setjmp(job->errors.jump)) {
         jpeg_destroy_compress(cinfo);

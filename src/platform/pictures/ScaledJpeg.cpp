@@ -2,41 +2,12 @@
 
 #include "platform/pictures/ExifOrientation.h"
 #include "platform/pictures/JpegCodec.h"
+#include "platform/pictures/JpegErrors.h"
 #include "platform/pictures/PictureMemory.h"
-
-#include <csetjmp>
-// clang-format off
-#include <jpeglib.h>
-#include <jerror.h>
-// clang-format on
 
 namespace ScaledJpeg {
 
 namespace {
-
-struct ErrorManager
-{
-    jpeg_error_mgr manager;
-    jmp_buf jump;
-};
-
-// libjpeg's default ends the process.
-[[noreturn]] void jumpBack(j_common_ptr cinfo)
-{
-    longjmp(reinterpret_cast<ErrorManager *>(cinfo->err)->jump, 1);
-}
-
-// Missing or broken data means a garbled picture, which the loader refuses: so does the preview.
-void handleMessage(j_common_ptr cinfo, int level)
-{
-    if (level >= 0)
-        return;
-    const int code = cinfo->err->msg_code;
-    if (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER || code == JWRN_HUFF_BAD_CODE)
-        jumpBack(cinfo);
-}
-
-void ignoreOutput(j_common_ptr) {}
 
 #if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
 constexpr J_COLOR_SPACE Rgb32Order = JCS_EXT_BGRA;
@@ -48,7 +19,7 @@ constexpr J_COLOR_SPACE Rgb32Order = JCS_EXT_ARGB;
 struct Decoding
 {
     jpeg_decompress_struct cinfo;
-    ErrorManager errors;
+    JpegErrorManager errors;
     std::FILE *file;
     QSize box;
     QImage *image;
@@ -89,10 +60,7 @@ void cmykRowToRgb(unsigned char *row, JDIMENSION width, bool inverted)
 Outcome runDecoder(Decoding *job)
 {
     jpeg_decompress_struct *cinfo = &job->cinfo;
-    jpeg_std_error(&job->errors.manager);
-    job->errors.manager.error_exit = jumpBack;
-    job->errors.manager.emit_message = handleMessage;
-    job->errors.manager.output_message = ignoreOutput;
+    installJpegErrorManager(job->errors);
     cinfo->err = &job->errors.manager;
     if (setjmp(job->errors.jump)) {
         jpeg_destroy_decompress(cinfo);

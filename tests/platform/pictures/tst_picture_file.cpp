@@ -2,6 +2,7 @@
 #include "platform/pictures/JpegCodec.h"
 #include "platform/pictures/PictureFile.h"
 #include "support/ErrorMessage.h"
+#include "support/PhotoFiles.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -66,61 +67,6 @@ QByteArray topRowFirst(const QByteArray &bitmap)
         flipped += bitmap.mid(offset + row * stride, stride);
     qToLittleEndian<qint32>(-height, flipped.data() + 22);
     return flipped;
-}
-
-// The upright picture: four flat quadrants of 32 x 16, red and green above, blue and yellow below.
-QImage uprightQuadrants()
-{
-    QImage image(64, 32, QImage::Format_RGB32);
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 64; ++x)
-            image.setPixel(x, y,
-                           y < 16 ? (x < 32 ? qRgb(230, 20, 20) : qRgb(20, 230, 20))
-                                  : (x < 32 ? qRgb(20, 20, 230) : qRgb(230, 230, 20)));
-    }
-    return image;
-}
-
-// The pixels a camera stores for `upright` when it records EXIF orientation o: stored (x, y)
-// is shown at (u, v), from where the tag puts the stored 0th row and 0th column.
-QImage storedFor(const QImage &upright, int o)
-{
-    const int W = upright.width();
-    const int H = upright.height();
-    const bool turned = o >= 5;
-    QImage stored(turned ? H : W, turned ? W : H, QImage::Format_RGB32);
-    for (int y = 0; y < stored.height(); ++y) {
-        for (int x = 0; x < stored.width(); ++x) {
-            const QPoint shown[] = {{x, y}, {W - 1 - x, y}, {W - 1 - x, H - 1 - y}, {x, H - 1 - y},
-                                    {y, x}, {W - 1 - y, x}, {W - 1 - y, H - 1 - x}, {y, H - 1 - x}};
-            stored.setPixel(x, y, upright.pixel(shown[o - 1]));
-        }
-    }
-    return stored;
-}
-
-// A JPEG of `stored` with an EXIF block, right after the JFIF block, that holds only the
-// orientation tag, written by an Intel ("II") or a Motorola ("MM") camera.
-QByteArray withOrientation(const QImage &stored, int o, bool motorola = false)
-{
-    QByteArray jpeg = JpegCodec::encode(stored);
-    QByteArray tiff = motorola ? QByteArray("MM\0*\0\0\0\x08"
-                                            "\0\x01"
-                                            "\x01\x12\0\x03\0\0\0\x01\0",
-                                            19)
-                               : QByteArray("II*\0\x08\0\0\0"
-                                            "\x01\0"
-                                            "\x12\x01\x03\0\x01\0\0\0",
-                                            18);
-    tiff += char(o);
-    tiff += QByteArray(motorola ? 6 : 7, '\0');
-    const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
-    QByteArray segment("\xFF\xE1", 2);
-    segment += char((exif.size() + 2) >> 8);
-    segment += char((exif.size() + 2) & 0xFF);
-    segment += exif;
-    const int app0End = 4 + qFromBigEndian<quint16>(jpeg.constData() + 4);
-    return jpeg.insert(app0End, segment);
 }
 
 } // namespace
@@ -269,9 +215,9 @@ void TestPictureFile::turnsPhotosUpright()
     QFETCH(int, orientation);
     QFETCH(int, tag);
     QFETCH(bool, motorola);
-    const QImage upright = uprightQuadrants();
-    const QImage image = PictureFile::load(
-        store(u"phone.JPG"_s, withOrientation(storedFor(upright, orientation), tag, motorola)));
+    const QImage upright = PhotoFiles::quadrants(64, 32);
+    const QImage image = PictureFile::load(store(
+        u"phone.JPG"_s, PhotoFiles::jpegWithOrientation(PhotoFiles::storedFor(upright, orientation), tag, motorola)));
     QCOMPARE(image.format(), QImage::Format_RGB32);
     QCOMPARE(image.size(), upright.size());
     for (const QPoint point : {QPoint(8, 4), QPoint(56, 4), QPoint(8, 28), QPoint(56, 28)}) {
