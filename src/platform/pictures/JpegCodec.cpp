@@ -1,7 +1,7 @@
 #include "platform/pictures/JpegCodec.h"
 
 #include "platform/files/AtomicFile.h"
-#include "platform/pictures/JpegErrors.h"
+#include "platform/pictures/JpegLibrary.h"
 #include "platform/system/AppError.h"
 #include "platform/pictures/PictureInput.h"
 #include "platform/pictures/PictureMemory.h"
@@ -64,23 +64,6 @@ bool allocateImage(Decoding *job)
     job->pixels = job->image->bits();
     job->stride = job->image->bytesPerLine();
     return true;
-}
-
-// Converts a row of CMYK pixels, in place, to RGB32. Adobe's files store the inks inverted.
-void cmykRowToRgb(unsigned char *row, JDIMENSION width, bool inverted)
-{
-    QRgb *out = reinterpret_cast<QRgb *>(row);
-    for (JDIMENSION x = 0; x < width; ++x) {
-        const unsigned char *ink = row + 4 * x;
-        int c = ink[0], m = ink[1], y = ink[2], k = ink[3];
-        if (!inverted) {
-            c = 255 - c;
-            m = 255 - m;
-            y = 255 - y;
-            k = 255 - k;
-        }
-        out[x] = qRgb((c * k + 127) / 255, (m * k + 127) / 255, (y * k + 127) / 255);
-    }
 }
 
 Outcome runDecoder(Decoding *job)

@@ -2,7 +2,7 @@
 
 #include "platform/pictures/ExifOrientation.h"
 #include "platform/pictures/JpegCodec.h"
-#include "platform/pictures/JpegErrors.h"
+#include "platform/pictures/JpegLibrary.h"
 #include "platform/pictures/PictureMemory.h"
 
 namespace ScaledJpeg {
@@ -38,23 +38,6 @@ int orientationOf(jpeg_decompress_struct *cinfo)
             return orientation;
     }
     return 1;
-}
-
-// Adobe's files store the inks inverted.
-void cmykRowToRgb(unsigned char *row, JDIMENSION width, bool inverted)
-{
-    QRgb *out = reinterpret_cast<QRgb *>(row);
-    for (JDIMENSION x = 0; x < width; ++x) {
-        const unsigned char *ink = row + 4 * x;
-        int c = ink[0], m = ink[1], y = ink[2], k = ink[3];
-        if (!inverted) {
-            c = 255 - c;
-            m = 255 - m;
-            y = 255 - y;
-            k = 255 - k;
-        }
-        out[x] = qRgb((c * k + 127) / 255, (m * k + 127) / 255, (y * k + 127) / 255);
-    }
 }
 
 Outcome runDecoder(Decoding *job)

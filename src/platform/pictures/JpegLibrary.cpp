@@ -1,4 +1,6 @@
-#include "platform/pictures/JpegErrors.h"
+#include "platform/pictures/JpegLibrary.h"
+
+#include <QColor>
 
 namespace {
 
@@ -28,4 +30,20 @@ void installJpegErrorManager(JpegErrorManager &errors)
     errors.manager.error_exit = jumpBack;
     errors.manager.emit_message = handleMessage;
     errors.manager.output_message = ignoreOutput;
+}
+
+void cmykRowToRgb(unsigned char *row, JDIMENSION width, bool inverted)
+{
+    QRgb *out = reinterpret_cast<QRgb *>(row);
+    for (JDIMENSION x = 0; x < width; ++x) {
+        const unsigned char *ink = row + 4 * x;
+        int c = ink[0], m = ink[1], y = ink[2], k = ink[3];
+        if (!inverted) {
+            c = 255 - c;
+            m = 255 - m;
+            y = 255 - y;
+            k = 255 - k;
+        }
+        out[x] = qRgb((c * k + 127) / 255, (m * k + 127) / 255, (y * k + 127) / 255);
+    }
 }
