@@ -38,6 +38,15 @@ void BlindRecord::abandon(qint64 ms, QPoint at)
     m_dragging = false;
 }
 
+void BlindRecord::abandon(qint64 ms)
+{
+    if (!m_dragging)
+        return;
+    QVector<Sample> &path = drags.last().path;
+    path.append({ms, path.last().at});
+    m_dragging = false;
+}
+
 void BlindRecord::hint(qint64 ms, const QString &text, bool horizontalLie, bool verticalLie)
 {
     // The same words again, as the pointer moves on, are no news.
@@ -48,6 +57,7 @@ void BlindRecord::hint(qint64 ms, const QString &text, bool horizontalLie, bool 
 
 void BlindRecord::clear()
 {
+    trayPlaces = {};
     drags.clear();
     hints.clear();
     m_dragging = false;

@@ -1,6 +1,7 @@
 #include "game/BlindRecord.h"
 #include "game/HintRules.h"
 #include "game/PartReview.h"
+#include "game/ReplayScript.h"
 
 #include <QTest>
 
@@ -12,6 +13,7 @@ using Places = std::array<QPoint, 4>;
 using Costs = std::array<int, 4>;
 Q_DECLARE_METATYPE(Places)
 Q_DECLARE_METATYPE(Costs)
+Q_DECLARE_METATYPE(ReplayScript::Pacing)
 
 // The unveiling's review of a made game: each part's points, the best part, the hints' lies,
 // and the record of the blind moves that a replay plays back.
@@ -27,7 +29,33 @@ private Q_SLOTS:
     void hintTruth();
     void blindRecord();
     void aLongGameCostsLittleMemory();
+    void replayMoments_data();
+    void replayMoments();
 };
+
+namespace {
+
+const QString teasing = u"\rコンピューター、うそつかない！？"_s;
+
+// A made game: the right eye dragged from its tray for a second and dropped, four seconds of
+// thought, then the nose dragged for 0.4 s and abandoned, with hints on the way.
+BlindRecord madeGame()
+{
+    BlindRecord record;
+    record.trayPlaces = {QPoint(344, 32), QPoint(464, 32), QPoint(336, 136), QPoint(336, 224)};
+    record.beginDrag(1, 1000, QPoint(350, 40));
+    record.move(1200, QPoint(300, 40));
+    record.hint(1200, u"もっと左！もっと下！"_s + teasing, true, false);
+    record.move(1500, QPoint(250, 40));
+    record.hint(1800, u"もっと左！もっと上！"_s + teasing, false, false);
+    record.drop(2000, QPoint(150, 140), QPoint(144, 132));
+    record.beginDrag(3, 6000, QPoint(340, 140));
+    record.hint(6200, u"もっと右！もっと上！"_s + teasing, true, true);
+    record.abandon(6400, QPoint(300, 140));
+    return record;
+}
+
+} // namespace
 
 void TestReviewRules::partCosts_data()
 {
@@ -156,6 +184,62 @@ void TestReviewRules::aLongGameCostsLittleMemory()
     }
     QCOMPARE(record.drags.size(), 4);
     QVERIFY2(record.bytes() < 4 * 1024 * 1024, qPrintable(QString::number(record.bytes())));
+}
+
+void TestReviewRules::replayMoments_data()
+{
+    QTest::addColumn<ReplayScript::Pacing>("pacing");
+    QTest::addColumn<qint64>("ms");
+    QTest::addColumn<QPoint>("rightEye");
+    QTest::addColumn<QPoint>("nose");
+    QTest::addColumn<int>("moving");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<qint64>("length");
+
+    // On the screen: the drags at their speed, the four seconds of thought cut to one.
+    const ReplayScript::Pacing screen{1000, 0};
+    const QPoint eyeTray(344, 32);
+    const QPoint noseTray(336, 136);
+    const QString lieLeft = u"もっと左！←うそもっと下！"_s + teasing;
+    QTest::newRow("before the first drag") << screen << qint64(0) << eyeTray << noseTray << 0 << QString() << qint64(4400);
+    QTest::newRow("the eye between two reports") << screen << qint64(1100) << QPoint(319, 32) << noseTray << 1
+                                                 << QString() << qint64(4400);
+    QTest::newRow("the eye as its lying hint shows") << screen << qint64(1350) << QPoint(269, 32) << noseTray << 1
+                                                     << lieLeft << qint64(4400);
+    QTest::newRow("the next hint, truthful") << screen << qint64(1900) << QPoint(164, 112) << noseTray << 1
+                                             << u"もっと左！もっと上！"_s + teasing << qint64(4400);
+    QTest::newRow("dropped, before the nose") << screen << qint64(2500) << QPoint(144, 132) << noseTray << 0
+                                              << QString() << qint64(4400);
+    QTest::newRow("the nose, both words lie") << screen << qint64(3200) << QPoint(144, 132) << QPoint(316, 136) << 3
+                                              << u"もっと右！←うそもっと上！←うそ"_s + teasing << qint64(4400);
+    QTest::newRow("the nose back in the tray") << screen << qint64(3500) << QPoint(144, 132) << noseTray << 0
+                                               << QString() << qint64(4400);
+    QTest::newRow("past the end") << screen << qint64(99999) << QPoint(144, 132) << noseTray << 0 << QString()
+                                  << qint64(4400);
+
+    // Kept as a picture: half-second pauses, and a drag longer than half a second played faster.
+    const ReplayScript::Pacing brief{500, 500};
+    QTest::newRow("brief: the eye at twice its speed") << brief << qint64(750) << QPoint(244, 32) << noseTray << 1
+                                                       << lieLeft << qint64(2400);
+    QTest::newRow("brief: the nose at its own speed") << brief << qint64(1700) << QPoint(144, 132) << QPoint(316, 136)
+                                                      << 3 << u"もっと右！←うそもっと上！←うそ"_s + teasing
+                                                      << qint64(2400);
+}
+
+void TestReviewRules::replayMoments()
+{
+    QFETCH(ReplayScript::Pacing, pacing);
+    QFETCH(qint64, ms);
+    const ReplayScript script(madeGame(), pacing);
+    const ReplayScript::Frame frame = script.frameAt(ms);
+    QTEST(frame.parts[0], "rightEye");
+    QTEST(frame.parts[2], "nose");
+    QTEST(frame.moving, "moving");
+    QTEST(frame.hint, "hint");
+    QTEST(script.length(), "length");
+    // The parts never dragged wait in the tray throughout.
+    QCOMPARE(frame.parts[1], QPoint(464, 32));
+    QCOMPARE(frame.parts[3], QPoint(336, 224));
 }
 
 QTEST_APPLESS_MAIN(TestReviewRules)
