@@ -58,6 +58,7 @@ public:
     FaceDeletion &deletion() { return *m_deletion; }
     MidiPlayer &player() { return *m_player; }
     AboutBox &aboutBox() { return *m_aboutBox; }
+    ReplayPlayback &replay() { return *m_replay; }
 
     // The handlers, public so that tests can run them without waiting for their events.
     void windowShown();

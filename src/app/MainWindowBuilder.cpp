@@ -182,9 +182,9 @@ MainWindowWidgets buildMainWindowWidgets(QMainWindow *window)
     w.automaticButton->setText(QStringLiteral("自動"));
     // Right of the check box on the top row, which holds nothing on the unveiled face and in the
     // gallery, the two screens that offer a replay.
-    w.replayButton = commandButton(client, "BtnReplay", {400, 4, 73, 25}, 13, HintRed);
+    w.replayButton = commandButton(client, "BtnReplay", {400, 1, 73, 22}, 13, HintRed);
     w.replayButton->setCheckable(true);
-    w.doubleSpeedButton = commandButton(client, "BtnDouble", {480, 4, 49, 25}, 13, GuidanceBlue);
+    w.doubleSpeedButton = commandButton(client, "BtnDouble", {480, 1, 49, 22}, 13, GuidanceBlue);
     w.doubleSpeedButton->setCheckable(true);
 
     QWidget::setTabOrder(w.selectButton, w.startButton);

@@ -31,6 +31,8 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScopeGuard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -164,6 +166,9 @@ void MainWindow::saveReplayBeside(const QString &workPath)
     if (!m_replay->hasReplay())
         return;
     const QString folder = QFileInfo(workPath).path();
+    // Drawing and encoding the frames takes a moment.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto cursorBack = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
     try {
         m_replay->saveAs(folder + QLatin1Char('/') + WorkNaming::replayOf(QFileInfo(workPath).fileName()));
     } catch (const AppError &error) {

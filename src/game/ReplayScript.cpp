@@ -62,23 +62,27 @@ ReplayScript::Frame ReplayScript::frameAt(qint64 ms) const
 {
     Frame frame;
     frame.parts = m_trayPlaces;
+    qint64 latestStart = -1;
     for (const TimedDrag &timed : m_drags) {
         if (ms < timed.start)
             break;
+        latestStart = timed.start;
         const int k = timed.drag.part;
         const QPoint tray = m_trayPlaces[k - 1];
         if (ms < timed.end) {
             // The part travels as the pointer does from the press.
             frame.parts[k - 1] = tray + pointerAt(timed, ms) - timed.drag.path.first().at;
             frame.moving = k;
-            for (const TimedHint &hint : m_hints) {
-                if (hint.at > ms)
-                    break;
-                if (hint.at >= timed.start)
-                    frame.hint = hint.text;
-            }
         } else {
             frame.parts[k - 1] = timed.drag.dropped ? timed.drag.droppedAt : tray;
+        }
+    }
+    if (latestStart >= 0) {
+        for (const TimedHint &hint : m_hints) {
+            if (hint.at > ms)
+                break;
+            if (hint.at >= latestStart)
+                frame.hint = hint.text;
         }
     }
     return frame;

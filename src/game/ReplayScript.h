@@ -25,7 +25,9 @@ public:
     {
         std::array<QPoint, 4> parts; // each part's top-left corner, by part 1 .. 4, client area
         int moving = 0;              // the part travelling now, 1 .. 4, or 0 between drags
-        QString hint;                // the hint of the drag under way with its lies unmasked, or ""
+        // The last hint of the drag under way, or of the one that just ended until the next begins
+        // (the hint at the drop is the one the room wants to read), its lies unmasked; or "".
+        QString hint;
     };
 
     ReplayScript(const BlindRecord &record, Pacing pacing);

@@ -2,6 +2,7 @@
 #include "game/HintRules.h"
 #include "game/PartReview.h"
 #include "game/ReplayScript.h"
+#include "support/MadeGames.h"
 
 #include <QTest>
 
@@ -33,29 +34,7 @@ private Q_SLOTS:
     void replayMoments();
 };
 
-namespace {
-
-const QString teasing = u"\rコンピューター、うそつかない！？"_s;
-
-// A made game: the right eye dragged from its tray for a second and dropped, four seconds of
-// thought, then the nose dragged for 0.4 s and abandoned, with hints on the way.
-BlindRecord madeGame()
-{
-    BlindRecord record;
-    record.trayPlaces = {QPoint(344, 32), QPoint(464, 32), QPoint(336, 136), QPoint(336, 224)};
-    record.beginDrag(1, 1000, QPoint(350, 40));
-    record.move(1200, QPoint(300, 40));
-    record.hint(1200, u"もっと左！もっと下！"_s + teasing, true, false);
-    record.move(1500, QPoint(250, 40));
-    record.hint(1800, u"もっと左！もっと上！"_s + teasing, false, false);
-    record.drop(2000, QPoint(150, 140), QPoint(144, 132));
-    record.beginDrag(3, 6000, QPoint(340, 140));
-    record.hint(6200, u"もっと右！もっと上！"_s + teasing, true, true);
-    record.abandon(6400, QPoint(300, 140));
-    return record;
-}
-
-} // namespace
+using MadeGames::teasing;
 
 void TestReviewRules::partCosts_data()
 {
@@ -208,14 +187,14 @@ void TestReviewRules::replayMoments_data()
                                                      << lieLeft << qint64(4400);
     QTest::newRow("the next hint, truthful") << screen << qint64(1900) << QPoint(164, 112) << noseTray << 1
                                              << u"もっと左！もっと上！"_s + teasing << qint64(4400);
-    QTest::newRow("dropped, before the nose") << screen << qint64(2500) << QPoint(144, 132) << noseTray << 0
-                                              << QString() << qint64(4400);
+    QTest::newRow("dropped: its last hint stays") << screen << qint64(2500) << QPoint(144, 132) << noseTray << 0
+                                                  << u"もっと左！もっと上！"_s + teasing << qint64(4400);
     QTest::newRow("the nose, both words lie") << screen << qint64(3200) << QPoint(144, 132) << QPoint(316, 136) << 3
                                               << u"もっと右！←うそもっと上！←うそ"_s + teasing << qint64(4400);
     QTest::newRow("the nose back in the tray") << screen << qint64(3500) << QPoint(144, 132) << noseTray << 0
-                                               << QString() << qint64(4400);
-    QTest::newRow("past the end") << screen << qint64(99999) << QPoint(144, 132) << noseTray << 0 << QString()
-                                  << qint64(4400);
+                                               << u"もっと右！←うそもっと上！←うそ"_s + teasing << qint64(4400);
+    QTest::newRow("the nose starts: the eye's hint goes") << screen << qint64(3001) << QPoint(144, 132)
+                                                          << QPoint(336 - 0, 136) << 3 << QString() << qint64(4400);
 
     // Kept as a picture: half-second pauses, and a drag longer than half a second played faster.
     const ReplayScript::Pacing brief{500, 500};
@@ -230,7 +209,7 @@ void TestReviewRules::replayMoments()
 {
     QFETCH(ReplayScript::Pacing, pacing);
     QFETCH(qint64, ms);
-    const ReplayScript script(madeGame(), pacing);
+    const ReplayScript script(MadeGames::blindGame(), pacing);
     const ReplayScript::Frame frame = script.frameAt(ms);
     QTEST(frame.parts[0], "rightEye");
     QTEST(frame.parts[2], "nose");
