@@ -10,12 +10,20 @@
 #include "screen/GameColours.h"
 #include "screen/Guidance.h"
 
+#include <QPainter>
+
 namespace {
 
 // The pauses of a replay watched on the screen.
 constexpr ReplayScript::Pacing onScreen{1000, 0};
 // Ticks at the display's rate.
 constexpr int tickMs = 16;
+
+// A widget's picture at the window's own pixels, whatever the screen's density.
+QImage atWindowScale(QWidget &widget)
+{
+    return widget.grab().toImage().scaled(widget.size()).convertToFormat(QImage::Format_RGB32);
+}
 
 } // namespace
 
@@ -47,12 +55,15 @@ void ReplayPlayback::toggle()
     m_before.guidance = w.guidanceLabel->caption();
     m_before.guidanceColour = w.guidanceLabel->fontColor();
     m_before.reviewShown = w.reviewLabel->isVisible();
+    m_before.scoreShown = w.scoreLabel->isVisible();
     m_before.linesShown = w.reviewLines->isVisible();
     m_before.linesOn = w.reviewLines->linesShown();
 
     // The lines tell where the parts ended up; the replay shows how they got there.
     w.reviewLines->hide();
     w.reviewLabel->hide();
+    // The score stands where the parts wait; it is back when the replay ends.
+    w.scoreLabel->hide();
     for (int k = 1; k <= 4; ++k)
         w.parts.picture(k)->show();
     w.replayButton->setChecked(true);
@@ -75,6 +86,7 @@ void ReplayPlayback::stop()
     w.guidanceLabel->setFontColor(m_before.guidanceColour);
     w.guidanceLabel->setCaption(m_before.guidance);
     w.reviewLabel->setVisible(m_before.reviewShown);
+    w.scoreLabel->setVisible(m_before.scoreShown);
     w.reviewLines->setLinesShown(m_before.linesOn);
     w.reviewLines->setVisible(m_before.linesShown);
     if (m_before.linesShown)
@@ -125,26 +137,13 @@ ReplayMovie::Scene ReplayPlayback::scene() const
     ReplayMovie::Scene scene;
     scene.origin = area.topLeft();
     scene.hintFont = w.guidanceLabel->font();
-    // The bare face and tray: the parts, the score and the review hidden for the moment it takes.
-    QVector<QWidget *> hidden;
-    for (QWidget *widget : {static_cast<QWidget *>(w.scoreLabel), static_cast<QWidget *>(w.reviewLabel),
-                            static_cast<QWidget *>(w.reviewLines)}) {
-        if (widget->isVisible()) {
-            widget->hide();
-            hidden.append(widget);
-        }
-    }
-    for (int k = 1; k <= 4; ++k) {
-        PictureBox *part = w.parts.picture(k);
-        scene.parts[k - 1] = part->grab().toImage().scaled(part->size());
-        if (part->isVisible()) {
-            part->hide();
-            hidden.append(part);
-        }
-    }
-    scene.background = w.client->grab(area).toImage().scaled(area.size()).convertToFormat(QImage::Format_RGB32);
-    for (QWidget *widget : hidden)
-        widget->show();
+    // The bare outline on the window's green, nothing of the screen's texts and buttons.
+    scene.background = QImage(area.size(), QImage::Format_RGB32);
+    scene.background.fill(GameColour::MoneyGreen);
+    QPainter painter(&scene.background);
+    painter.drawImage(w.facePicture->pos() - scene.origin, atWindowScale(*w.facePicture));
+    for (int k = 1; k <= 4; ++k)
+        scene.parts[k - 1] = atWindowScale(*w.parts.picture(k));
     return scene;
 }
 

@@ -65,6 +65,7 @@ private:
         QString guidance;
         QColor guidanceColour;
         bool reviewShown = false;
+        bool scoreShown = false;
         bool linesShown = false;
         bool linesOn = false;
     };

@@ -65,6 +65,7 @@ private Q_SLOTS:
     void savedWorkIsNamedAndHoldsWhatTheWindowShows();
     void unveilingReviewsEachPartButTheWorkLeavesItOut();
     void replayPlaysTheBlindMovesAndGivesTheScreenBack();
+    void replayThatCannotBeWrittenLeavesTheWorkAlone();
     void portraitOutlineCutsAPartOffTheWork();
     void unsafeFaceNameIsNeverWrittenOutsideTheWorks();
     void selectAfterTheGameBringsBackTheSameFace();
@@ -598,7 +599,9 @@ void FlowGame::savedWorkIsNamedAndHoldsWhatTheWindowShows()
     h.click(w.modeButton);
     const QString work = m_folder->path(QStringLiteral("Library/おかめ_20080305140709_296.jpg"));
     QVERIFY(QFile::exists(work));
-    QCOMPARE(QDir(m_folder->path(QStringLiteral("Library"))).entryList(QDir::Files).size(), 1);
+    // The work, and its replay beside it.
+    QCOMPARE(QDir(m_folder->path(QStringLiteral("Library"))).entryList(QDir::Files),
+             (QStringList{QStringLiteral("おかめ_20080305140709_296.jpg"), QStringLiteral("おかめ_20080305140709_296.webp")}));
     QCOMPARE(w.guidanceLabel->caption(), QStringLiteral("「顔選択」ボタンを押すとゲームを再開します。"));
     QCOMPARE(h.form().currentScreen(), Screen::WorkSaved);
 
@@ -681,13 +684,18 @@ void FlowGame::replayPlaysTheBlindMovesAndGivesTheScreenBack()
     struct Look
     {
         QVector<QPoint> parts;
-        QString guidance, review;
-        bool reviewShown, linesShown;
+        QString guidance, review, score;
+        bool reviewShown, linesShown, scoreShown;
         bool operator==(const Look &) const = default;
     };
     auto look = [&w] {
-        Look seen{{}, w.guidanceLabel->caption(), w.reviewLabel->caption(), w.reviewLabel->isVisible(),
-                  w.reviewLines->isVisible()};
+        Look seen{{},
+                  w.guidanceLabel->caption(),
+                  w.reviewLabel->caption(),
+                  w.scoreLabel->caption(),
+                  w.reviewLabel->isVisible(),
+                  w.reviewLines->isVisible(),
+                  w.scoreLabel->isVisible()};
         for (int k = 1; k <= 4; ++k)
             seen.parts << (w.parts().picture(k)->isVisible() ? w.parts().picture(k)->pos() : QPoint(-1, -1));
         return seen;
@@ -790,6 +798,27 @@ void FlowGame::replayPlaysTheBlindMovesAndGivesTheScreenBack()
     QCOMPARE(w.facePicture->picture(), shownWork);
 }
 
+void FlowGame::replayThatCannotBeWrittenLeavesTheWorkAlone()
+{
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
+    h.click(w.modeButton);
+    placeAllAtRightPlaces();
+    h.click(w.startButton);
+    // A folder where the replay would go: the rename over it fails.
+    QVERIFY(QDir().mkpath(m_folder->path(QStringLiteral("Library/おかめ_20080305140709_300.webp"))));
+    h.click(w.modeButton);
+    QCOMPARE(h.dialogs.errors.size(), 1);
+    QVERIFY2(h.dialogs.errors[0].startsWith(QStringLiteral("作品は保存しましたが、リプレイは保存できませんでした。")),
+             qPrintable(h.dialogs.errors[0]));
+    QCOMPARE(h.form().currentScreen(), Screen::WorkSaved);
+    // The work whole, and nothing half-written beside it.
+    const QDir works(m_folder->path(QStringLiteral("Library")));
+    QCOMPARE(works.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("おかめ_20080305140709_300.jpg")});
+    QVERIFY(!JpegCodec::decodeFile(works.filePath(QStringLiteral("おかめ_20080305140709_300.jpg"))).isNull());
+}
+
 void FlowGame::portraitOutlineCutsAPartOffTheWork()
 {
     m_face.wholeSize = QSize(200, 300);
@@ -805,7 +834,8 @@ void FlowGame::portraitOutlineCutsAPartOffTheWork()
     placePart(4, QPoint(230, 100)); // on the right-hand third, beside the picture
     h.click(w.startButton);
     h.click(w.modeButton);
-    const QStringList works = QDir(m_folder->path(QStringLiteral("Library"))).entryList(QDir::Files);
+    const QStringList works =
+        QDir(m_folder->path(QStringLiteral("Library"))).entryList({QStringLiteral("*.jpg")}, QDir::Files);
     QCOMPARE(works.size(), 1);
     const QImage saved = JpegCodec::decodeFile(m_folder->path(QStringLiteral("Library/")) + works[0]);
     QCOMPARE(saved.size(), QSize(200, 300));
