@@ -1,0 +1,5 @@
+#pragma once
+
+// Writing a replay as the game does at the end of a game, 15 s at 15 frames a second, against
+// saving every frame as a JPEG work; then reading it back.
+void benchReplay();
