@@ -222,6 +222,7 @@ int main(int argc, char *argv[])
     }
     if (argc == 2 && QByteArray(argv[1]) == "--replay-only") {
         benchReplay();
+        benchReplayOfAGame();
         return 0;
     }
     QTemporaryDir dir;
@@ -251,6 +252,7 @@ int main(int argc, char *argv[])
     benchDeletion(appDir, jpeg);
     benchGallery(appDir, jpeg);
     benchReplay();
+    benchReplayOfAGame();
     benchLandmarks(QStringLiteral(PETARA_DATA_DIR));
     return 0;
 }
