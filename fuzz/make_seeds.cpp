@@ -221,7 +221,8 @@ QByteArray losslessStill(const QImage &image)
     return bytes;
 }
 
-// Animations as the game writes them, lossy, one with transparency, and a still lossless picture.
+// Animations as the game writes them, lossy, one with transparency, one of a single frame (which
+// the writer lays out itself), and a still lossless picture.
 bool writeWebpSeeds(const QDir &folder)
 {
     WebpAnimationWriter moving(QSize(24, 16));
@@ -233,7 +234,10 @@ bool writeWebpSeeds(const QDir &folder)
     WebpAnimationWriter alpha(QSize(9, 7));
     alpha.addFrame(picture(9, 7, QImage::Format_ARGB32), 0);
     alpha.addFrame(picture(9, 7, QImage::Format_ARGB32).mirrored(true, false), 500);
+    WebpAnimationWriter single(QSize(8, 6));
+    single.addFrame(picture(8, 6, QImage::Format_RGB32), 0);
     return writeSeed(folder, QStringLiteral("moving.webp"), moving.finish(300))
+           && writeSeed(folder, QStringLiteral("one-frame.webp"), single.finish(2000))
            && writeSeed(folder, QStringLiteral("alpha.webp"), alpha.finish(1000))
            && writeSeed(folder, QStringLiteral("still.webp"), losslessStill(picture(12, 10, QImage::Format_ARGB32)));
 }

@@ -74,7 +74,7 @@ quint32 littleEndian32(const char *p)
            | quint32(quint8(p[3])) << 24;
 }
 
-void appendLittleEndian(QByteArray &bytes, quint32 value, int size)
+void appendLittleEndian(QByteArray &bytes, quint64 value, int size)
 {
     for (int i = 0; i < size; ++i)
         bytes += char(value >> (8 * i) & 0xFF);
