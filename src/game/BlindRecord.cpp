@@ -7,6 +7,7 @@ void BlindRecord::beginDrag(int part, qint64 ms, QPoint at)
     drag.path.append({ms, at});
     drags.append(drag);
     m_dragging = true;
+    m_dragHints = hints.size();
 }
 
 void BlindRecord::move(qint64 ms, QPoint at)
@@ -49,8 +50,8 @@ void BlindRecord::abandon(qint64 ms)
 
 void BlindRecord::hint(qint64 ms, const QString &text, bool horizontalLie, bool verticalLie)
 {
-    // The same words again, as the pointer moves on, are no news.
-    if (!hints.isEmpty() && hints.last().text == text)
+    // The same words again, as the pointer moves on, are no news; in the next drag they are.
+    if (hints.size() > m_dragHints && hints.last().text == text)
         return;
     hints.append({ms, text, horizontalLie, verticalLie});
 }
@@ -61,6 +62,7 @@ void BlindRecord::clear()
     drags.clear();
     hints.clear();
     m_dragging = false;
+    m_dragHints = 0;
 }
 
 qint64 BlindRecord::bytes() const

@@ -50,4 +50,5 @@ struct BlindRecord
 
 private:
     bool m_dragging = false;
+    qsizetype m_dragHints = 0; // the hints before the drag that runs or ran last
 };

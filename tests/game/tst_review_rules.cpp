@@ -125,6 +125,7 @@ void TestReviewRules::blindRecord()
     record.hint(140, u"もっと左！"_s, true, false); // the same words again
     record.drop(150, QPoint(200, 90), QPoint(170, 70));
     record.beginDrag(3, 400, QPoint(380, 150));
+    record.hint(420, u"もっと左！"_s, true, false); // the same words, but in a drag of their own
     record.abandon(480, QPoint(420, 160));
     record.move(500, QPoint(0, 0)); // after the drag: nothing
 
@@ -139,8 +140,9 @@ void TestReviewRules::blindRecord()
     const BlindRecord::Drag &abandoned = record.drags[1];
     QVERIFY(!abandoned.dropped);
     QCOMPARE(abandoned.path.size(), 2);
-    QCOMPARE(record.hints.size(), 1);
+    QCOMPARE(record.hints.size(), 2);
     QVERIFY(record.hints[0].horizontalLie);
+    QCOMPARE(record.hints[1].ms, 420);
 
     record.clear();
     QVERIFY(record.drags.isEmpty() && record.hints.isEmpty());

@@ -18,10 +18,11 @@ constexpr qsizetype MaxFileBytes = qsizetype(64) * 1024 * 1024;
 constexpr int MaxCanvasSide = 4096;
 constexpr int MaxFrames = 20000;
 
-// Lossy at a quality that keeps the face's colours, at one of the encoder's quicker methods: a
-// replay is written while the player waits. The replay of bench/ (15 s, 530 × 380) takes about
-// 0.5 s and 530 kB so; method 2 saves a seventh of the bytes for a tenth more time, 4 doubles it.
-constexpr float Quality = 70;
+// Lossless: lossy frames left faint ghosts of the parts' edges on the window's flat green where a
+// part had been, since the encoder only redraws what changed. At the encoder's low effort (quality
+// 25, method 1) the replay of a typical game (bench/, 20 s, four drags) takes about 1.2 s and
+// 235 kB; method 0 is three times quicker but eight times larger.
+constexpr float Quality = 25;
 constexpr int Method = 1;
 
 AppError unwritable()
@@ -169,6 +170,7 @@ WebpAnimationWriter::WebpAnimationWriter(QSize size) : m_encoder(std::make_uniqu
     // Key frames stay off, as by default: a replay is played from its start only, and a key
     // frame every few frames made the file three times larger.
     WebPConfig &config = m_encoder->config;
+    config.lossless = 1;
     config.quality = Quality;
     config.method = Method;
     if (!WebPValidateConfig(&config) || size.width() <= 0 || size.height() <= 0)
