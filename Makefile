@@ -11,7 +11,7 @@
 # make screenshot     retakes packaging/screenshots/petara3.png on a virtual X display
 
 PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
-            libjpeg62-turbo-dev libfluidsynth-dev libfontconfig-dev timgm6mb-soundfont fonts-ipafont-gothic \
+            libjpeg62-turbo-dev libwebp-dev libfluidsynth-dev libfontconfig-dev timgm6mb-soundfont fonts-ipafont-gothic \
             libdlib-dev libblas-dev liblapack-dev libdlib-data qt6-translations-l10n \
             desktop-file-utils appstream dpkg-dev file
 FUZZ_PACKAGES := clang libclang-rt-14-dev

@@ -5,6 +5,7 @@
 
 #include "bench_landmarks.h"
 #include "creation_bench.h"
+#include "replay_bench.h"
 #include "app/MainWindow.h"
 #include "library/DeletionFiles.h"
 #include "library/DeletionPlan.h"
@@ -219,6 +220,11 @@ int main(int argc, char *argv[])
         benchLandmarks(QStringLiteral(PETARA_DATA_DIR));
         return 0;
     }
+    if (argc == 2 && QByteArray(argv[1]) == "--replay-only") {
+        benchReplay();
+        benchReplayOfAGame();
+        return 0;
+    }
     QTemporaryDir dir;
     const QString appDir = dir.path() + QLatin1Char('/');
 
@@ -245,6 +251,8 @@ int main(int argc, char *argv[])
     benchFaceCreation(appDir, QCoreApplication::applicationFilePath());
     benchDeletion(appDir, jpeg);
     benchGallery(appDir, jpeg);
+    benchReplay();
+    benchReplayOfAGame();
     benchLandmarks(QStringLiteral(PETARA_DATA_DIR));
     return 0;
 }

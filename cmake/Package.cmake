@@ -1,6 +1,6 @@
 # make package: two Debian packages of the installed layout, one per install component.
 # - petara3, the game. dpkg-shlibdeps finds the libraries the program links (Qt 6,
-#   libjpeg-turbo); what it only opens at run time is listed by name.
+#   libjpeg-turbo, libwebp); what it only opens at run time is listed by name.
 # - petara3-outlines, the automatic outlines: the landmark module, which links dlib and its
 #   numeric libraries, and the shape model it reads. petara3 recommends it, so that
 #   `--no-install-recommends` leaves out dlib and its 100 MB model.

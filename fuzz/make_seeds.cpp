@@ -5,6 +5,7 @@
 #include "lib/MidiFileWriter.h"
 #include "library/DeletionJournal.h"
 #include "platform/pictures/JpegCodec.h"
+#include "platform/pictures/WebpAnimation.h"
 #include "platform/files/TextCodec.h"
 
 #include <QBuffer>
@@ -16,6 +17,7 @@
 #include <QPainter>
 
 #include <cstdio>
+#include <webp/encode.h>
 
 namespace {
 
@@ -207,6 +209,39 @@ bool writeMidiSeeds(const QDir &folder)
            && writeSeed(folder, QStringLiteral("running-status.mid"), running);
 }
 
+// A still lossless picture, which the reader takes as one frame.
+QByteArray losslessStill(const QImage &image)
+{
+    const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
+    uint8_t *output = nullptr;
+    const size_t size = WebPEncodeLosslessRGBA(rgba.constBits(), rgba.width(), rgba.height(), int(rgba.bytesPerLine()),
+                                               &output);
+    const QByteArray bytes(reinterpret_cast<const char *>(output), qsizetype(size));
+    WebPFree(output);
+    return bytes;
+}
+
+// Animations as the game writes them, lossy, one with transparency, one of a single frame (which
+// the writer lays out itself), and a still lossless picture.
+bool writeWebpSeeds(const QDir &folder)
+{
+    WebpAnimationWriter moving(QSize(24, 16));
+    for (int i = 0; i < 4; ++i) {
+        QImage frame = picture(24, 16, QImage::Format_RGB32);
+        QPainter(&frame).fillRect(i * 5, 4, 6, 6, QColor::fromHsv(i * 90, 200, 220));
+        moving.addFrame(frame, i * 66);
+    }
+    WebpAnimationWriter alpha(QSize(9, 7));
+    alpha.addFrame(picture(9, 7, QImage::Format_ARGB32), 0);
+    alpha.addFrame(picture(9, 7, QImage::Format_ARGB32).mirrored(true, false), 500);
+    WebpAnimationWriter single(QSize(8, 6));
+    single.addFrame(picture(8, 6, QImage::Format_RGB32), 0);
+    return writeSeed(folder, QStringLiteral("moving.webp"), moving.finish(300))
+           && writeSeed(folder, QStringLiteral("one-frame.webp"), single.finish(2000))
+           && writeSeed(folder, QStringLiteral("alpha.webp"), alpha.finish(1000))
+           && writeSeed(folder, QStringLiteral("still.webp"), losslessStill(picture(12, 10, QImage::Format_ARGB32)));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -225,7 +260,8 @@ int main(int argc, char *argv[])
         {QStringLiteral("fuzz_bitmap"), writeBitmapSeeds},
         {QStringLiteral("fuzz_deletion_journal"), writeJournalSeeds},
         {QStringLiteral("fuzz_exif_orientation"), writeOrientationSeeds},
-        {QStringLiteral("fuzz_midi_file"), writeMidiSeeds}};
+        {QStringLiteral("fuzz_midi_file"), writeMidiSeeds},
+        {QStringLiteral("fuzz_webp_animation"), writeWebpSeeds}};
     for (const auto &[name, write] : targets) {
         if (!root.mkpath(name) || !write(QDir(root.filePath(name)))) {
             std::fprintf(stderr, "cannot write the seeds of %s\n", qPrintable(name));

@@ -52,6 +52,19 @@ Unveiling::Widgets unveilingView(const MainWindowWidgets &w)
             .parts = w.parts()};
 }
 
+ReplayPlayback::Widgets replayView(const MainWindowWidgets &w)
+{
+    return {.client = w.client,
+            .facePicture = w.facePicture,
+            .guidanceLabel = w.guidanceLabel,
+            .scoreLabel = w.scoreLabel,
+            .reviewLabel = w.reviewLabel,
+            .reviewLines = w.reviewLines,
+            .replayButton = w.replayButton,
+            .doubleSpeedButton = w.doubleSpeedButton,
+            .parts = w.parts()};
+}
+
 Montage::Widgets montageView(const MainWindowWidgets &w)
 {
     return {.facePicture = w.facePicture,

@@ -3,6 +3,7 @@
 #include "app/OpeningSequence.h"
 #include "creation/FaceCreation.h"
 #include "gallery/Gallery.h"
+#include "game/ReplayPlayback.h"
 #include "game/GameStart.h"
 #include "game/PartDragging.h"
 #include "game/Unveiling.h"
@@ -17,6 +18,7 @@ FaceSelection::Widgets selectionView(const MainWindowWidgets &w);
 GameStart::Widgets gameStartView(const MainWindowWidgets &w);
 PartDragging::Widgets draggingView(const MainWindowWidgets &w);
 Unveiling::Widgets unveilingView(const MainWindowWidgets &w);
+ReplayPlayback::Widgets replayView(const MainWindowWidgets &w);
 Montage::Widgets montageView(const MainWindowWidgets &w);
 FaceCreation::Widgets creationView(const MainWindowWidgets &w);
 FaceDeletion::Widgets deletionView(const MainWindowWidgets &w);

@@ -8,6 +8,8 @@
 #include "app/OpeningSequence.h"
 #include "creation/FaceCreation.h"
 #include "gallery/Gallery.h"
+#include "gallery/GalleryReplay.h"
+#include "game/ReplayPlayback.h"
 #include "game/PartDragging.h"
 #include "library/FaceDeletion.h"
 #include "library/FacePaths.h"
@@ -45,7 +47,8 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     w = buildMainWindowWidgets(this);
     m_screen = std::make_unique<ScreenState>(
         CommandWidgets{w.selectButton, w.startButton, w.modeButton, w.cutOrDeleteButton, w.growButton, w.shrinkButton,
-                       w.faceMenuAction, w.createFaceAction, w.deleteFacesAction, w.galleryAction, w.montageAction});
+                       w.replayButton, w.doubleSpeedButton, w.faceMenuAction, w.createFaceAction, w.deleteFacesAction,
+                       w.galleryAction, w.montageAction});
     m_library.AppDir = services.appDir;
     m_opening = std::make_unique<OpeningSequence>(openingView(w), m_library, m_shownFace, m_game, *m_screen,
                                                   *m_services.chance);
@@ -66,6 +69,9 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     m_deletion = std::make_unique<FaceDeletion>(deletionView(w), m_library, *m_screen, m_shownFace,
                                                 *m_services.dialogs);
     m_gallery = std::make_unique<Gallery>(galleryView(w), m_library, *m_screen, *m_services.dialogs);
+    m_replay = std::make_unique<ReplayPlayback>(replayView(w), m_game);
+    m_galleryReplay = std::make_unique<GalleryReplay>(GalleryReplay::Widgets{
+        .facePicture = w.facePicture, .replayButton = w.replayButton, .doubleSpeedButton = w.doubleSpeedButton});
     m_player = std::make_unique<MidiPlayer>();
     m_musicController = std::make_unique<MusicController>(
         MusicController::Widgets{.musicOnAction = w.musicOnAction, .musicOffAction = w.musicOffAction}, m_music,

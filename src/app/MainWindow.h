@@ -20,6 +20,8 @@ class FaceRegistration;
 class FaceDeletion;
 class FaceSelection;
 class Gallery;
+class GalleryReplay;
+class ReplayPlayback;
 class GameStart;
 class MidiPlayer;
 class Montage;
@@ -56,6 +58,7 @@ public:
     FaceDeletion &deletion() { return *m_deletion; }
     MidiPlayer &player() { return *m_player; }
     AboutBox &aboutBox() { return *m_aboutBox; }
+    ReplayPlayback &replay() { return *m_replay; }
 
     // The handlers, public so that tests can run them without waiting for their events.
     void windowShown();
@@ -88,6 +91,7 @@ public:
     // A row of pickList was clicked, or chosen with a key.
     void listPicked();
     void cutOrDeleteClicked();
+    void replayClicked();
     void turnMusicOn();
     void turnMusicOff();
     void chooseTune();
@@ -103,6 +107,10 @@ protected:
 private:
     void connectHandlers();
     void connectDragTargets();
+    // Any command stops a replay first, which puts back what it showed.
+    void stopReplays();
+    // Keeps the unveiled game's replay beside its saved work.
+    void saveReplayBeside(const QString &workPath);
     // Runs a handler inside the error boundary; false when it failed.
     bool guarded(const std::function<void()> &handler);
     void startUp();
@@ -122,6 +130,8 @@ private:
     std::unique_ptr<GameStart> m_gameStart;
     std::unique_ptr<PartDragging> m_dragging;
     std::unique_ptr<Unveiling> m_unveiling;
+    std::unique_ptr<ReplayPlayback> m_replay;
+    std::unique_ptr<GalleryReplay> m_galleryReplay;
     std::unique_ptr<Montage> m_montage;
     std::unique_ptr<FaceRegistration> m_registration;
     std::unique_ptr<FaceCreation> m_creation;

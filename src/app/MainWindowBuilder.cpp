@@ -180,6 +180,12 @@ MainWindowWidgets buildMainWindowWidgets(QMainWindow *window)
     // Between the two eye titles: above the pieces, and the menu is disabled during face creation.
     w.automaticButton = commandButton(client, "BtnJidou", {404, 4, 57, 25}, 13, HintRed);
     w.automaticButton->setText(QStringLiteral("自動"));
+    // Right of the check box on the top row, which holds nothing on the unveiled face and in the
+    // gallery, the two screens that offer a replay.
+    w.replayButton = commandButton(client, "BtnReplay", {400, 1, 73, 22}, 13, HintRed);
+    w.replayButton->setCheckable(true);
+    w.doubleSpeedButton = commandButton(client, "BtnDouble", {480, 1, 49, 22}, 13, GuidanceBlue);
+    w.doubleSpeedButton->setCheckable(true);
 
     QWidget::setTabOrder(w.selectButton, w.startButton);
     QWidget::setTabOrder(w.startButton, w.modeButton);
@@ -191,6 +197,8 @@ MainWindowWidgets buildMainWindowWidgets(QMainWindow *window)
     QWidget::setTabOrder(w.cutOrDeleteButton, w.growButton);
     QWidget::setTabOrder(w.growButton, w.shrinkButton);
     QWidget::setTabOrder(w.shrinkButton, w.automaticButton);
+    QWidget::setTabOrder(w.automaticButton, w.replayButton);
+    QWidget::setTabOrder(w.replayButton, w.doubleSpeedButton);
 
     w.tickTimer = new QTimer(window);
     w.tickTimer->setObjectName(QStringLiteral("Timer1"));

@@ -12,6 +12,11 @@
 #include "game/Unveiling.h"
 #include "montage/Montage.h"
 #include "gallery/Gallery.h"
+#include "gallery/GalleryReplay.h"
+#include "game/GameTexts.h"
+#include "game/ReplayPlayback.h"
+#include "game/WorkNaming.h"
+#include "platform/system/AppError.h"
 #include "library/FaceDeletion.h"
 #include "library/FaceSelection.h"
 #include "library/OpeningFaceChoice.h"
@@ -25,6 +30,9 @@
 #include "platform/widgets/PictureBox.h"
 
 #include <QAction>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScopeGuard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -37,9 +45,14 @@ void MainWindow::connectHandlers()
     connect(w.tickTimer, &QTimer::timeout, this, &MainWindow::tick);
     // The review belongs to the unveiled face and its saved work; every other screen takes it away.
     m_screen->setOnChange([this](Screen screen) {
-        if (screen != Screen::Unveiled && screen != Screen::WorkSaved)
+        if (screen != Screen::Unveiled && screen != Screen::WorkSaved) {
+            m_replay->stop();
             m_unveiling->hideReview();
+        }
+        if (screen != Screen::Gallery)
+            m_galleryReplay->stop();
     });
+    connect(w.replayButton, &QPushButton::clicked, this, &MainWindow::replayClicked);
     connect(w.selectButton, &QPushButton::clicked, this, &MainWindow::selectButtonClicked);
     connect(w.startButton, &QPushButton::clicked, this, &MainWindow::startButtonClicked);
     connect(w.modeButton, &CommandButton::mouseUp, this, &MainWindow::modeButtonReleased);
@@ -112,6 +125,11 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 {
     // "L" (for lines) shows or hides the review's lines, as a click on the face does. A key that
     // a focused field takes never arrives here.
+    if (event->key() == Qt::Key_Escape && (m_replay->isRunning() || m_galleryReplay->isRunning())) {
+        stopReplays();
+        event->accept();
+        return;
+    }
     if (event->key() == Qt::Key_L && w.reviewLines->isVisible()) {
         w.reviewLines->toggleLines();
         event->accept();
@@ -127,8 +145,41 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void MainWindow::stopReplays()
+{
+    m_replay->stop();
+    m_galleryReplay->stop();
+}
+
+void MainWindow::replayClicked()
+{
+    if (currentScreen() == Screen::Gallery)
+        guarded([this] { m_galleryReplay->toggle(m_gallery->shownReplay()); });
+    else
+        guarded([this] { m_replay->toggle(); });
+    // The button stays down exactly while a replay runs, whatever the click did to it.
+    w.replayButton->setChecked(m_replay->isRunning() || m_galleryReplay->isRunning());
+}
+
+void MainWindow::saveReplayBeside(const QString &workPath)
+{
+    if (!m_replay->hasReplay())
+        return;
+    const QString folder = QFileInfo(workPath).path();
+    // Drawing and encoding the frames takes a moment.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto cursorBack = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    try {
+        m_replay->saveAs(folder + QLatin1Char('/') + WorkNaming::replayOf(QFileInfo(workPath).fileName()));
+    } catch (const AppError &error) {
+        // The work itself is kept; the player learns that its replay is not.
+        throw AppError(GameTexts::ReplayNotSaved + QStringLiteral("\n") + error.message());
+    }
+}
+
 void MainWindow::selectButtonClicked()
 {
+    stopReplays();
     if (isFaceCreation(currentScreen()))
         guarded([this] { m_creation->registerFace(); });
     else
@@ -137,6 +188,7 @@ void MainWindow::selectButtonClicked()
 
 void MainWindow::startButtonClicked()
 {
+    stopReplays();
     switch (currentScreen()) {
     case Screen::Opening:
     case Screen::FaceSelect:
@@ -158,6 +210,8 @@ void MainWindow::startButtonClicked()
 
 void MainWindow::modeButtonReleased()
 {
+    // The work is what the unveiled screen shows, so a replay gives it back first.
+    stopReplays();
     switch (currentScreen()) {
     case Screen::PracticePlay:
         guarded([this] { m_gameStart->switchToReal(); });
@@ -166,6 +220,8 @@ void MainWindow::modeButtonReleased()
         guarded([this] { m_gameStart->switchToPractice(); });
         break;
     case Screen::Unveiled:
+        guarded([this] { saveReplayBeside(m_unveiling->saveWork()); });
+        break;
     case Screen::MontageSave:
         guarded([this] { m_unveiling->saveWork(); });
         break;
@@ -227,6 +283,7 @@ void MainWindow::listPicked()
     const int row = w.pickList->currentRow();
     if (row < 0)
         return;
+    stopReplays();
     switch (currentScreen()) {
     case Screen::Montage:
     case Screen::MontageSave:

@@ -3,6 +3,7 @@
 #include "gallery/WorkPicture.h"
 #include "gallery/WorksList.h"
 #include "library/FaceLibrary.h"
+#include "game/WorkNaming.h"
 #include "library/FacePaths.h"
 #include "platform/system/AppError.h"
 #include "platform/widgets/CaptionLabel.h"
@@ -17,6 +18,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFuture>
 #include <QListWidget>
 #include <QtConcurrent/QtConcurrentRun>
@@ -38,8 +40,11 @@ void Gallery::openGallery()
     w.pickList->show();
     w.facePicture->clearPicture();
     w.faceNameLabel->hide();
+    m_shownReplay.clear();
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.workHasReplay = false;
     guide(w.guidanceLabel, QStringLiteral("観たい作品のファイル名をクリックしてください。"));
-    m_screen.change(Screen::Gallery);
+    m_screen.change(Screen::Gallery, conditions);
 }
 
 void Gallery::showWork(const QString &fileName)
@@ -73,12 +78,22 @@ void Gallery::show(quint64 request, const QString &fileName, const LoadedWork &l
         return;
     }
     w.facePicture->setPicture(loaded.picture);
-    guide(w.guidanceLabel, QStringLiteral("「キャンセル」ボタンを押すとゲームを始めます。"));
+    const QString folder = FacePaths::worksFolder(m_library.AppDir);
+    const QString replay = WorkNaming::replayOf(fileName);
+    m_shownReplay = QFileInfo(folder + QLatin1Char('/') + replay).isFile() ? folder + QLatin1Char('/') + replay
+                                                                           : QString();
+    ScreenConditions conditions = m_screen.conditions();
+    conditions.workHasReplay = !m_shownReplay.isEmpty();
+    m_screen.change(Screen::Gallery, conditions);
+    guide(w.guidanceLabel, m_shownReplay.isEmpty()
+                               ? QStringLiteral("「キャンセル」ボタンを押すとゲームを始めます。")
+                               : QStringLiteral("「リプレイ」ボタンを押すと、目隠しの動きをもう一度観られます。\r"
+                                                "「キャンセル」ボタンを押すとゲームを始めます。"));
     w.faceNameLabel->resize(300, w.faceNameLabel->height());
     QFont font = w.faceNameLabel->font();
     font.setPointSize(9);
     w.faceNameLabel->setFont(font);
-    w.faceNameLabel->setCaption(fileName);
+    w.faceNameLabel->setCaption(m_shownReplay.isEmpty() ? fileName : fileName + QStringLiteral("　（リプレイあり）"));
     w.faceNameLabel->show();
 }
 

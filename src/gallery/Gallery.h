@@ -38,6 +38,8 @@ public:
     // error box, and the picture, the guidance and the heading stay as they were. Only the last
     // click's work is shown, and only while the gallery is still open.
     void showWork(const QString &fileName);
+    // The replay kept beside the work on show, or "" when it has none.
+    QString shownReplay() const { return m_shownReplay; }
 
 private:
     struct LoadedWork
@@ -54,6 +56,7 @@ private:
     const FaceLibrary &m_library;
     ScreenState &m_screen;
     Dialogs &m_dialogs;
+    QString m_shownReplay;
     quint64 m_request = 0; // the number of the last click, or of the opening after it
     QObject m_receiver;    // the loads' results arrive here, on the window's thread
 };

@@ -7,6 +7,7 @@ void BlindRecord::beginDrag(int part, qint64 ms, QPoint at)
     drag.path.append({ms, at});
     drags.append(drag);
     m_dragging = true;
+    m_dragHints = hints.size();
 }
 
 void BlindRecord::move(qint64 ms, QPoint at)
@@ -38,19 +39,30 @@ void BlindRecord::abandon(qint64 ms, QPoint at)
     m_dragging = false;
 }
 
+void BlindRecord::abandon(qint64 ms)
+{
+    if (!m_dragging)
+        return;
+    QVector<Sample> &path = drags.last().path;
+    path.append({ms, path.last().at});
+    m_dragging = false;
+}
+
 void BlindRecord::hint(qint64 ms, const QString &text, bool horizontalLie, bool verticalLie)
 {
-    // The same words again, as the pointer moves on, are no news.
-    if (!hints.isEmpty() && hints.last().text == text)
+    // The same words again, as the pointer moves on, are no news; in the next drag they are.
+    if (hints.size() > m_dragHints && hints.last().text == text)
         return;
     hints.append({ms, text, horizontalLie, verticalLie});
 }
 
 void BlindRecord::clear()
 {
+    trayPlaces = {};
     drags.clear();
     hints.clear();
     m_dragging = false;
+    m_dragHints = 0;
 }
 
 qint64 BlindRecord::bytes() const

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVector>
 
+#include <array>
+
 // What happened while a real game was played blind, kept in memory for the unveiling's replay:
 // each drag's path with its times, where it ended, and each hint with whether it lied. Times
 // are milliseconds from the start of the real game; positions are in the window's client area.
@@ -29,6 +31,8 @@ struct BlindRecord
         bool verticalLie = false;   // the up/down word does
     };
 
+    // Each part's top-left corner in the tray as the game began, where every blind drag starts.
+    std::array<QPoint, 4> trayPlaces{};
     QVector<Drag> drags;
     QVector<Hint> hints;
 
@@ -37,6 +41,8 @@ struct BlindRecord
     void move(qint64 ms, QPoint at);
     void drop(qint64 ms, QPoint at, QPoint partTopLeft);
     void abandon(qint64 ms, QPoint at);
+    // An abandon where the pointer was last seen.
+    void abandon(qint64 ms);
     void hint(qint64 ms, const QString &text, bool horizontalLie, bool verticalLie);
     void clear();
     // The memory the record holds, in bytes, about.
@@ -44,4 +50,5 @@ struct BlindRecord
 
 private:
     bool m_dragging = false;
+    qsizetype m_dragHints = 0; // the hints before the drag that runs or ran last
 };

@@ -31,6 +31,8 @@ void GameStart::start()
     else
         startPractice();
     layOutTray(*w.facePicture, w.parts);
+    if (real)
+        noteTrayPlaces();
     m_state.PartOnFace = {};
     ScreenConditions conditions = m_screen.conditions();
     conditions.partDropped = false;
@@ -62,6 +64,7 @@ void GameStart::switchToReal()
 {
     m_screen.change(Screen::RealPlay);
     lieDraw();
+    noteTrayPlaces();
     guide(w.guidanceLabel, GameTexts::RealStart);
 }
 
@@ -71,8 +74,17 @@ void GameStart::switchToPractice()
     guide(w.guidanceLabel, GameTexts::PracticeStart);
 }
 
+void GameStart::noteTrayPlaces()
+{
+    for (int k = 1; k <= 4; ++k)
+        m_state.Record.trayPlaces[k - 1] = w.parts.picture(k)->pos();
+}
+
 void GameStart::lieDraw()
 {
     m_chance.reseed();
     m_state.HintsLie = m_chance.below(10) != 0;
+    // A real game starts here; its replay starts with it.
+    m_state.Record.clear();
+    m_state.RealClock.start();
 }

@@ -38,8 +38,10 @@ public:
 private:
     void startPractice();
     void startReal();
-    // Nine real games in ten, the computer lies.
+    // Nine real games in ten, the computer lies. The real game's record starts afresh.
     void lieDraw();
+    // Where the parts wait in the tray, where the replay starts each drag.
+    void noteTrayPlaces();
 
     const Widgets w;
     const FaceLibrary &m_library;

@@ -24,5 +24,8 @@ inline const QString Saved = QStringLiteral("「顔選択」ボタンを押す�
 inline const QString MontageSaved = QStringLiteral(
     "「キャンセル」ボタンを押すとゲームを再開します。\rモンタージュを続ける場合は、「顔の輪郭」と各部分について、"
     "それぞれのタイトルをクリックしてから、その部分を読み込みたい人の名前をリスト上でクリックしてください。");
+inline const QString Replaying =
+    QStringLiteral("リプレイ中です。\rもう一度「リプレイ」ボタンを押すと止まります。");
+inline const QString ReplayNotSaved = QStringLiteral("作品は保存しましたが、リプレイは保存できませんでした。");
 
 } // namespace GameTexts

@@ -74,6 +74,16 @@ void PartDragging::showRealText()
     guide(w.guidanceLabel, GameTexts::Real);
 }
 
+qint64 PartDragging::realMs() const
+{
+    return m_state.RealClock.isValid() ? m_state.RealClock.elapsed() : 0;
+}
+
+QPoint PartDragging::onClient(QPoint global) const
+{
+    return w.client->mapFromGlobal(global);
+}
+
 void PartDragging::partMouseDown(int k, QPoint global)
 {
     PictureBox *part = w.parts.picture(k);
@@ -96,7 +106,8 @@ void PartDragging::setHintTarget(int x, int y)
         r1 = m_chance.below(80);
         r2 = m_chance.below(80);
     }
-    const QPoint target = HintRules::target(QPoint(x, y), m_state.HintsLie, r1, r2);
+    m_state.RightPlace = QPoint(x, y);
+    const QPoint target = HintRules::target(m_state.RightPlace, m_state.HintsLie, r1, r2);
     m_state.HintTargetX = target.x();
     m_state.HintTargetY = target.y();
 }
@@ -113,6 +124,7 @@ void PartDragging::beginPartDrag(QPoint global)
             m_state.Dragging = true;
             GlobalCursor::set(m_transparentCursor);
             part->hide();
+            m_state.Record.beginDrag(partNumber(w, part), realMs(), onClient(global));
         }
     } else if (isPractice()) {
         const bool allShown = w.facePicture->isVisible() && w.parts.picture(1)->isVisible()
@@ -130,10 +142,15 @@ bool PartDragging::dragOverFace(QPoint local)
     if (isFaceCreation(m_screen.screen()))
         return false;
     if (isReal() && m_state.Dragging && m_state.CurrentPartImage) {
-        const QString hint = HintRules::hint(local, m_state.CurrentPartImage->size(),
-                                             QPoint(m_state.HintTargetX, m_state.HintTargetY));
+        const QSize part = m_state.CurrentPartImage->size();
+        const QPoint target(m_state.HintTargetX, m_state.HintTargetY);
+        const QString hint = HintRules::hint(local, part, target);
         w.guidanceLabel->setFontColor(GameColour::HintRed);
         w.guidanceLabel->setCaption(hint);
+        const qint64 ms = realMs();
+        m_state.Record.move(ms, w.facePicture->mapTo(w.client, local));
+        const HintRules::Truth truth = HintRules::truthOf(local, part, target, m_state.RightPlace);
+        m_state.Record.hint(ms, hint, truth.horizontalLie, truth.verticalLie);
     }
     return true;
 }
@@ -152,6 +169,7 @@ void PartDragging::dropOnFace(QPoint global)
         return;
     moveByTravel(global);
     m_state.Dragging = false;
+    m_state.Record.drop(realMs(), onClient(global), m_state.CurrentPartImage->pos());
     markDropped();
     if (isPractice()) {
         if (!isMontage(m_screen.screen()))
@@ -168,6 +186,7 @@ void PartDragging::dropOnPart(PictureBox *target, QPoint global)
     if (target->x() < faceRight(w) && m_state.CurrentPartImage) {
         moveByTravel(global);
         m_state.Dragging = false;
+        m_state.Record.drop(realMs(), onClient(global), m_state.CurrentPartImage->pos());
         markDropped();
         checkAllPlaced();
     } else {
@@ -177,6 +196,8 @@ void PartDragging::dropOnPart(PictureBox *target, QPoint global)
 
 void PartDragging::restore()
 {
+    // The record takes only its own blind drag's end; in practice none runs.
+    m_state.Record.abandon(realMs());
     m_state.Dragging = false;
     if (m_state.CurrentPartImage)
         m_state.CurrentPartImage->show();
@@ -189,7 +210,9 @@ bool PartDragging::dragOverWindow(QPoint global)
     const QRect frame = w.client->window()->frameGeometry();
     const bool inside = frame.left() < global.x() && global.x() < frame.left() + frame.width()
                         && frame.top() < global.y() && global.y() < frame.top() + frame.height();
+    m_state.Record.move(realMs(), onClient(global));
     if (!inside) {
+        m_state.Record.abandon(realMs(), onClient(global));
         GlobalCursor::reset();
         if (m_state.CurrentPartImage)
             m_state.CurrentPartImage->show();

@@ -68,6 +68,9 @@ private:
     // Drags in sight: practice, and the montage until a name is typed.
     bool isPractice() const;
     void showRealText();
+    // The blind drag's record, for the replay: times from the real game's start, client positions.
+    qint64 realMs() const;
+    QPoint onClient(QPoint global) const;
 
     const Widgets w;
     const FaceLibrary &m_library;

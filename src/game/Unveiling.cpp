@@ -36,6 +36,7 @@ void Unveiling::unveil()
         w.parts.picture(k)->show();
     ScreenConditions conditions = m_screen.conditions();
     conditions.gameFinished = true;
+    conditions.replayRecorded = !m_state.Record.drags.isEmpty();
     m_screen.change(Screen::Unveiled, conditions);
     guide(w.guidanceLabel, GameTexts::Unveiled);
 
@@ -84,7 +85,7 @@ void Unveiling::hideReview()
     w.reviewLines->hide();
 }
 
-void Unveiling::saveWork()
+QString Unveiling::saveWork()
 {
     // Exactly what the window shows over the face, parts cut at the edges.
     const QRect area(w.facePicture->pos(), QSize(m_shown.DisplayWidth, m_shown.DisplayHeight));
@@ -111,7 +112,8 @@ void Unveiling::saveWork()
     const QString folder = FacePaths::worksFolder(m_library.AppDir);
     createFolder(folder);
     // Throws before anything below runs, so "保存" stays enabled for another try.
-    JpegCodec::encodeFile(work, folder + QLatin1Char('/') + fileName);
+    const QString path = folder + QLatin1Char('/') + fileName;
+    JpegCodec::encodeFile(work, path);
 
     if (montage) {
         w.guidanceLabel->setCaption(GameTexts::MontageSaved);
@@ -122,4 +124,5 @@ void Unveiling::saveWork()
         w.guidanceLabel->setCaption(GameTexts::Saved);
         m_screen.change(Screen::WorkSaved);
     }
+    return path;
 }

@@ -45,7 +45,8 @@ public:
     void hideReview();
     // "保存" after the unveiling or on a named montage: writes the work to the works folder.
     // Throws AppError when it cannot be written; the screen then stays as it is for another try.
-    void saveWork();
+    // Gives the work's path.
+    QString saveWork();
 
 private:
     void showReview(const std::array<QPoint, 4> &placed, const std::array<QPoint, 4> &rightPlaces);

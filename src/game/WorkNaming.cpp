@@ -18,4 +18,12 @@ QString montageWork(const QString &typedName, const QDateTime &time)
     return typedName + QLatin1Char('_') + timeStamp(time) + QStringLiteral("_M.jpg");
 }
 
+QString replayOf(const QString &workFileName)
+{
+    QString name = workFileName;
+    if (name.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive))
+        name.chop(4);
+    return name + QStringLiteral(".webp");
+}
+
 } // namespace WorkNaming

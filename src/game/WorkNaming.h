@@ -15,4 +15,7 @@ QString gameWork(const QString &faceName, const QDateTime &time, int score);
 // typed name + "_" + stamp + "_M.jpg"
 QString montageWork(const QString &typedName, const QDateTime &time);
 
+// The replay kept beside a work: its name with ".webp" in place of ".jpg".
+QString replayOf(const QString &workFileName);
+
 } // namespace WorkNaming

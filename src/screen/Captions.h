@@ -16,5 +16,7 @@ inline const QString Real = QStringLiteral("本番");
 inline const QString Save = QStringLiteral("保存");
 inline const QString Zoom = QStringLiteral("ズーム");
 inline const QString Delete = QStringLiteral("削除");
+inline const QString Replay = QStringLiteral("リプレイ");
+inline const QString DoubleSpeed = QStringLiteral("×2");
 
 } // namespace Caption

@@ -124,6 +124,20 @@ CommandLook zoomOrDeleteButton(Screen screen, const ScreenConditions &c)
     }
 }
 
+// Offered where there is a replay: the unveiled game's, or the shown work's in the gallery.
+bool replayOffered(Screen screen, const ScreenConditions &c)
+{
+    switch (screen) {
+    case Screen::Unveiled:
+    case Screen::WorkSaved:
+        return c.replayRecorded;
+    case Screen::Gallery:
+        return c.workHasReplay;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 CommandLooks commandLooks(Screen screen, const ScreenConditions &conditions)
@@ -137,6 +151,9 @@ CommandLooks commandLooks(Screen screen, const ScreenConditions &conditions)
     looks.zoomOrDelete = zoomOrDeleteButton(screen, conditions);
     looks.grow = montage ? shown(QStringLiteral("+")) : hidden(QStringLiteral("+"));
     looks.shrink = montage ? shown(QStringLiteral("-")) : hidden(QStringLiteral("-"));
+    const bool replay = replayOffered(screen, conditions);
+    looks.replay = replay ? shown(Caption::Replay) : hidden(Caption::Replay);
+    looks.doubleSpeed = replay ? shown(Caption::DoubleSpeed) : hidden(Caption::DoubleSpeed);
     // Every other screen is left through its buttons.
     looks.faceMenu = selecting;
     looks.works = selecting && conditions.worksListed;

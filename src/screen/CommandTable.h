@@ -22,6 +22,8 @@ struct CommandLooks
     CommandLook zoomOrDelete; // cutOrDeleteButton: "ズーム", "削除"
     CommandLook grow;         // growButton "+"
     CommandLook shrink;       // shrinkButton "-"
+    CommandLook replay;       // replayButton "リプレイ"
+    CommandLook doubleSpeed;  // doubleSpeedButton "×2"
     bool faceMenu = false;    // faceMenuAction "顔の作成／削除"
     bool createFace = true;   // createFaceAction "顔の作成"
     bool deleteFace = false;  // deleteFacesAction "顔の削除"

@@ -49,6 +49,8 @@ struct MainWindowWidgets
     // The unveiling's review: each part's points where the tray was, and lines over the face.
     CaptionLabel *reviewLabel = nullptr;
     LineOverlay *reviewLines = nullptr;
+    CommandButton *replayButton = nullptr;      // "リプレイ": the blind moves again, or a work's replay
+    CommandButton *doubleSpeedButton = nullptr; // "×2": the replay at twice its speed
     CommandButton *automaticButton = nullptr; // "自動": outlines the four parts from facial landmarks
 
     QMenu *faceMenu = nullptr;

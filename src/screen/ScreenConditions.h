@@ -26,4 +26,8 @@ struct ScreenConditions
     bool deletionOffered = true;
     // The works folder was there when face selection was entered ("作品を観る" offered).
     bool worksListed = false;
+    // The unveiled game left blind moves to replay.
+    bool replayRecorded = false;
+    // The gallery shows a work with its replay beside it.
+    bool workHasReplay = false;
 };

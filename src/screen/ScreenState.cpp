@@ -39,6 +39,8 @@ void ScreenState::apply()
     show(m_widgets.cutOrDeleteButton, looks.zoomOrDelete);
     show(m_widgets.growButton, looks.grow);
     show(m_widgets.shrinkButton, looks.shrink);
+    show(m_widgets.replayButton, looks.replay);
+    show(m_widgets.doubleSpeedButton, looks.doubleSpeed);
     m_widgets.faceMenuAction->setEnabled(looks.faceMenu);
     m_widgets.createFaceAction->setEnabled(looks.createFace);
     m_widgets.deleteFacesAction->setEnabled(looks.deleteFace);

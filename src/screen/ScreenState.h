@@ -17,6 +17,8 @@ struct CommandWidgets
     CommandButton *cutOrDeleteButton = nullptr;
     CommandButton *growButton = nullptr;
     CommandButton *shrinkButton = nullptr;
+    CommandButton *replayButton = nullptr;
+    CommandButton *doubleSpeedButton = nullptr;
     QAction *faceMenuAction = nullptr;
     QAction *createFaceAction = nullptr;
     QAction *deleteFacesAction = nullptr;

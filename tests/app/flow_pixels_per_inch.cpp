@@ -1,3 +1,5 @@
+#include "game/ReplayMovie.h"
+#include "platform/pictures/WebpAnimation.h"
 #include "platform/widgets/CaptionLabel.h"
 #include "platform/widgets/CommandButton.h"
 #include "platform/widgets/GlobalCursor.h"
@@ -149,7 +151,21 @@ void GameOnScreen::partsLandWhereTheyBelongAndScoreAsAt96()
 
     h.click(w.modeButton);
     const QStringList works = QDir(m_folder->path(QStringLiteral("Library"))).entryList(QDir::Files);
-    QCOMPARE(works, QStringList{QStringLiteral("おかめ_20080305140709_285.jpg")});
+    QCOMPARE(works, (QStringList{QStringLiteral("おかめ_20080305140709_285.jpg"),
+                                 QStringLiteral("おかめ_20080305140709_285.webp")}));
+    // The replay at the window's own size too, the outline in its first frame.
+    QFile replay(m_folder->path(QStringLiteral("Library/")) + works[1]);
+    QVERIFY(replay.open(QIODevice::ReadOnly));
+    WebpAnimationReader movie(replay.readAll());
+    int trayRight = 0;
+    for (int k = 1; k <= 4; ++k)
+        trayRight = std::max(trayRight, h.form().game().Record.trayPlaces[k - 1].x() + w.parts().picture(k)->width());
+    QCOMPARE(movie.size(), QSize(trayRight - w.facePicture->x(), 300 + ReplayMovie::hintStripHeight));
+    QImage first;
+    int end = 0;
+    QVERIFY(movie.next(first, end));
+    QVERIFY(nearColour(first.pixelColor(5, 5),
+                       TestProgramFolder::markedPicture({1, 1}, m_face.colour, 5).pixelColor(0, 0), 16));
     const QImage work = JpegCodec::decodeFile(m_folder->path(QStringLiteral("Library/")) + works[0]);
     QCOMPARE(work.size(), QSize(300, 300));
     // Each part is in the work where it was put, the outline around it.

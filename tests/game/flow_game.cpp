@@ -1,9 +1,14 @@
+#include "game/GameTexts.h"
+#include "game/ReplayMovie.h"
+#include "game/ReplayPlayback.h"
+#include "platform/pictures/WebpAnimation.h"
 #include "platform/widgets/CaptionLabel.h"
 #include "platform/widgets/CommandButton.h"
 #include "platform/widgets/DragController.h"
 #include "platform/widgets/GlobalCursor.h"
 #include "platform/pictures/JpegCodec.h"
 #include "platform/widgets/LineOverlay.h"
+#include "platform/widgets/ListBox.h"
 #include "platform/widgets/PictureBox.h"
 #include "platform/files/ProfileFile.h"
 #include "library/FaceSelection.h"
@@ -11,6 +16,8 @@
 #include "support/TestProgramFolder.h"
 
 #include <QAction>
+#include <QListWidget>
+#include <QThreadPool>
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
@@ -57,6 +64,8 @@ private Q_SLOTS:
     void missingPartFileStopsTheStart();
     void savedWorkIsNamedAndHoldsWhatTheWindowShows();
     void unveilingReviewsEachPartButTheWorkLeavesItOut();
+    void replayPlaysTheBlindMovesAndGivesTheScreenBack();
+    void replayThatCannotBeWrittenLeavesTheWorkAlone();
     void portraitOutlineCutsAPartOffTheWork();
     void unsafeFaceNameIsNeverWrittenOutsideTheWorks();
     void selectAfterTheGameBringsBackTheSameFace();
@@ -68,6 +77,8 @@ private:
     // Drags part k so that its top-left corner lands at `place` from the face's corner.
     void placePart(int k, QPoint place);
     void placeAllAtRightPlaces(QPoint offset = QPoint());
+    // Drags part k to `place` as a hand does: in steps, with time between them.
+    void slidePart(int k, QPoint place, QWidget *dropOn = nullptr);
     // Presses part k at `grab` and releases at `release` in client coordinates.
     void dragPartTo(int k, QPoint grab, QPoint release);
     QPoint rightPlace(int k) const;
@@ -133,6 +144,22 @@ void FlowGame::placePart(int k, QPoint place)
 {
     const MainWindowWidgets &w = m_harness->w();
     dragPart(k, w.facePicture->pos() + place - w.parts().picture(k)->pos());
+}
+
+void FlowGame::slidePart(int k, QPoint place, QWidget *dropOn)
+{
+    const MainWindowWidgets &w = m_harness->w();
+    PictureBox *part = w.parts().picture(k);
+    const QPoint grab = part->rect().center();
+    const QPoint from = part->mapTo(w.client, grab);
+    const QPoint to = dropOn ? dropOn->mapTo(w.client, dropOn->rect().center())
+                             : w.facePicture->pos() + place + grab;
+    QTest::mousePress(part, Qt::LeftButton, {}, grab);
+    for (int step = 1; step <= 5; ++step) {
+        QTest::qWait(20);
+        QTest::mouseMove(w.client, from + (to - from) * step / 5);
+    }
+    QTest::mouseRelease(w.client, Qt::LeftButton, {}, to);
 }
 
 void FlowGame::placeAllAtRightPlaces(QPoint offset)
@@ -572,7 +599,9 @@ void FlowGame::savedWorkIsNamedAndHoldsWhatTheWindowShows()
     h.click(w.modeButton);
     const QString work = m_folder->path(QStringLiteral("Library/おかめ_20080305140709_296.jpg"));
     QVERIFY(QFile::exists(work));
-    QCOMPARE(QDir(m_folder->path(QStringLiteral("Library"))).entryList(QDir::Files).size(), 1);
+    // The work, and its replay beside it.
+    QCOMPARE(QDir(m_folder->path(QStringLiteral("Library"))).entryList(QDir::Files),
+             (QStringList{QStringLiteral("おかめ_20080305140709_296.jpg"), QStringLiteral("おかめ_20080305140709_296.webp")}));
     QCOMPARE(w.guidanceLabel->caption(), QStringLiteral("「顔選択」ボタンを押すとゲームを再開します。"));
     QCOMPARE(h.form().currentScreen(), Screen::WorkSaved);
 
@@ -630,6 +659,166 @@ void FlowGame::unveilingReviewsEachPartButTheWorkLeavesItOut()
     QVERIFY(w.reviewLabel->isHidden() && w.reviewLines->isHidden());
 }
 
+void FlowGame::replayPlaysTheBlindMovesAndGivesTheScreenBack()
+{
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
+    h.chance.draws << 9; // the computer lies in this game
+    h.click(w.modeButton);
+    slidePart(1, rightPlace(1) + QPoint(12, 0));
+    slidePart(2, QPoint(), w.guidanceLabel); // dropped on the guidance: back to the tray
+    slidePart(2, rightPlace(2) + QPoint(-3, 4));
+    slidePart(3, rightPlace(3));
+    slidePart(4, rightPlace(4) + QPoint(0, 20));
+    const BlindRecord &record = h.form().game().Record;
+    QCOMPARE(record.drags.size(), 5);
+    QVERIFY(!record.drags[1].dropped);
+    QVERIFY(!record.hints.isEmpty());
+    QVERIFY(w.replayButton->isHidden());
+    h.click(w.startButton);
+    QVERIFY(w.replayButton->isVisible() && w.replayButton->isEnabled());
+    QCOMPARE(w.replayButton->text(), QStringLiteral("リプレイ"));
+    QVERIFY(w.doubleSpeedButton->isVisible());
+
+    struct Look
+    {
+        QVector<QPoint> parts;
+        QString guidance, review, score;
+        bool reviewShown, linesShown, scoreShown;
+        bool operator==(const Look &) const = default;
+    };
+    auto look = [&w] {
+        Look seen{{},
+                  w.guidanceLabel->caption(),
+                  w.reviewLabel->caption(),
+                  w.scoreLabel->caption(),
+                  w.reviewLabel->isVisible(),
+                  w.reviewLines->isVisible(),
+                  w.scoreLabel->isVisible()};
+        for (int k = 1; k <= 4; ++k)
+            seen.parts << (w.parts().picture(k)->isVisible() ? w.parts().picture(k)->pos() : QPoint(-1, -1));
+        return seen;
+    };
+    const Look unveiled = look();
+    ReplayPlayback &replay = h.form().replay();
+
+    // The replay starts from the tray, the review put away; a second press gives everything back.
+    h.click(w.replayButton);
+    QVERIFY(replay.isRunning() && w.replayButton->isChecked());
+    QCOMPARE(w.parts().picture(1)->pos(), record.trayPlaces[0]);
+    QVERIFY(w.reviewLines->isHidden() && w.reviewLabel->isHidden());
+    QCOMPARE(w.guidanceLabel->caption(), GameTexts::Replaying);
+    // During the first drag the part is on its way, in sight, and the lie is told as it comes.
+    const BlindRecord::Drag &first = record.drags[0];
+    const qint64 start = std::min<qint64>(first.path.first().ms, 1000);
+    bool unmasked = false;
+    // Up to the drop, whose hint stays until the next drag.
+    const qint64 drop = start + first.path.last().ms - first.path.first().ms;
+    for (qint64 step = start;; step += 5) {
+        const qint64 ms = std::min(step, drop);
+        replay.showMoment(ms);
+        QVERIFY(w.parts().picture(1)->isVisible());
+        if (w.guidanceLabel->caption().contains(QStringLiteral("←うそ"))) {
+            QCOMPARE(w.guidanceLabel->fontColor(), red);
+            QVERIFY(w.parts().picture(1)->pos() != record.trayPlaces[0]);
+            // PETARA_SHOTS_DIR=<folder> keeps a picture of the replay as the lie is unmasked.
+            if (const QString shots = qEnvironmentVariable("PETARA_SHOTS_DIR"); !shots.isEmpty() && !unmasked)
+                h.form().grab().save(shots + QStringLiteral("/replay_lie.png"));
+            unmasked = true;
+        }
+        if (ms == drop)
+            break;
+    }
+    QVERIFY(unmasked);
+    h.click(w.replayButton);
+    QVERIFY(!replay.isRunning() && !w.replayButton->isChecked());
+    QVERIFY(look() == unveiled);
+
+    // Played to its end at twice the speed, it leaves the same unveiled screen.
+    h.click(w.doubleSpeedButton);
+    h.click(w.replayButton);
+    QVERIFY(replay.isRunning());
+    QTRY_VERIFY_WITH_TIMEOUT(!replay.isRunning(), int(replay.length()) + 2000);
+    QVERIFY(look() == unveiled);
+    QVERIFY(!w.replayButton->isChecked());
+
+    // "保存" during a replay: the work is the unveiled face, and the replay is kept beside it.
+    QTest::mouseClick(w.reviewLines, Qt::LeftButton, {}, QPoint(5, 5));
+    const QImage withoutLines = w.client->grab(QRect(w.facePicture->pos(), QSize(300, 300)))
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_RGB32);
+    QTest::keyClick(&h.form(), Qt::Key_L);
+    const ReplayMovie::Scene scene = replay.scene();
+    h.click(w.replayButton);
+    h.click(w.modeButton);
+    QVERIFY(!replay.isRunning());
+    QCOMPARE(h.form().currentScreen(), Screen::WorkSaved);
+    const QString name = QStringLiteral("Library/おかめ_20080305140709_") + QString::number(h.form().game().Score);
+    QFile work(m_folder->path(name + QStringLiteral(".jpg")));
+    QVERIFY(work.open(QIODevice::ReadOnly));
+    QCOMPARE(work.readAll(), JpegCodec::encode(withoutLines));
+    QFile kept(m_folder->path(name + QStringLiteral(".webp")));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    WebpAnimationReader movie(kept.readAll());
+    QCOMPARE(movie.size(), ReplayMovie::frameSize(scene));
+    // The face and the tray at the window's scale, the hint strip under them.
+    int trayRight = 0;
+    for (int k = 1; k <= 4; ++k)
+        trayRight = std::max(trayRight, record.trayPlaces[k - 1].x() + w.parts().picture(k)->width());
+    QCOMPARE(movie.size(), QSize(trayRight - w.facePicture->x(), 300 + ReplayMovie::hintStripHeight));
+    QImage frame;
+    int end = 0;
+    int frames = 0;
+    while (movie.next(frame, end))
+        ++frames;
+    QVERIFY(frames > 5);
+    QCOMPARE(end, int(ReplayScript(record, ReplayMovie::pacing).length()));
+    // PETARA_SHOTS_DIR=<folder> keeps the replay to look at.
+    if (const QString shots = qEnvironmentVariable("PETARA_SHOTS_DIR"); !shots.isEmpty())
+        QFile::copy(kept.fileName(), shots + QStringLiteral("/replay.webp"));
+
+    // The gallery says the work has a replay and plays it in the picture box.
+    h.click(w.selectButton);
+    w.galleryAction->trigger();
+    QVERIFY(w.replayButton->isHidden());
+    const QString workName = QFileInfo(work.fileName()).fileName();
+    const QList<QListWidgetItem *> found = w.pickList->findItems(workName, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    QTest::mouseClick(w.pickList->viewport(), Qt::LeftButton, {}, w.pickList->visualItemRect(found[0]).center());
+    QTRY_VERIFY(w.faceNameLabel->caption().startsWith(workName));
+    QVERIFY(w.faceNameLabel->caption().contains(QStringLiteral("リプレイあり")));
+    QVERIFY(w.replayButton->isVisible());
+    const QImage shownWork = w.facePicture->picture();
+    h.click(w.replayButton);
+    QVERIFY(w.replayButton->isChecked());
+    QCOMPARE(w.facePicture->picture().size(), movie.size());
+    h.click(w.replayButton);
+    QVERIFY(!w.replayButton->isChecked());
+    QCOMPARE(w.facePicture->picture(), shownWork);
+}
+
+void FlowGame::replayThatCannotBeWrittenLeavesTheWorkAlone()
+{
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    h.click(w.startButton);
+    h.click(w.modeButton);
+    placeAllAtRightPlaces();
+    h.click(w.startButton);
+    // A folder where the replay would go: the rename over it fails.
+    QVERIFY(QDir().mkpath(m_folder->path(QStringLiteral("Library/おかめ_20080305140709_300.webp"))));
+    h.click(w.modeButton);
+    QCOMPARE(h.dialogs.errors.size(), 1);
+    QVERIFY2(h.dialogs.errors[0].startsWith(QStringLiteral("作品は保存しましたが、リプレイは保存できませんでした。")),
+             qPrintable(h.dialogs.errors[0]));
+    QCOMPARE(h.form().currentScreen(), Screen::WorkSaved);
+    // The work whole, and nothing half-written beside it.
+    const QDir works(m_folder->path(QStringLiteral("Library")));
+    QCOMPARE(works.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("おかめ_20080305140709_300.jpg")});
+    QVERIFY(!JpegCodec::decodeFile(works.filePath(QStringLiteral("おかめ_20080305140709_300.jpg"))).isNull());
+}
+
 void FlowGame::portraitOutlineCutsAPartOffTheWork()
 {
     m_face.wholeSize = QSize(200, 300);
@@ -645,7 +834,8 @@ void FlowGame::portraitOutlineCutsAPartOffTheWork()
     placePart(4, QPoint(230, 100)); // on the right-hand third, beside the picture
     h.click(w.startButton);
     h.click(w.modeButton);
-    const QStringList works = QDir(m_folder->path(QStringLiteral("Library"))).entryList(QDir::Files);
+    const QStringList works =
+        QDir(m_folder->path(QStringLiteral("Library"))).entryList({QStringLiteral("*.jpg")}, QDir::Files);
     QCOMPARE(works.size(), 1);
     const QImage saved = JpegCodec::decodeFile(m_folder->path(QStringLiteral("Library/")) + works[0]);
     QCOMPARE(saved.size(), QSize(200, 300));

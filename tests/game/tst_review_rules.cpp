@@ -1,6 +1,8 @@
 #include "game/BlindRecord.h"
 #include "game/HintRules.h"
 #include "game/PartReview.h"
+#include "game/ReplayScript.h"
+#include "support/MadeGames.h"
 
 #include <QTest>
 
@@ -12,6 +14,7 @@ using Places = std::array<QPoint, 4>;
 using Costs = std::array<int, 4>;
 Q_DECLARE_METATYPE(Places)
 Q_DECLARE_METATYPE(Costs)
+Q_DECLARE_METATYPE(ReplayScript::Pacing)
 
 // The unveiling's review of a made game: each part's points, the best part, the hints' lies,
 // and the record of the blind moves that a replay plays back.
@@ -27,7 +30,11 @@ private Q_SLOTS:
     void hintTruth();
     void blindRecord();
     void aLongGameCostsLittleMemory();
+    void replayMoments_data();
+    void replayMoments();
 };
+
+using MadeGames::teasing;
 
 void TestReviewRules::partCosts_data()
 {
@@ -118,6 +125,7 @@ void TestReviewRules::blindRecord()
     record.hint(140, u"もっと左！"_s, true, false); // the same words again
     record.drop(150, QPoint(200, 90), QPoint(170, 70));
     record.beginDrag(3, 400, QPoint(380, 150));
+    record.hint(420, u"もっと左！"_s, true, false); // the same words, but in a drag of their own
     record.abandon(480, QPoint(420, 160));
     record.move(500, QPoint(0, 0)); // after the drag: nothing
 
@@ -132,8 +140,9 @@ void TestReviewRules::blindRecord()
     const BlindRecord::Drag &abandoned = record.drags[1];
     QVERIFY(!abandoned.dropped);
     QCOMPARE(abandoned.path.size(), 2);
-    QCOMPARE(record.hints.size(), 1);
+    QCOMPARE(record.hints.size(), 2);
     QVERIFY(record.hints[0].horizontalLie);
+    QCOMPARE(record.hints[1].ms, 420);
 
     record.clear();
     QVERIFY(record.drags.isEmpty() && record.hints.isEmpty());
@@ -156,6 +165,62 @@ void TestReviewRules::aLongGameCostsLittleMemory()
     }
     QCOMPARE(record.drags.size(), 4);
     QVERIFY2(record.bytes() < 4 * 1024 * 1024, qPrintable(QString::number(record.bytes())));
+}
+
+void TestReviewRules::replayMoments_data()
+{
+    QTest::addColumn<ReplayScript::Pacing>("pacing");
+    QTest::addColumn<qint64>("ms");
+    QTest::addColumn<QPoint>("rightEye");
+    QTest::addColumn<QPoint>("nose");
+    QTest::addColumn<int>("moving");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<qint64>("length");
+
+    // On the screen: the drags at their speed, the four seconds of thought cut to one.
+    const ReplayScript::Pacing screen{1000, 0};
+    const QPoint eyeTray(344, 32);
+    const QPoint noseTray(336, 136);
+    const QString lieLeft = u"もっと左！←うそもっと下！"_s + teasing;
+    QTest::newRow("before the first drag") << screen << qint64(0) << eyeTray << noseTray << 0 << QString() << qint64(4400);
+    QTest::newRow("the eye between two reports") << screen << qint64(1100) << QPoint(319, 32) << noseTray << 1
+                                                 << QString() << qint64(4400);
+    QTest::newRow("the eye as its lying hint shows") << screen << qint64(1350) << QPoint(269, 32) << noseTray << 1
+                                                     << lieLeft << qint64(4400);
+    QTest::newRow("the next hint, truthful") << screen << qint64(1900) << QPoint(164, 112) << noseTray << 1
+                                             << u"もっと左！もっと上！"_s + teasing << qint64(4400);
+    QTest::newRow("dropped: its last hint stays") << screen << qint64(2500) << QPoint(144, 132) << noseTray << 0
+                                                  << u"もっと左！もっと上！"_s + teasing << qint64(4400);
+    QTest::newRow("the nose, both words lie") << screen << qint64(3200) << QPoint(144, 132) << QPoint(316, 136) << 3
+                                              << u"もっと右！←うそもっと上！←うそ"_s + teasing << qint64(4400);
+    QTest::newRow("the nose back in the tray") << screen << qint64(3500) << QPoint(144, 132) << noseTray << 0
+                                               << u"もっと右！←うそもっと上！←うそ"_s + teasing << qint64(4400);
+    QTest::newRow("the nose starts: the eye's hint goes") << screen << qint64(3001) << QPoint(144, 132)
+                                                          << QPoint(336 - 0, 136) << 3 << QString() << qint64(4400);
+
+    // Kept as a picture: half-second pauses, and a drag longer than half a second played faster.
+    const ReplayScript::Pacing brief{500, 500};
+    QTest::newRow("brief: the eye at twice its speed") << brief << qint64(750) << QPoint(244, 32) << noseTray << 1
+                                                       << lieLeft << qint64(2400);
+    QTest::newRow("brief: the nose at its own speed") << brief << qint64(1700) << QPoint(144, 132) << QPoint(316, 136)
+                                                      << 3 << u"もっと右！←うそもっと上！←うそ"_s + teasing
+                                                      << qint64(2400);
+}
+
+void TestReviewRules::replayMoments()
+{
+    QFETCH(ReplayScript::Pacing, pacing);
+    QFETCH(qint64, ms);
+    const ReplayScript script(MadeGames::blindGame(), pacing);
+    const ReplayScript::Frame frame = script.frameAt(ms);
+    QTEST(frame.parts[0], "rightEye");
+    QTEST(frame.parts[2], "nose");
+    QTEST(frame.moving, "moving");
+    QTEST(frame.hint, "hint");
+    QTEST(script.length(), "length");
+    // The parts never dragged wait in the tray throughout.
+    QCOMPARE(frame.parts[1], QPoint(464, 32));
+    QCOMPARE(frame.parts[3], QPoint(336, 224));
 }
 
 QTEST_APPLESS_MAIN(TestReviewRules)
