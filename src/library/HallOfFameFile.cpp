@@ -124,6 +124,7 @@ std::optional<HallOfFame> parse(const QByteArray &bytes)
         return std::nullopt;
     HallOfFame hall;
     QString face;
+    qsizetype kept = 0;
     const QTimeZone zone = QTimeZone::systemTimeZone();
     for (qsizetype pos = end + 1; pos < all.size(); pos = end + 1) {
         end = all.indexOf(u'\n', pos);
@@ -140,13 +141,14 @@ std::optional<HallOfFame> parse(const QByteArray &bytes)
         const QStringView player = line.sliced(tab3 + 1);
         if (score < 0 || !when.isValid() || player.isEmpty())
             return std::nullopt;
-        // A face's lines follow one another, so its name is made once.
-        if (line.first(tab1) != face)
+        // A face's lines follow one another, so its name is made and looked up once.
+        if (line.first(tab1) != face) {
             face = line.first(tab1).toString();
+            kept = hall.entries(face).size();
+        }
         // Entries read best first each go below the ones before; any other place means the file
         // was not written by toBytes. enter also refuses names with tabs and other control characters.
-        const qsizetype before = hall.entries(face).size();
-        if (hall.enter(face, {player.toString(), score, when}) != before + 1)
+        if (hall.enter(face, {player.toString(), score, when}) != ++kept)
             return std::nullopt;
     }
     return hall;
