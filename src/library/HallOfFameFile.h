@@ -16,7 +16,7 @@ namespace HallOfFameFile {
 inline constexpr qint64 MaxBytes = qint64(16) * 1024 * 1024;
 
 QByteArray toBytes(const HallOfFame &hall);
-// The hall the bytes hold, or nothing when any part of them is not a hall this game writes
+// The hall the bytes hold, or nothing when anything in them is not what this game writes
 // (a wrong first line, a malformed line, a bad score or date, more than ten entries of a face
 // or entries out of order, bytes that are not UTF-8, more than MaxBytes).
 std::optional<HallOfFame> parse(const QByteArray &bytes);
