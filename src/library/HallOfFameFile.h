@@ -12,7 +12,7 @@
 // face name, score (0 .. 300), yyyyMMddHHmmss in local time, player. Every line ends with "\n".
 namespace HallOfFameFile {
 
-// No hall the game keeps comes near this; a larger file is not read into memory.
+// A larger hall is neither written nor read into memory; no real library comes near it.
 inline constexpr qint64 MaxBytes = qint64(16) * 1024 * 1024;
 
 QByteArray toBytes(const HallOfFame &hall);
