@@ -1,7 +1,8 @@
-// Reading the index at start-up, against the least any reader must do: reading the same file
-// and splitting it into lines. The ratio stays flat from a small library to a huge one when
-// the reading takes time in step with the file.
+// Reading the index and the hall of fame at start-up, against the least any reader must do:
+// reading the same file and splitting it into lines. The ratio stays flat from a small library
+// to a huge one when the reading takes time in step with the file.
 
+#include "library/HallOfFameFile.h"
 #include "library/LibraryIndex.h"
 
 #include <QCoreApplication>
@@ -62,6 +63,36 @@ void benchIndex(const QString &appDir, int faces, int runs)
                 lines);
 }
 
+// Every face with a full hall.
+void benchHallOfFame(const QString &appDir, int faces, int runs)
+{
+    HallOfFame hall;
+    const QDateTime played(QDate(2008, 3, 5), QTime(14, 7, 9));
+    for (int n = 0; n < faces; ++n) {
+        for (int k = 0; k < HallOfFame::Places; ++k)
+            hall.enter(QStringLiteral("顔%1").arg(n), {QStringLiteral("プレイヤー%1").arg(k), 300 - k, played});
+    }
+    HallOfFameFile::save(appDir, hall);
+
+    double load = 1e300;
+    double lines = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        load = std::min(load, microseconds([&] {
+                            if (HallOfFameFile::load(appDir).hall.faces().size() != faces)
+                                qFatal("the hall of fame did not load whole");
+                        }));
+        lines = std::min(lines, microseconds([&] {
+                             QFile in(appDir + QStringLiteral("data/halloffame.txt"));
+                             if (in.open(QIODevice::ReadOnly)) {
+                                 volatile qsizetype count = in.readAll().split('\n').size();
+                                 (void)count;
+                             }
+                         }));
+    }
+    std::printf("load hall of %5d faces  %10.1f us   %5.2f x reading its lines (%.1f us)\n", faces, load, load / lines,
+                lines);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -73,5 +104,8 @@ int main(int argc, char *argv[])
     benchIndex(appDir, 100, 200);
     benchIndex(appDir, 1000, 40);
     benchIndex(appDir, 10000, 10);
+    benchHallOfFame(appDir, 100, 200);
+    benchHallOfFame(appDir, 1000, 40);
+    benchHallOfFame(appDir, 10000, 10);
     return 0;
 }

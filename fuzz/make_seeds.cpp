@@ -4,6 +4,7 @@
 
 #include "lib/MidiFileWriter.h"
 #include "library/DeletionJournal.h"
+#include "library/HallOfFameFile.h"
 #include "platform/pictures/JpegCodec.h"
 #include "platform/pictures/WebpAnimation.h"
 #include "platform/files/TextCodec.h"
@@ -153,6 +154,20 @@ bool writeJournalSeeds(const QDir &folder)
            && writeSeed(folder, QStringLiteral("last-face.journal"), last.toBytes());
 }
 
+bool writeHallSeeds(const QDir &folder)
+{
+    HallOfFame hall;
+    const QDateTime played(QDate(2008, 3, 5), QTime(14, 7, 9));
+    hall.enter(QStringLiteral("おかめ"), {QStringLiteral("花子"), 250, played});
+    hall.enter(QStringLiteral("おかめ"), {QString(), 250, played.addDays(1)});
+    hall.enter(QStringLiteral("ひょっとこ"), {QStringLiteral("太郎"), 300, played});
+    HallOfFame full;
+    for (int k = 0; k < HallOfFame::Places; ++k)
+        full.enter(QStringLiteral("face"), {QStringLiteral("p%1").arg(k), 300 - k * 30, played.addSecs(k)});
+    return writeSeed(folder, QStringLiteral("two-faces.txt"), HallOfFameFile::toBytes(hall))
+           && writeSeed(folder, QStringLiteral("full.txt"), HallOfFameFile::toBytes(full));
+}
+
 // An EXIF block that holds only the orientation, in the byte order of Intel ("II") or
 // Motorola ("MM") cameras, after a first tag that is not it.
 QByteArray exifBlock(int orientation, bool bigEndian)
@@ -259,6 +274,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("fuzz_cursor"), writeCursorSeeds},
         {QStringLiteral("fuzz_bitmap"), writeBitmapSeeds},
         {QStringLiteral("fuzz_deletion_journal"), writeJournalSeeds},
+        {QStringLiteral("fuzz_hall_of_fame"), writeHallSeeds},
         {QStringLiteral("fuzz_exif_orientation"), writeOrientationSeeds},
         {QStringLiteral("fuzz_midi_file"), writeMidiSeeds},
         {QStringLiteral("fuzz_webp_animation"), writeWebpSeeds}};

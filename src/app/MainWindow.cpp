@@ -15,6 +15,7 @@
 #include "library/FacePaths.h"
 #include "library/FaceRegistration.h"
 #include "library/FaceSelection.h"
+#include "library/HallOfFameKeeper.h"
 #include "library/Leftovers.h"
 #include "library/LibraryLoading.h"
 #include "library/OpeningFace.h"
@@ -48,7 +49,7 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     m_screen = std::make_unique<ScreenState>(
         CommandWidgets{w.selectButton, w.startButton, w.modeButton, w.cutOrDeleteButton, w.growButton, w.shrinkButton,
                        w.replayButton, w.doubleSpeedButton, w.faceMenuAction, w.createFaceAction, w.deleteFacesAction,
-                       w.galleryAction, w.montageAction});
+                       w.galleryAction, w.montageAction, w.partyMenuAction});
     m_library.AppDir = services.appDir;
     m_opening = std::make_unique<OpeningSequence>(openingView(w), m_library, m_shownFace, m_game, *m_screen,
                                                   *m_services.chance);
@@ -59,8 +60,9 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
                                               *m_services.chance);
     m_dragging = std::make_unique<PartDragging>(draggingView(w), m_library, m_shownFace, *m_screen, m_game, *m_drag,
                                                 *m_services.chance);
+    m_hallOfFame = std::make_unique<HallOfFameKeeper>(services.appDir);
     m_unveiling = std::make_unique<Unveiling>(unveilingView(w), m_library, *m_screen, m_game, m_shownFace,
-                                              *m_services.chance);
+                                              *m_services.chance, *m_hallOfFame);
     m_montage = std::make_unique<Montage>(montageView(w), m_library, *m_screen, m_game, m_shownFace);
     m_registration = std::make_unique<FaceRegistration>(m_library, m_shownFace, *w.faceList, *w.nameField,
                                                         *m_services.dialogs, m_services.windowsFolder);

@@ -20,6 +20,7 @@ class FaceRegistration;
 class FaceDeletion;
 class FaceSelection;
 class Gallery;
+class HallOfFameKeeper;
 class GalleryReplay;
 class ReplayPlayback;
 class GameStart;
@@ -92,6 +93,7 @@ public:
     void listPicked();
     void cutOrDeleteClicked();
     void replayClicked();
+    void showHallOfFame();
     void turnMusicOn();
     void turnMusicOff();
     void chooseTune();
@@ -129,6 +131,7 @@ private:
     std::unique_ptr<DragController> m_drag;
     std::unique_ptr<GameStart> m_gameStart;
     std::unique_ptr<PartDragging> m_dragging;
+    std::unique_ptr<HallOfFameKeeper> m_hallOfFame;
     std::unique_ptr<Unveiling> m_unveiling;
     std::unique_ptr<ReplayPlayback> m_replay;
     std::unique_ptr<GalleryReplay> m_galleryReplay;

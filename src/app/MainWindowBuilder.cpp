@@ -85,6 +85,12 @@ void buildMenu(QMainWindow *window, MainWindowWidgets &w)
     w.montageAction = bar->addAction(QStringLiteral("モンタージュ(&M)"));
     w.montageAction->setObjectName(QStringLiteral("N8"));
 
+    w.partyMenu = bar->addMenu(QStringLiteral("みんなで(&P)"));
+    w.partyMenuAction = w.partyMenu->menuAction();
+    w.partyMenuAction->setObjectName(QStringLiteral("PartyMenu"));
+    w.hallOfFameAction = w.partyMenu->addAction(QStringLiteral("殿堂…"));
+    w.hallOfFameAction->setObjectName(QStringLiteral("HallOfFameAction"));
+
     w.musicMenu = bar->addMenu(QStringLiteral("BGM(&B)"));
     w.musicMenuAction = w.musicMenu->menuAction();
     w.musicMenuAction->setObjectName(QStringLiteral("BGM1"));

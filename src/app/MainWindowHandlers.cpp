@@ -19,10 +19,12 @@
 #include "platform/system/AppError.h"
 #include "library/FaceDeletion.h"
 #include "library/FaceSelection.h"
+#include "library/HallOfFameKeeper.h"
 #include "library/OpeningFaceChoice.h"
 #include "music/MusicController.h"
 #include "platform/widgets/CaptionLabel.h"
 #include "platform/widgets/CommandButton.h"
+#include "platform/widgets/Dialogs.h"
 #include "platform/widgets/DragController.h"
 #include "platform/widgets/LineOverlay.h"
 #include "platform/widgets/ListBox.h"
@@ -53,6 +55,7 @@ void MainWindow::connectHandlers()
             m_galleryReplay->stop();
     });
     connect(w.replayButton, &QPushButton::clicked, this, &MainWindow::replayClicked);
+    connect(w.hallOfFameAction, &QAction::triggered, this, &MainWindow::showHallOfFame);
     connect(w.selectButton, &QPushButton::clicked, this, &MainWindow::selectButtonClicked);
     connect(w.startButton, &QPushButton::clicked, this, &MainWindow::startButtonClicked);
     connect(w.modeButton, &CommandButton::mouseUp, this, &MainWindow::modeButtonReleased);
@@ -159,6 +162,18 @@ void MainWindow::replayClicked()
         guarded([this] { m_replay->toggle(); });
     // The button stays down exactly while a replay runs, whatever the click did to it.
     w.replayButton->setChecked(m_replay->isRunning() || m_galleryReplay->isRunning());
+}
+
+void MainWindow::showHallOfFame()
+{
+    if (!m_library.hasFace(m_shownFace.CurrentFace))
+        return;
+    const QString face = m_library.Faces.at(m_shownFace.CurrentFace).Name;
+    QStringList problems;
+    const QList<HallOfFameEntry> entries = m_hallOfFame->entries(face, problems);
+    for (const QString &problem : std::as_const(problems))
+        m_services.dialogs->showError(problem);
+    m_services.dialogs->showMessage(hallOfFameText(face, entries));
 }
 
 void MainWindow::saveReplayBeside(const QString &workPath)

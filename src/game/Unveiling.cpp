@@ -10,6 +10,7 @@
 #include "game/WorkNaming.h"
 #include "library/FaceLibrary.h"
 #include "library/FacePaths.h"
+#include "library/HallOfFameKeeper.h"
 #include "platform/system/AppError.h"
 #include "platform/widgets/CaptionLabel.h"
 #include "platform/system/Chance.h"
@@ -25,8 +26,9 @@
 #include <QVector>
 
 Unveiling::Unveiling(const Widgets &widgets, FaceLibrary &library, ScreenState &screen, GameState &state,
-                     const ShownFace &shown, Chance &clock)
-    : w(widgets), m_library(library), m_screen(screen), m_state(state), m_shown(shown), m_clock(clock)
+                     const ShownFace &shown, Chance &clock, HallOfFameKeeper &hallOfFame)
+    : w(widgets), m_library(library), m_screen(screen), m_state(state), m_shown(shown), m_clock(clock),
+      m_hallOfFame(hallOfFame)
 {
 }
 
@@ -53,6 +55,13 @@ void Unveiling::unveil()
     w.scoreLabel->adjustSize();
     w.scoreLabel->show();
     showReview(placed, rightPlaces);
+
+    const HallOfFameKeeper::Entered entered =
+        m_hallOfFame.enter(face.Name, {HallOfFame::SinglePlayer, m_state.Score, m_clock.now()});
+    if (entered.place > 0)
+        guide(w.guidanceLabel, rankInAnnouncement(entered.place) + QStringLiteral("\r") + GameTexts::Unveiled);
+    if (!entered.problems.isEmpty())
+        throw AppError(entered.problems.join(u'\r'));
 }
 
 void Unveiling::showReview(const std::array<QPoint, 4> &placed, const std::array<QPoint, 4> &rightPlaces)

@@ -15,6 +15,7 @@ class QWidget;
 struct GameState;
 struct ShownFace;
 class Chance;
+class HallOfFameKeeper;
 class ScreenState;
 
 // The unveiling of a finished real game with its score, and the saving of works: a game's face
@@ -36,10 +37,12 @@ public:
     };
 
     Unveiling(const Widgets &widgets, FaceLibrary &library, ScreenState &screen, GameState &state,
-              const ShownFace &shown, Chance &clock);
+              const ShownFace &shown, Chance &clock, HallOfFameKeeper &hallOfFame);
 
     // "お披露目": the parts appear and the score is shown, with the review: each part's points
-    // where the tray was and a line from where it lies to where it belonged.
+    // where the tray was and a line from where it lies to where it belonged. A score among the
+    // face's ten best enters its hall of fame and is announced. Throws AppError, once the face is
+    // unveiled, when the hall of fame was damaged or cannot be written.
     void unveil();
     // Takes the review away, as every screen but the unveiled face and its saved work does.
     void hideReview();
@@ -57,4 +60,5 @@ private:
     GameState &m_state;
     const ShownFace &m_shown;
     Chance &m_clock;
+    HallOfFameKeeper &m_hallOfFame;
 };

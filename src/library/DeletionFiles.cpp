@@ -2,13 +2,17 @@
 
 #include "library/DeletionPlan.h"
 #include "library/FacePaths.h"
+#include "library/HallOfFameFile.h"
+#include "library/LibraryIndex.h"
 #include "platform/system/AppError.h"
+#include "platform/system/DpiScale.h"
 #include "platform/files/AtomicFile.h"
 #include "platform/files/FileMoves.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 namespace {
 
@@ -81,6 +85,10 @@ void DeletionFiles::complete(DeletionJournal &journal, std::vector<int> done)
     if (journal.state == DeletionJournal::State::Started) {
         step();
         writeFileAtomically(FacePaths::indexFile(m_appDir), journal.newIndex);
+        // The deleted face's hall of fame goes with it, before the step is marked done: a kill
+        // in between repeats both, and both come out the same again.
+        step();
+        forgetDeletedFacesFame();
         writeJournal(journal, DeletionJournal::State::Indexed);
     }
     // Move 0 removes the deleted face's picture; move t brings face deleted + t down one number.
@@ -98,6 +106,33 @@ void DeletionFiles::complete(DeletionJournal &journal, std::vector<int> done)
     FileMoves::syncFolder(m_appDir + QStringLiteral("data"));
     step();
     FileMoves::removeFile(DeletionJournal::path(m_appDir));
+}
+
+void DeletionFiles::forgetDeletedFacesFame() const
+{
+    QFile file(FacePaths::hallOfFame(m_appDir));
+    if (!file.exists())
+        return;
+    // A hall the game cannot read is left for the game to set aside, with its message.
+    if (!file.open(QIODevice::ReadOnly) || file.size() > HallOfFameFile::MaxBytes)
+        return;
+    std::optional<HallOfFame> hall = HallOfFameFile::parse(file.readAll());
+    file.close();
+    if (!hall)
+        return;
+    // Face names are unique, and every face left is in the index just written.
+    QSet<QString> left;
+    for (const TFaceData &face : loadLibraryIndex(m_appDir, Dpi::LayoutScale).Faces)
+        left.insert(face.Name);
+    bool changed = false;
+    for (const QString &face : hall->faces()) {
+        if (!left.contains(face)) {
+            hall->forgetFace(face);
+            changed = true;
+        }
+    }
+    if (changed)
+        HallOfFameFile::save(m_appDir, *hall);
 }
 
 bool DeletionFiles::finishPending()

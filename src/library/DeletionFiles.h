@@ -38,6 +38,8 @@ private:
     // The moves still to do for each picture number, found from what is in data/ now.
     std::vector<int> movesDone(const DeletionJournal &journal) const;
     void complete(DeletionJournal &journal, std::vector<int> done);
+    // Takes from the hall of fame every face the index no longer has.
+    void forgetDeletedFacesFame() const;
     QString picture(int face, int k) const;
 
     QString m_appDir;

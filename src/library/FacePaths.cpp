@@ -33,6 +33,11 @@ QString defaultTune(const QString &appDir)
     return appDir + QStringLiteral("data/tema84.mid");
 }
 
+QString hallOfFame(const QString &appDir)
+{
+    return appDir + QStringLiteral("data/halloffame.txt");
+}
+
 QString worksFolder(const QString &appDir)
 {
     return appDir + QStringLiteral("Library");

@@ -12,6 +12,7 @@ QString facePicture(const QString &appDir, int face, int picture); // data/face<
 qint64 faceOfPictureName(const QString &fileName);
 QString cursorFile(const QString &appDir);  // data/tomei.cur
 QString defaultTune(const QString &appDir); // data/tema84.mid
+QString hallOfFame(const QString &appDir);  // data/halloffame.txt
 QString worksFolder(const QString &appDir); // Library
 
 // The program folder of an executable path, with a trailing "/".

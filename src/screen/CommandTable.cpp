@@ -158,6 +158,7 @@ CommandLooks commandLooks(Screen screen, const ScreenConditions &conditions)
     looks.faceMenu = selecting;
     looks.works = selecting && conditions.worksListed;
     looks.montage = selecting;
+    looks.party = selecting;
     looks.deleteFace = conditions.deletionOffered;
     return looks;
 }

@@ -29,6 +29,7 @@ struct CommandLooks
     bool deleteFace = false;  // deleteFacesAction "顔の削除"
     bool works = false;       // galleryAction "作品を観る"
     bool montage = false;     // montageAction "モンタージュ"
+    bool party = false;       // partyMenuAction "みんなで": the hall of fame
 };
 
 // The command table: what each screen offers the player, given the conditions within it.

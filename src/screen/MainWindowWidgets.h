@@ -49,6 +49,9 @@ struct MainWindowWidgets
     // The unveiling's review: each part's points where the tray was, and lines over the face.
     CaptionLabel *reviewLabel = nullptr;
     LineOverlay *reviewLines = nullptr;
+    QMenu *partyMenu = nullptr;
+    QAction *partyMenuAction = nullptr;   // "みんなで(P)"
+    QAction *hallOfFameAction = nullptr;  // "殿堂…": the current face's ten best
     CommandButton *replayButton = nullptr;      // "リプレイ": the blind moves again, or a work's replay
     CommandButton *doubleSpeedButton = nullptr; // "×2": the replay at twice its speed
     CommandButton *automaticButton = nullptr; // "自動": outlines the four parts from facial landmarks

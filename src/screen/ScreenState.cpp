@@ -46,4 +46,5 @@ void ScreenState::apply()
     m_widgets.deleteFacesAction->setEnabled(looks.deleteFace);
     m_widgets.galleryAction->setEnabled(looks.works);
     m_widgets.montageAction->setEnabled(looks.montage);
+    m_widgets.partyMenuAction->setEnabled(looks.party);
 }

@@ -24,6 +24,7 @@ struct CommandWidgets
     QAction *deleteFacesAction = nullptr;
     QAction *galleryAction = nullptr;
     QAction *montageAction = nullptr;
+    QAction *partyMenuAction = nullptr;
 };
 
 // The screen that stands and the conditions within it. The main window owns it; every change

@@ -66,6 +66,8 @@ private Q_SLOTS:
     void unveilingReviewsEachPartButTheWorkLeavesItOut();
     void replayPlaysTheBlindMovesAndGivesTheScreenBack();
     void replayThatCannotBeWrittenLeavesTheWorkAlone();
+    void bestGamesEnterTheFacesHallOfFame();
+    void damagedHallOfFameIsSetAsideAndTheGameGoesOn();
     void portraitOutlineCutsAPartOffTheWork();
     void unsafeFaceNameIsNeverWrittenOutsideTheWorks();
     void selectAfterTheGameBringsBackTheSameFace();
@@ -77,6 +79,9 @@ private:
     // Drags part k so that its top-left corner lands at `place` from the face's corner.
     void placePart(int k, QPoint place);
     void placeAllAtRightPlaces(QPoint offset = QPoint());
+    // From face selection: a practice game, then the real one with every part `offset` off its
+    // place, unveiled.
+    void unveilRealGame(QPoint offset = QPoint());
     // Drags part k to `place` as a hand does: in steps, with time between them.
     void slidePart(int k, QPoint place, QWidget *dropOn = nullptr);
     // Presses part k at `grab` and releases at `release` in client coordinates.
@@ -160,6 +165,15 @@ void FlowGame::slidePart(int k, QPoint place, QWidget *dropOn)
         QTest::mouseMove(w.client, from + (to - from) * step / 5);
     }
     QTest::mouseRelease(w.client, Qt::LeftButton, {}, to);
+}
+
+void FlowGame::unveilRealGame(QPoint offset)
+{
+    const MainWindowWidgets &w = m_harness->w();
+    m_harness->click(w.startButton);
+    m_harness->click(w.modeButton);
+    placeAllAtRightPlaces(offset);
+    m_harness->click(w.startButton);
 }
 
 void FlowGame::placeAllAtRightPlaces(QPoint offset)
@@ -590,10 +604,7 @@ void FlowGame::savedWorkIsNamedAndHoldsWhatTheWindowShows()
 {
     WindowHarness &h = openGame(m_face);
     const MainWindowWidgets &w = h.w();
-    h.click(w.startButton);
-    h.click(w.modeButton);
-    placeAllAtRightPlaces(QPoint(0, 1));
-    h.click(w.startButton);
+    unveilRealGame(QPoint(0, 1));
     QCOMPARE(h.form().game().Score, 296);
     QVERIFY(!QDir(m_folder->path(QStringLiteral("Library"))).exists());
     h.click(w.modeButton);
@@ -802,10 +813,7 @@ void FlowGame::replayThatCannotBeWrittenLeavesTheWorkAlone()
 {
     WindowHarness &h = openGame(m_face);
     const MainWindowWidgets &w = h.w();
-    h.click(w.startButton);
-    h.click(w.modeButton);
-    placeAllAtRightPlaces();
-    h.click(w.startButton);
+    unveilRealGame();
     // A folder where the replay would go: the rename over it fails.
     QVERIFY(QDir().mkpath(m_folder->path(QStringLiteral("Library/おかめ_20080305140709_300.webp"))));
     h.click(w.modeButton);
@@ -817,6 +825,47 @@ void FlowGame::replayThatCannotBeWrittenLeavesTheWorkAlone()
     const QDir works(m_folder->path(QStringLiteral("Library")));
     QCOMPARE(works.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("おかめ_20080305140709_300.jpg")});
     QVERIFY(!JpegCodec::decodeFile(works.filePath(QStringLiteral("おかめ_20080305140709_300.jpg"))).isNull());
+}
+
+void FlowGame::bestGamesEnterTheFacesHallOfFame()
+{
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    QVERIFY(w.partyMenuAction->isEnabled());
+    w.hallOfFameAction->trigger();
+    QCOMPARE(h.dialogs.messages.last(), QStringLiteral("「おかめ」の殿堂には、まだだれも入っていません。"));
+    // Three games: 300, 296, then 300 again, which takes second place behind the first.
+    for (QPoint offset : {QPoint(), QPoint(0, 1), QPoint()}) {
+        unveilRealGame(offset);
+        QVERIFY(!w.partyMenuAction->isEnabled());
+        h.click(w.selectButton);
+    }
+    QCOMPARE(h.dialogs.errors, QStringList());
+    w.hallOfFameAction->trigger();
+    QCOMPARE(h.dialogs.messages.last(), QStringLiteral("「おかめ」の殿堂\r第1位　300点　ひとり　2008年3月5日\r"
+                                                       "第2位　300点　ひとり　2008年3月5日\r"
+                                                       "第3位　296点　ひとり　2008年3月5日"));
+    // The announcement at the unveiling, over the usual words.
+    unveilRealGame(QPoint(0, 3));
+    QCOMPARE(h.form().game().Score, 288);
+    QVERIFY2(w.guidanceLabel->caption().startsWith(QStringLiteral("第4位にランクイン！\rうまくできましたか？")),
+             qPrintable(w.guidanceLabel->caption()));
+    if (const QString shots = qEnvironmentVariable("PETARA_SHOTS_DIR"); !shots.isEmpty())
+        h.form().grab().save(shots + QStringLiteral("/hall_of_fame_entry.png"));
+    QVERIFY(QFile::exists(m_folder->path(QStringLiteral("data/halloffame.txt"))));
+}
+
+void FlowGame::damagedHallOfFameIsSetAsideAndTheGameGoesOn()
+{
+    m_folder->writeFile(QStringLiteral("data/halloffame.txt"), "not a hall of fame\n");
+    WindowHarness &h = openGame(m_face);
+    const MainWindowWidgets &w = h.w();
+    unveilRealGame();
+    QCOMPARE(h.form().currentScreen(), Screen::Unveiled);
+    QCOMPARE(h.dialogs.errors.size(), 1);
+    QVERIFY(w.guidanceLabel->caption().startsWith(QStringLiteral("第1位にランクイン！")));
+    QCOMPARE(m_folder->readFile(QStringLiteral("data/halloffame.txt.damaged")), QByteArray("not a hall of fame\n"));
+    QVERIFY(m_folder->readFile(QStringLiteral("data/halloffame.txt")).contains("おかめ\t300\t"));
 }
 
 void FlowGame::portraitOutlineCutsAPartOffTheWork()
@@ -846,15 +895,12 @@ void FlowGame::unsafeFaceNameIsNeverWrittenOutsideTheWorks()
     m_face.name = QStringLiteral("../../escape");
     WindowHarness &h = openGame(m_face);
     const MainWindowWidgets &w = h.w();
-    h.click(w.startButton);
-    h.click(w.modeButton);
-    placeAllAtRightPlaces();
-    h.click(w.startButton);
+    unveilRealGame();
     h.click(w.modeButton);
     QCOMPARE(h.dialogs.errors.size(), 1);
     QVERIFY(h.dialogs.errors[0].contains(QStringLiteral("保存できません")));
     QCOMPARE(h.form().currentScreen(), Screen::Unveiled);
-    QVERIFY(w.guidanceLabel->caption().startsWith(QStringLiteral("うまくできましたか？")));
+    QVERIFY(w.guidanceLabel->caption().contains(QStringLiteral("うまくできましたか？")));
     QVERIFY(!QFile::exists(m_folder->path(QStringLiteral("../escape_20080305140709_300.jpg"))));
     QVERIFY(!QFile::exists(m_folder->path(QStringLiteral("../../escape_20080305140709_300.jpg"))));
     const QStringList left = QDir(m_folder->path(QStringLiteral("Library"))).entryList(QDir::Files);
@@ -865,10 +911,7 @@ void FlowGame::selectAfterTheGameBringsBackTheSameFace()
 {
     WindowHarness &h = openGame(m_face);
     const MainWindowWidgets &w = h.w();
-    h.click(w.startButton);
-    h.click(w.modeButton);
-    placeAllAtRightPlaces();
-    h.click(w.startButton);
+    unveilRealGame();
     h.click(w.selectButton);
     QCOMPARE(h.form().shownFace().CurrentFace, 0);
     QVERIFY(w.scoreLabel->isHidden());

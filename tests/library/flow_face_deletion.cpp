@@ -1,5 +1,6 @@
 #include "library/DeletionJournal.h"
 #include "library/FaceDeletion.h"
+#include "library/HallOfFameFile.h"
 #include "platform/system/AppError.h"
 #include "platform/widgets/ListBox.h"
 #include "platform/files/ProfileFile.h"
@@ -200,6 +201,10 @@ void FlowFaceDeletion::deleting()
     WindowHarness &h = openOn(faces, opening, current);
     const QList<QByteArray> before = picturesOf(faces);
     const QByteArray indexBefore = m_folder->readFile(u"data/facedata.ini"_s);
+    HallOfFame hall;
+    for (const TFaceData &face : h.form().library().Faces)
+        hall.enter(face.Name, {u"はなこ"_s, 250, QDateTime(QDate(2026, 1, 2), QTime(10, 0))});
+    HallOfFameFile::save(m_folder->appDir(), hall);
     enterDeletion();
     pick(deleted);
     QVERIFY(h.w().facePicture->hasPicture());
@@ -225,6 +230,12 @@ void FlowFaceDeletion::deleting()
         QCOMPARE(m_folder->readFile(u"data/facedata.ini"_s), indexBefore);
     QCOMPARE(ProfileFile(m_folder->indexPath()).readInteger(u"TitleFace"_s, u"NO"_s, -9), openingAfter);
     verifyFiles(namesAfter, deleted, before);
+    // The hall of fame keeps exactly the faces left.
+    QStringList famed = HallOfFameFile::load(m_folder->appDir()).hall.faces();
+    QStringList left = namesAfter;
+    famed.sort();
+    left.sort();
+    QCOMPARE(famed, left);
 
     h.click(h.w().selectButton);
     QCOMPARE(h.w().faceNameLabel->caption(), namesAfter[currentAfter]);

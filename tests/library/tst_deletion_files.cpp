@@ -1,6 +1,7 @@
 #include "library/DeletionFiles.h"
 #include "library/DeletionPlan.h"
 #include "library/FacePaths.h"
+#include "library/HallOfFameFile.h"
 #include "library/LibraryIndex.h"
 #include "platform/system/AppError.h"
 #include "platform/files/ProfileFile.h"
@@ -93,6 +94,13 @@ void TestDeletionFiles::makeLibrary(int lackingFace, int lackingPicture)
     QFile index(FacePaths::indexFile(appDir()));
     QVERIFY(index.open(QIODevice::WriteOnly));
     index.write(text + "[BGM]\r\nPlay=0\r\n");
+    // Every face in the hall of fame, twice.
+    HallOfFame hall;
+    for (int n = 0; n < Faces; ++n) {
+        for (int score : {200, 100})
+            hall.enter(u"f%1"_s.arg(n), {u"たろう"_s, score + n, QDateTime(QDate(2026, 1, 1), QTime(9, 0))});
+    }
+    HallOfFameFile::save(appDir(), hall);
 }
 
 DeletionJournal TestDeletionFiles::journalFor(int deleted) const
@@ -196,19 +204,29 @@ void TestDeletionFiles::cutShortAtEveryStep()
     }
     finishInterruptedDeletion(appDir());
     verifyConsistent(deleted, lackingFace, 3);
-    // The journal is the commit: from the step after it on, the deletion stands.
+    // The journal is the commit: from the step after it on, the deletion stands, and the deleted
+    // face's hall of fame goes with it, the others' whole.
     QCOMPARE(loadLibraryIndex(appDir(), 10000).Faces.size(), step == 1 ? Faces : Faces - 1);
+    const HallOfFameFile::Loaded hall = HallOfFameFile::load(appDir());
+    QVERIFY(hall.problem.isEmpty());
+    for (int n = 0; n < Faces; ++n) {
+        const bool gone = n == deleted && step > 1;
+        QCOMPARE(hall.hall.entries(u"f%1"_s.arg(n)).size(), gone ? 0 : 2);
+    }
 }
 
 void TestDeletionFiles::cutShortTwice_data()
 {
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("second");
-    // Deleting face 2 of 5: the journal, the index, the journal again, 18 moves, sync, tidy-up.
+    // Deleting face 2 of 5: the journal, the index, the hall of fame, the journal again, 18 moves,
+    // sync, tidy-up.
     QTest::newRow("writing the index, twice") << 2 << 1;
-    QTest::newRow("moving, then moving") << 10 << 4;
-    QTest::newRow("moving, then removing the journal") << 12 << 12;
-    QTest::newRow("removing the journal, twice") << 23 << 2;
+    QTest::newRow("the hall of fame, then the index") << 3 << 1;
+    QTest::newRow("the hall of fame, twice") << 3 << 2;
+    QTest::newRow("moving, then moving") << 11 << 4;
+    QTest::newRow("moving, then removing the journal") << 13 << 12;
+    QTest::newRow("removing the journal, twice") << 24 << 2;
 }
 
 void TestDeletionFiles::cutShortTwice()
@@ -220,6 +238,8 @@ void TestDeletionFiles::cutShortTwice()
     QVERIFY_THROWS_EXCEPTION(Killed, DeletionFiles(appDir(), StepCounter{second}).finishPending());
     finishInterruptedDeletion(appDir());
     verifyConsistent(2);
+    QVERIFY(HallOfFameFile::load(appDir()).hall.entries(u"f2"_s).isEmpty());
+    QCOMPARE(HallOfFameFile::load(appDir()).hall.faces().size(), Faces - 1);
 }
 
 void TestDeletionFiles::brokenJournalStopsTheStart()

@@ -11,6 +11,8 @@ class TestCommandTable : public QObject
 private Q_SLOTS:
     void screens_data();
     void screens();
+    void replayButtons_data();
+    void replayButtons();
 };
 
 namespace {
@@ -28,6 +30,7 @@ QString menusSeen(const CommandLooks &looks)
     const std::pair<bool, const char *> menus[] = {{looks.faceMenu, "N1"},
                                                    {looks.works, "N7"},
                                                    {looks.montage, "N8"},
+                                                   {looks.party, "PartyMenu"},
                                                    {looks.createFace, "N9"},
                                                    {looks.deleteFace, "N10"}};
     for (const auto &[on, name] : menus) {
@@ -60,11 +63,11 @@ void TestCommandTable::screens_data()
     row("Opening, parts dragged onto the face", Screen::Opening, {.partsOnFace = true})
         << "顔選択" << "スタート" << "[練習]" << none << none << "N9 N10";
     row("FaceSelect", Screen::FaceSelect, {.worksListed = true})
-        << "顔選択" << "スタート" << "[練習]" << none << none << "N1 N7 N8 N9 N10";
+        << "顔選択" << "スタート" << "[練習]" << none << none << "N1 N7 N8 PartyMenu N9 N10";
     row("FaceSelect, no works folder, two faces", Screen::FaceSelect, {.deletionOffered = false})
-        << "顔選択" << "スタート" << "[練習]" << none << none << "N1 N8 N9";
+        << "顔選択" << "スタート" << "[練習]" << none << none << "N1 N8 PartyMenu N9";
     row("FaceSelect after a finished game", Screen::FaceSelect, {.gameFinished = true})
-        << "顔選択" << "スタート" << "[保存]" << none << none << "N1 N8 N9 N10";
+        << "顔選択" << "スタート" << "[保存]" << none << none << "N1 N8 PartyMenu N9 N10";
     row("PracticePlay", Screen::PracticePlay, {}) << "[顔選択]" << "[スタート]" << "練習" << none << none << "N9 N10";
     row("PracticePlay after the first drop", Screen::PracticePlay, {.partDropped = true})
         << "[顔選択]" << "[スタート]" << "[練習]" << none << none << "N9 N10";
@@ -120,6 +123,32 @@ void TestCommandTable::screens()
     QTEST(seen(looks.zoomOrDelete), "BtnKiritori");
     QTEST(QStringList({seen(looks.grow), seen(looks.shrink)}).join(QLatin1Char(' ')).trimmed(), "BtnUpDown");
     QTEST(menusSeen(looks), "menus");
+}
+
+// "リプレイ" and "×2" stand where there is a replay to play, and nowhere else.
+void TestCommandTable::replayButtons_data()
+{
+    QTest::addColumn<Screen>("screen");
+    QTest::addColumn<ScreenConditions>("conditions");
+    QTest::addColumn<QString>("seen");
+    const QString both = QStringLiteral("リプレイ ×2");
+    QTest::newRow("unveiled after blind drags") << Screen::Unveiled << ScreenConditions{.replayRecorded = true} << both;
+    QTest::newRow("unveiled with nothing recorded") << Screen::Unveiled << ScreenConditions{} << QString();
+    QTest::newRow("work saved") << Screen::WorkSaved << ScreenConditions{.replayRecorded = true} << both;
+    QTest::newRow("the next game") << Screen::PracticePlay << ScreenConditions{.replayRecorded = true} << QString();
+    QTest::newRow("face selection") << Screen::FaceSelect << ScreenConditions{.replayRecorded = true} << QString();
+    QTest::newRow("gallery, a work with its replay") << Screen::Gallery << ScreenConditions{.workHasReplay = true}
+                                                     << both;
+    QTest::newRow("gallery, the game's replay is not the work's")
+        << Screen::Gallery << ScreenConditions{.replayRecorded = true} << QString();
+}
+
+void TestCommandTable::replayButtons()
+{
+    QFETCH(Screen, screen);
+    QFETCH(ScreenConditions, conditions);
+    const CommandLooks looks = commandLooks(screen, conditions);
+    QTEST(QStringList({seen(looks.replay), seen(looks.doubleSpeed)}).join(QLatin1Char(' ')).trimmed(), "seen");
 }
 
 QTEST_APPLESS_MAIN(TestCommandTable)
