@@ -7,16 +7,6 @@
 
 #include <cstdlib>
 
-namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const std::optional<HallOfFame> hall = HallOfFameFile::parse(fuzzBytes(data, size));

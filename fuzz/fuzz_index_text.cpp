@@ -19,12 +19,6 @@
 
 namespace {
 
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
 // The library as the game loads it at start-up, from a program folder holding only the index.
 void loadAsTheGameDoes(const QByteArray &bytes, int sectionCount)
 {

@@ -13,6 +13,11 @@ QString gameWork(const QString &faceName, const QDateTime &time, int score)
            + QStringLiteral(".jpg");
 }
 
+QString roundWork(const QString &faceName, const QString &player, const QDateTime &time, int score)
+{
+    return gameWork(faceName + u'（' + player + u'）', time, score);
+}
+
 QString montageWork(const QString &typedName, const QDateTime &time)
 {
     return typedName + QLatin1Char('_') + timeStamp(time) + QStringLiteral("_M.jpg");

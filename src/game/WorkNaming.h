@@ -12,6 +12,10 @@ QString timeStamp(const QDateTime &time);
 // face name + "_" + stamp + "_" + score + ".jpg"
 QString gameWork(const QString &faceName, const QDateTime &time, int score);
 
+// A round's work: face name + "（" + player + "）_" + stamp + "_" + score + ".jpg". The stamp and the
+// score stay last, so the gallery orders it by date as any other.
+QString roundWork(const QString &faceName, const QString &player, const QDateTime &time, int score);
+
 // typed name + "_" + stamp + "_M.jpg"
 QString montageWork(const QString &typedName, const QDateTime &time);
 

@@ -64,13 +64,13 @@ std::optional<std::pair<QChar, QString>> firstChangedCharacter(const QString &na
 }
 
 // What keeps the name from reading back from the index as it was typed.
-QString indexProblem(const QString &name)
+QString indexProblem(const QString &name, const QString &named = QStringLiteral("顔の名前"))
 {
     const std::optional<QByteArray> encoded = TextCodec::toCp932(name);
     if (!encoded)
-        return QStringLiteral("「%1」には、顔の名前に使えない文字が含まれています。\r"
+        return QStringLiteral("「%1」には、%2に使えない文字が含まれています。\r"
                               "使える文字は Shift_JIS (CP932) の文字だけです。別の名前を入力してください。")
-            .arg(name);
+            .arg(name, named);
     if (const auto changed = firstChangedCharacter(name))
         return QStringLiteral("「%1」は、顔の一覧にそのまま保存できない文字です（「%2」に変わってしまいます）。\r"
                               "別の名前を入力してください。")
@@ -83,6 +83,23 @@ QString indexProblem(const QString &name)
 }
 
 } // namespace
+
+QString playerNameProblem(const QString &player, const QString &face)
+{
+    if (!isAcceptableName(player))
+        return QStringLiteral("名前を入力してください。");
+    if (std::any_of(player.cbegin(), player.cend(), isControl))
+        return QStringLiteral("改行などの制御文字は、名前に使えません。\r別の名前を入力してください。");
+    if (player.contains(QLatin1Char('/')) || player.contains(u'（') || player.contains(u'）'))
+        return QStringLiteral("「/」「（」「）」は、名前に使えません。\r別の名前を入力してください。");
+    const QString problem = indexProblem(player, QStringLiteral("名前"));
+    if (!problem.isEmpty())
+        return problem;
+    // The face's name, the player's between full-width brackets (three bytes each) and the rest.
+    if (face.toUtf8().size() + player.toUtf8().size() + 6 + WorkNameSuffixBytes > LongestFileName)
+        return fileNameMessage(Fault::TooLong, player, NameUse::MontageWork);
+    return {};
+}
 
 bool isAcceptableName(const QString &name)
 {

@@ -16,3 +16,9 @@ enum class NameUse { Face, GameWork, MontageWork };
 // characters that come back as themselves, no blanks at either end, not wrapped in double
 // quotes). So every name that registration accepts makes works that can be saved.
 QString nameProblem(const QString &name, NameUse use);
+
+// Why `player` cannot name a player of a round on the face `face`, as a message; empty when it
+// can. A round's works are named "<face>（<player>）_<stamp>_<score>.jpg": a player's name must
+// make that file name with the face's, be kept as typed (CP932, as a face's name) and hold no
+// "（" or "）", so that the name can be read back from the work's.
+QString playerNameProblem(const QString &player, const QString &face);

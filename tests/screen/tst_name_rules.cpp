@@ -1,3 +1,4 @@
+#include "gallery/WorksList.h"
 #include "game/WorkNaming.h"
 #include "platform/pictures/JpegCodec.h"
 #include "screen/NameRules.h"
@@ -19,6 +20,8 @@ private Q_SLOTS:
     void oneRuleForEveryUse();
     void everyFaceNameMakesASavableWork_data();
     void everyFaceNameMakesASavableWork();
+    void playerNames_data();
+    void playerNames();
 };
 
 void TestNameRules::oneRuleForEveryUse_data()
@@ -111,6 +114,45 @@ void TestNameRules::everyFaceNameMakesASavableWork()
     QStringList expected{gameFile, montageFile};
     expected.sort();
     QCOMPARE(written, expected);
+}
+
+// A player's name beside the face's in a round's work: kept as typed, safe in a file name, and
+// never taken for the time stamp by the gallery's order.
+void TestNameRules::playerNames_data()
+{
+    QTest::addColumn<QString>("player");
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<QString>("problem");
+    const QString retype = u"\r別の名前を入力してください。"_s;
+    const QString brackets = u"「/」「（」「）」は、名前に使えません。"_s + retype;
+    QTest::newRow("hiragana") << u"おじいちゃん"_s << u"おかめ"_s << QString();
+    QTest::newRow("digits and underscores like a stamp") << u"_20991231235959_300"_s << u"a_b"_s << QString();
+    QTest::newRow("empty") << QString() << u"おかめ"_s << u"名前を入力してください。"_s;
+    QTest::newRow("one full-width space") << u"　"_s << u"おかめ"_s << u"名前を入力してください。"_s;
+    QTest::newRow("line feed") << u"た\nろう"_s << u"おかめ"_s
+                               << u"改行などの制御文字は、名前に使えません。"_s + retype;
+    QTest::newRow("a way out") << u"../x"_s << u"おかめ"_s << brackets;
+    QTest::newRow("the work name's brackets") << u"た）ろう"_s << u"おかめ"_s << brackets;
+    QTest::newRow("outside CP932") << u"😀"_s << u"おかめ"_s
+                                   << u"「😀」には、名前に使えない文字が含まれています。\r"
+                                      "使える文字は Shift_JIS (CP932) の文字だけです。別の名前を入力してください。"_s;
+    QTest::newRow("too long with this face") << QString(60, u'あ') << QString(20, u'い')
+                                             << u"名前が長すぎます。\r短い名前を入力してください。"_s;
+    QTest::newRow("long, with a short face") << QString(60, u'あ') << u"い"_s << QString();
+}
+
+void TestNameRules::playerNames()
+{
+    QFETCH(QString, player);
+    QFETCH(QString, face);
+    QTEST(playerNameProblem(player, face), "problem");
+    if (!playerNameProblem(player, face).isEmpty())
+        return;
+    // A name taken makes a work whose time stamp the gallery finds, and which the file system takes.
+    const QString work = WorkNaming::roundWork(face, player, QDateTime(QDate(2026, 12, 9), QTime(19, 5, 7)), 300);
+    QCOMPARE(WorksList::stampOf(work), u"20261209190507"_s);
+    QVERIFY(work.toUtf8().size() <= 255);
+    QVERIFY(!work.contains(u'/'));
 }
 
 QTEST_GUILESS_MAIN(TestNameRules)
