@@ -126,8 +126,8 @@ void MainWindow::connectDragTargets()
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
-    // "L" (for lines) shows or hides the review's lines, as a click on the face does. A key that
-    // a focused field takes never arrives here.
+    // Escape ends a replay, as a second press of "リプレイ" does. "L" (for lines) shows or hides the
+    // review's lines, as a click on the face does. A key that a focused field takes never arrives here.
     if (event->key() == Qt::Key_Escape && (m_replay->isRunning() || m_galleryReplay->isRunning())) {
         stopReplays();
         event->accept();
@@ -188,7 +188,7 @@ void MainWindow::saveReplayBeside(const QString &workPath)
         m_replay->saveAs(folder + QLatin1Char('/') + WorkNaming::replayOf(QFileInfo(workPath).fileName()));
     } catch (const AppError &error) {
         // The work itself is kept; the player learns that its replay is not.
-        throw AppError(GameTexts::ReplayNotSaved + QStringLiteral("\n") + error.message());
+        throw AppError(GameTexts::ReplayNotSaved + QStringLiteral("\r") + error.message());
     }
 }
 
