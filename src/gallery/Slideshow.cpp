@@ -235,7 +235,13 @@ void Slideshow::paintEvent(QPaintEvent *)
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(target, m_picture);
     }
-    painter.setFont(Fonts::gameFont(text, true));
+    // A long name gets smaller letters rather than losing its ends.
+    QFont font = Fonts::gameFont(text, true);
+    const int room = width() * 19 / 20;
+    const int needed = QFontMetrics(font).horizontalAdvance(m_caption);
+    if (needed > room)
+        font.setPixelSize(std::max(8, text * room / needed));
+    painter.setFont(font);
     painter.setPen(Qt::white);
     painter.drawText(QRect(0, pictureArea.bottom(), width(), height() - pictureArea.bottom()), Qt::AlignCenter,
                      m_caption);
