@@ -109,6 +109,8 @@ void Slideshow::stepBy(int step)
 {
     stopReplay();
     m_slideTimer.stop();
+    // A step drops the skipping in progress, so its count starts again.
+    m_unreadableInARow = 0;
     const int from = m_shown < 0 ? 0 : m_shown;
     load(int((from + step + m_works.size()) % m_works.size()), step);
 }
