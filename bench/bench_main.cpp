@@ -1,5 +1,5 @@
 // Benchmarks of the file work the game does while the player waits (reading the index is
-// bench_index.cpp's): decoding face pictures, deleting a face and opening the gallery. Each is
+// bench_index.cpp's): decoding face pictures, deleting a face, opening the gallery and its slideshow. Each is
 // quoted as a ratio against a baseline measured in the same run on the same machine, so the
 // figures compare across machines.
 
@@ -208,6 +208,68 @@ void benchGallery(const QString &appDir, const QByteArray &picture)
     form.hide();
 }
 
+// The first work of the slideshow on a folder of 10000 readable works: from the command to the
+// picture ready to draw, which needs the folder listed and one work read, not all of them.
+void benchSlideshow(const QString &appDir, const QByteArray &picture)
+{
+    constexpr int works = 10000;
+    const QString programDir = appDir + QStringLiteral("slideshow/");
+    makeLibrary(programDir, 2, picture);
+    const QString folder = FacePaths::worksFolder(programDir);
+    QDir().mkpath(folder);
+    for (int i = 0; i < works; ++i)
+        writeBytes(
+            folder + QStringLiteral("/face%1_2025%2_%3.jpg").arg(i % 7).arg(i, 10, 10, QLatin1Char('0')).arg(i % 301),
+            picture);
+
+    SilentDialogs dialogs;
+    FixedChanceForBench chance;
+    NoDesktop desktop;
+    MainWindowServices services;
+    services.appDir = programDir;
+    services.dialogs = &dialogs;
+    services.chance = &chance;
+    services.desktop = &desktop;
+    services.music = false;
+    MainWindow form(services);
+    form.show();
+    form.widgets().tickTimer->stop();
+    for (int i = 0; i < 8; ++i)
+        form.tick();
+    form.selectButtonClicked();
+    form.openGallery();
+    QCoreApplication::processEvents();
+
+    auto firstSlide = [&] {
+        form.startSlideshow();
+        while (form.slideshow() && form.slideshow()->shownWork().isEmpty())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    };
+    auto leave = [&] {
+        if (form.slideshow())
+            form.slideshow()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    double fromGallery = 1e300;
+    double fromMenu = 1e300;
+    for (int i = 0; i < 5; ++i) {
+        fromGallery = std::min(fromGallery, bestMicroseconds(1, firstSlide));
+        leave();
+        // The same with the gallery's own listing of the folder before it.
+        form.selectButtonClicked();
+        fromMenu = std::min(fromMenu, bestMicroseconds(1, [&] {
+                                form.openGallery();
+                                firstSlide();
+                            }));
+        leave();
+    }
+    // Baseline: the names of the folder's entries, the least any listing must read.
+    const double names = bestMicroseconds(5, [&] { QDir(folder).entryList(QDir::NoFilter, QDir::Unsorted); });
+    report("first slide of 10000 works, gallery open", fromGallery, "reading the folder's names", names);
+    report("first slide of 10000 works, with listing", fromMenu, "reading the folder's names", names);
+    form.hide();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -218,6 +280,11 @@ int main(int argc, char *argv[])
         return reportLoadPeak(QString::fromLocal8Bit(argv[2]));
     if (argc == 2 && QByteArray(argv[1]) == "--landmarks-only") {
         benchLandmarks(QStringLiteral(PETARA_DATA_DIR));
+        return 0;
+    }
+    if (argc == 2 && QByteArray(argv[1]) == "--slideshow-only") {
+        QTemporaryDir dir;
+        benchSlideshow(dir.path() + QLatin1Char('/'), JpegCodec::encode(facePicture()));
         return 0;
     }
     if (argc == 2 && QByteArray(argv[1]) == "--replay-only") {
@@ -251,6 +318,7 @@ int main(int argc, char *argv[])
     benchFaceCreation(appDir, QCoreApplication::applicationFilePath());
     benchDeletion(appDir, jpeg);
     benchGallery(appDir, jpeg);
+    benchSlideshow(appDir, jpeg);
     benchReplay();
     benchReplayOfAGame();
     benchLandmarks(QStringLiteral(PETARA_DATA_DIR));

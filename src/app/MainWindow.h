@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainWindowServices.h"
+#include "gallery/Slideshow.h"
 #include "screen/MainWindowWidgets.h"
 #include "screen/ScreenState.h"
 #include "screen/ShownFace.h"
@@ -10,6 +11,7 @@
 
 #include <QCursor>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -93,6 +95,10 @@ public:
     void listPicked();
     void cutOrDeleteClicked();
     void replayClicked();
+    // "スライドショー" or F5 in a gallery with works.
+    void startSlideshow();
+    // The slideshow that runs, or null.
+    Slideshow *slideshow() const { return m_slideshow; }
     void showHallOfFame();
     void turnMusicOn();
     void turnMusicOff();
@@ -143,6 +149,7 @@ private:
     std::unique_ptr<MidiPlayer> m_player;
     std::unique_ptr<MusicController> m_musicController;
     std::unique_ptr<AboutBox> m_aboutBox;
+    QPointer<Slideshow> m_slideshow;
     bool m_shown = false;
     bool m_closed = false;
     // Set when the start-up sequence ran to its end; after a failed one the index is not written.

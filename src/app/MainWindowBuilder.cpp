@@ -192,6 +192,8 @@ MainWindowWidgets buildMainWindowWidgets(QMainWindow *window)
     w.replayButton->setCheckable(true);
     w.doubleSpeedButton = commandButton(client, "BtnDouble", {480, 1, 49, 22}, 13, GuidanceBlue);
     w.doubleSpeedButton->setCheckable(true);
+    // On the top row between the work's heading and "リプレイ", which the gallery leaves empty.
+    w.slideshowButton = commandButton(client, "BtnSlideshow", {326, 1, 72, 22}, 10, GuidanceBlue);
 
     QWidget::setTabOrder(w.selectButton, w.startButton);
     QWidget::setTabOrder(w.startButton, w.modeButton);
@@ -205,6 +207,7 @@ MainWindowWidgets buildMainWindowWidgets(QMainWindow *window)
     QWidget::setTabOrder(w.shrinkButton, w.automaticButton);
     QWidget::setTabOrder(w.automaticButton, w.replayButton);
     QWidget::setTabOrder(w.replayButton, w.doubleSpeedButton);
+    QWidget::setTabOrder(w.doubleSpeedButton, w.slideshowButton);
 
     w.tickTimer = new QTimer(window);
     w.tickTimer->setObjectName(QStringLiteral("Timer1"));

@@ -55,6 +55,7 @@ void MainWindow::connectHandlers()
             m_galleryReplay->stop();
     });
     connect(w.replayButton, &QPushButton::clicked, this, &MainWindow::replayClicked);
+    connect(w.slideshowButton, &QPushButton::clicked, this, &MainWindow::startSlideshow);
     connect(w.hallOfFameAction, &QAction::triggered, this, &MainWindow::showHallOfFame);
     connect(w.selectButton, &QPushButton::clicked, this, &MainWindow::selectButtonClicked);
     connect(w.startButton, &QPushButton::clicked, this, &MainWindow::startButtonClicked);
@@ -127,9 +128,15 @@ void MainWindow::connectDragTargets()
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
     // Escape ends a replay, as a second press of "リプレイ" does. "L" (for lines) shows or hides the
-    // review's lines, as a click on the face does. A key that a focused field takes never arrives here.
+    // review's lines, as a click on the face does. F5 in the gallery starts the slideshow. A key that
+    // a focused field takes never arrives here.
     if (event->key() == Qt::Key_Escape && (m_replay->isRunning() || m_galleryReplay->isRunning())) {
         stopReplays();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_F5 && currentScreen() == Screen::Gallery) {
+        startSlideshow();
         event->accept();
         return;
     }
@@ -152,6 +159,15 @@ void MainWindow::stopReplays()
 {
     m_replay->stop();
     m_galleryReplay->stop();
+}
+
+void MainWindow::startSlideshow()
+{
+    if (currentScreen() != Screen::Gallery || !m_screen->conditions().galleryHasWorks || m_slideshow)
+        return;
+    // The work on show comes back into the face box, where it waits for the slideshow's end.
+    stopReplays();
+    guarded([this] { m_slideshow = m_gallery->startSlideshow(this); });
 }
 
 void MainWindow::replayClicked()

@@ -1,5 +1,6 @@
 #include "gallery/Gallery.h"
 
+#include "gallery/Slideshow.h"
 #include "gallery/WorkPicture.h"
 #include "gallery/WorksList.h"
 #include "library/FaceLibrary.h"
@@ -43,6 +44,7 @@ void Gallery::openGallery()
     m_shownReplay.clear();
     ScreenConditions conditions = m_screen.conditions();
     conditions.workHasReplay = false;
+    conditions.galleryHasWorks = w.pickList->count() > 0;
     guide(w.guidanceLabel, QStringLiteral("観たい作品のファイル名をクリックしてください。"));
     m_screen.change(Screen::Gallery, conditions);
 }
@@ -56,6 +58,17 @@ void Gallery::showWork(const QString &fileName)
     QtConcurrent::run(&Gallery::load, path, box, ratio).then(&m_receiver, [this, request, fileName](LoadedWork loaded) {
         show(request, fileName, loaded);
     });
+}
+
+Slideshow *Gallery::startSlideshow(QWidget *owner)
+{
+    QStringList works;
+    for (int row = 0; row < w.pickList->count(); ++row)
+        works << w.pickList->item(row)->text();
+    auto *slideshow = new Slideshow(FacePaths::worksFolder(m_library.AppDir), works, owner);
+    QObject::connect(slideshow, &Slideshow::finished, owner, [owner] { owner->activateWindow(); });
+    slideshow->start();
+    return slideshow;
 }
 
 Gallery::LoadedWork Gallery::load(const QString &path, QSize box, qreal devicePixelRatio)

@@ -12,6 +12,8 @@ class MouseUpCheckBox;
 class PictureBox;
 class QComboBox;
 class ScreenState;
+class Slideshow;
+class QWidget;
 
 // The gallery of saved works: a list of the works folder's pictures, a click to see one scaled
 // into the face box under its file name.
@@ -38,6 +40,9 @@ public:
     // error box, and the picture, the guidance and the heading stay as they were. Only the last
     // click's work is shown, and only while the gallery is still open.
     void showWork(const QString &fileName);
+    // "スライドショー": the listed works full screen, newest first, in a window over owner that
+    // deletes itself when left. The gallery stays as it was beneath it.
+    Slideshow *startSlideshow(QWidget *owner);
     // The replay kept beside the work on show, or "" when it has none.
     QString shownReplay() const { return m_shownReplay; }
 

@@ -18,5 +18,6 @@ inline const QString Zoom = QStringLiteral("ズーム");
 inline const QString Delete = QStringLiteral("削除");
 inline const QString Replay = QStringLiteral("リプレイ");
 inline const QString DoubleSpeed = QStringLiteral("×2");
+inline const QString Slideshow = QStringLiteral("スライドショー");
 
 } // namespace Caption

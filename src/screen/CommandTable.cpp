@@ -154,6 +154,8 @@ CommandLooks commandLooks(Screen screen, const ScreenConditions &conditions)
     const bool replay = replayOffered(screen, conditions);
     looks.replay = replay ? shown(Caption::Replay) : hidden(Caption::Replay);
     looks.doubleSpeed = replay ? shown(Caption::DoubleSpeed) : hidden(Caption::DoubleSpeed);
+    looks.slideshow = screen == Screen::Gallery && conditions.galleryHasWorks ? shown(Caption::Slideshow)
+                                                                              : hidden(Caption::Slideshow);
     // Every other screen is left through its buttons.
     looks.faceMenu = selecting;
     looks.works = selecting && conditions.worksListed;

@@ -24,6 +24,7 @@ struct CommandLooks
     CommandLook shrink;       // shrinkButton "-"
     CommandLook replay;       // replayButton "リプレイ"
     CommandLook doubleSpeed;  // doubleSpeedButton "×2"
+    CommandLook slideshow;    // slideshowButton "スライドショー"
     bool faceMenu = false;    // faceMenuAction "顔の作成／削除"
     bool createFace = true;   // createFaceAction "顔の作成"
     bool deleteFace = false;  // deleteFacesAction "顔の削除"

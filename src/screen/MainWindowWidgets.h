@@ -54,6 +54,7 @@ struct MainWindowWidgets
     QAction *hallOfFameAction = nullptr;  // "殿堂…": the current face's ten best
     CommandButton *replayButton = nullptr;      // "リプレイ": the blind moves again, or a work's replay
     CommandButton *doubleSpeedButton = nullptr; // "×2": the replay at twice its speed
+    CommandButton *slideshowButton = nullptr;   // "スライドショー": the works full screen
     CommandButton *automaticButton = nullptr; // "自動": outlines the four parts from facial landmarks
 
     QMenu *faceMenu = nullptr;

@@ -30,4 +30,6 @@ struct ScreenConditions
     bool replayRecorded = false;
     // The gallery shows a work with its replay beside it.
     bool workHasReplay = false;
+    // The gallery lists at least one work, so there is something for the slideshow.
+    bool galleryHasWorks = false;
 };

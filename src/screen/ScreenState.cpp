@@ -41,6 +41,7 @@ void ScreenState::apply()
     show(m_widgets.shrinkButton, looks.shrink);
     show(m_widgets.replayButton, looks.replay);
     show(m_widgets.doubleSpeedButton, looks.doubleSpeed);
+    show(m_widgets.slideshowButton, looks.slideshow);
     m_widgets.faceMenuAction->setEnabled(looks.faceMenu);
     m_widgets.createFaceAction->setEnabled(looks.createFace);
     m_widgets.deleteFacesAction->setEnabled(looks.deleteFace);

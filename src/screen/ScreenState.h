@@ -19,6 +19,7 @@ struct CommandWidgets
     CommandButton *shrinkButton = nullptr;
     CommandButton *replayButton = nullptr;
     CommandButton *doubleSpeedButton = nullptr;
+    CommandButton *slideshowButton = nullptr;
     QAction *faceMenuAction = nullptr;
     QAction *createFaceAction = nullptr;
     QAction *deleteFacesAction = nullptr;

@@ -13,6 +13,8 @@ private Q_SLOTS:
     void screens();
     void replayButtons_data();
     void replayButtons();
+    void slideshowButton_data();
+    void slideshowButton();
 };
 
 namespace {
@@ -149,6 +151,31 @@ void TestCommandTable::replayButtons()
     QFETCH(ScreenConditions, conditions);
     const CommandLooks looks = commandLooks(screen, conditions);
     QTEST(QStringList({seen(looks.replay), seen(looks.doubleSpeed)}).join(QLatin1Char(' ')).trimmed(), "seen");
+}
+
+// "スライドショー" stands in a gallery that lists works, and nowhere else, even where the flag lingers.
+void TestCommandTable::slideshowButton_data()
+{
+    QTest::addColumn<Screen>("screen");
+    QTest::addColumn<ScreenConditions>("conditions");
+    QTest::addColumn<QString>("seen");
+    const QString offered = QStringLiteral("スライドショー");
+    QTest::newRow("gallery with works") << Screen::Gallery << ScreenConditions{.galleryHasWorks = true} << offered;
+    QTest::newRow("gallery with works, one with its replay shown")
+        << Screen::Gallery << ScreenConditions{.workHasReplay = true, .galleryHasWorks = true} << offered;
+    QTest::newRow("empty gallery") << Screen::Gallery << ScreenConditions{.worksListed = true} << QString();
+    QTest::newRow("face selection after the gallery")
+        << Screen::FaceSelect << ScreenConditions{.worksListed = true, .galleryHasWorks = true} << QString();
+    QTest::newRow("montage after the gallery") << Screen::Montage << ScreenConditions{.galleryHasWorks = true}
+                                               << QString();
+    QTest::newRow("unveiled") << Screen::Unveiled << ScreenConditions{.galleryHasWorks = true} << QString();
+}
+
+void TestCommandTable::slideshowButton()
+{
+    QFETCH(Screen, screen);
+    QFETCH(ScreenConditions, conditions);
+    QTEST(seen(commandLooks(screen, conditions).slideshow), "seen");
 }
 
 QTEST_APPLESS_MAIN(TestCommandTable)
