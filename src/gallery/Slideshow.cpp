@@ -67,6 +67,10 @@ Slideshow::~Slideshow() = default;
 
 void Slideshow::start()
 {
+    // The whole of the game window's screen, also where no window manager takes the full-screen
+    // request (a bare X server keeps a window at the size it was given).
+    if (QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())
+        setGeometry(screen->geometry());
     showFullScreen();
     activateWindow();
     setFocus();
