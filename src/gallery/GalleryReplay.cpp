@@ -1,16 +1,8 @@
 #include "gallery/GalleryReplay.h"
 
-#include "platform/pictures/PictureInput.h"
-#include "platform/pictures/WebpAnimation.h"
+#include "gallery/KeptReplay.h"
 #include "platform/widgets/CommandButton.h"
 #include "platform/widgets/PictureBox.h"
-
-namespace {
-
-// More than the reader takes, so that it refuses a larger file with its own reason.
-constexpr qint64 readLimit = qint64(64) * 1024 * 1024 + 1;
-
-} // namespace
 
 GalleryReplay::GalleryReplay(const Widgets &widgets) : w(widgets)
 {
@@ -27,17 +19,12 @@ void GalleryReplay::toggle(const QString &path)
         stop();
         return;
     }
-    const QByteArray bytes = openPictureFile(path)->read(readLimit);
-    auto reader = std::make_unique<WebpAnimationReader>(bytes);
-    QImage first;
-    int end = 0;
-    if (!reader->next(first, end))
+    auto replay = std::make_unique<KeptReplay>(path);
+    if (replay->first().isNull())
         return;
-    m_reader = std::move(reader);
+    m_replay = std::move(replay);
     m_work = w.facePicture->picture();
-    w.facePicture->setPicture(first);
-    m_frameEnd = end;
-    m_position = 0;
+    w.facePicture->setPicture(m_replay->first());
     w.replayButton->setChecked(true);
     m_sinceTick.start();
     m_timer.start();
@@ -48,7 +35,7 @@ void GalleryReplay::stop()
     if (!isRunning())
         return;
     m_timer.stop();
-    m_reader.reset();
+    m_replay.reset();
     w.facePicture->setPicture(m_work);
     m_work = QImage();
     w.replayButton->setChecked(false);
@@ -57,18 +44,15 @@ void GalleryReplay::stop()
 void GalleryReplay::tick()
 {
     const int speed = w.doubleSpeedButton->isChecked() ? 2 : 1;
-    m_position += m_sinceTick.restart() * speed;
-    if (m_position < m_frameEnd)
-        return;
-    // Frames whose time passed while the window was busy are skipped, not shown late.
     QImage frame;
-    int end = 0;
-    bool more = false;
-    while (m_position >= m_frameEnd && (more = m_reader->next(frame, end)))
-        m_frameEnd = end;
-    if (!more) {
+    switch (m_replay->advance(m_sinceTick.restart() * speed, frame)) {
+    case KeptReplay::Step::Same:
+        break;
+    case KeptReplay::Step::NewFrame:
+        w.facePicture->setPicture(frame);
+        break;
+    case KeptReplay::Step::Ended:
         stop();
-        return;
+        break;
     }
-    w.facePicture->setPicture(frame);
 }

@@ -9,7 +9,7 @@
 
 class CommandButton;
 class PictureBox;
-class WebpAnimationReader;
+class KeptReplay;
 
 // A work's kept replay, played in the gallery's picture box in place of the work, and the work
 // shown again when it ends or is stopped.
@@ -30,16 +30,14 @@ public:
     // the file cannot be read; the work stays shown.
     void toggle(const QString &path);
     void stop();
-    bool isRunning() const { return m_reader != nullptr; }
+    bool isRunning() const { return m_replay != nullptr; }
 
 private:
     void tick();
 
     const Widgets w;
-    std::unique_ptr<WebpAnimationReader> m_reader;
+    std::unique_ptr<KeptReplay> m_replay;
     QImage m_work; // the picture the replay took the place of
     QTimer m_timer;
     QElapsedTimer m_sinceTick;
-    qint64 m_position = 0;  // ms into the replay
-    qint64 m_frameEnd = 0;  // when the frame on show ends
 };

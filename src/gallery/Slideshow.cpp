@@ -1,10 +1,10 @@
 #include "gallery/Slideshow.h"
 
+#include "gallery/KeptReplay.h"
+
 #include "gallery/WorkCaption.h"
 #include "gallery/WorkPicture.h"
 #include "game/WorkNaming.h"
-#include "platform/pictures/PictureInput.h"
-#include "platform/pictures/WebpAnimation.h"
 #include "platform/system/AppError.h"
 #include "platform/widgets/Fonts.h"
 
@@ -22,8 +22,6 @@
 namespace {
 
 constexpr int slideMs = 5000;
-// More than the replay reader takes, so that it refuses a larger file with its own reason.
-constexpr qint64 replayReadLimit = qint64(64) * 1024 * 1024 + 1;
 
 // The caption's height in pixels for a screen of the given height: readable across a room.
 int captionPixels(int screenHeight)
@@ -131,19 +129,15 @@ bool Slideshow::startReplay()
     if (!QFileInfo(path).isFile())
         return false;
     try {
-        auto reader = std::make_unique<WebpAnimationReader>(openPictureFile(path)->read(replayReadLimit));
-        QImage first;
-        int end = 0;
-        if (!reader->next(first, end))
+        auto replay = std::make_unique<KeptReplay>(path);
+        if (replay->first().isNull())
             return false;
-        m_reader = std::move(reader);
-        m_picture = first;
-        m_frameEnd = end;
+        m_replay = std::move(replay);
+        m_picture = m_replay->first();
     } catch (const AppError &) {
         // A damaged replay is passed over as a damaged work is.
         return false;
     }
-    m_position = 0;
     update();
     m_sinceTick.start();
     if (!m_paused)
@@ -154,26 +148,23 @@ bool Slideshow::startReplay()
 void Slideshow::stopReplay()
 {
     m_replayTimer.stop();
-    m_reader.reset();
+    m_replay.reset();
 }
 
 void Slideshow::replayTick()
 {
-    m_position += m_sinceTick.restart();
-    if (m_position < m_frameEnd)
-        return;
-    // Frames whose time passed while the window was busy are skipped, not shown late.
     QImage frame;
-    int end = 0;
-    bool more = false;
-    while (m_position >= m_frameEnd && (more = m_reader->next(frame, end)))
-        m_frameEnd = end;
-    if (!more) {
+    switch (m_replay->advance(m_sinceTick.restart(), frame)) {
+    case KeptReplay::Step::Same:
+        break;
+    case KeptReplay::Step::NewFrame:
+        m_picture = frame;
+        update();
+        break;
+    case KeptReplay::Step::Ended:
         stepBy(1);
-        return;
+        break;
     }
-    m_picture = frame;
-    update();
 }
 
 void Slideshow::togglePause()
@@ -182,7 +173,7 @@ void Slideshow::togglePause()
     if (m_paused) {
         m_slideTimer.stop();
         m_replayTimer.stop();
-    } else if (m_reader) {
+    } else if (m_replay) {
         m_sinceTick.start();
         m_replayTimer.start();
     } else if (m_shown >= 0) {

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-class WebpAnimationReader;
+class KeptReplay;
 
 // The saved works full screen for the room to watch, one every few seconds with a caption in
 // large text. Each work is read off the window's thread as its turn comes, so the first one
@@ -32,7 +32,7 @@ public:
     QString caption() const { return m_caption; }
     const QImage &picture() const { return m_picture; }
     bool isPaused() const { return m_paused; }
-    bool isPlayingReplay() const { return m_reader != nullptr; }
+    bool isPlayingReplay() const { return m_replay != nullptr; }
 
 Q_SIGNALS:
     // Esc, a click, or no work could be read; the window then closes and deletes itself.
@@ -65,9 +65,7 @@ private:
     QImage m_picture;
     QString m_caption;
     QTimer m_slideTimer;
-    std::unique_ptr<WebpAnimationReader> m_reader;
+    std::unique_ptr<KeptReplay> m_replay;
     QTimer m_replayTimer;
     QElapsedTimer m_sinceTick;
-    qint64 m_position = 0; // ms into the replay
-    qint64 m_frameEnd = 0; // when the replay's frame on show ends
 };
