@@ -112,3 +112,16 @@ Gallery::Widgets galleryView(const MainWindowWidgets &w)
             .openingFaceBox = w.openingFaceBox,
             .pickList = w.pickList};
 }
+
+RoundController::Widgets roundView(const MainWindowWidgets &w, QWidget *window)
+{
+    return {.window = window,
+            .facePicture = w.facePicture,
+            .guidanceLabel = w.guidanceLabel,
+            .scoreLabel = w.scoreLabel,
+            .faceList = w.faceList,
+            .openingFaceBox = w.openingFaceBox,
+            .rankingBoard = w.rankingBoard,
+            .replayView = w.roundReplay,
+            .parts = w.parts()};
+}

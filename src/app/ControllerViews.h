@@ -10,6 +10,7 @@
 #include "library/FaceDeletion.h"
 #include "library/FaceSelection.h"
 #include "montage/Montage.h"
+#include "party/RoundController.h"
 #include "screen/MainWindowWidgets.h"
 
 // Each screen controller's view of the main window: only the widgets it works on.
@@ -23,3 +24,4 @@ Montage::Widgets montageView(const MainWindowWidgets &w);
 FaceCreation::Widgets creationView(const MainWindowWidgets &w);
 FaceDeletion::Widgets deletionView(const MainWindowWidgets &w);
 Gallery::Widgets galleryView(const MainWindowWidgets &w);
+RoundController::Widgets roundView(const MainWindowWidgets &w, QWidget *window);

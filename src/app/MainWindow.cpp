@@ -23,6 +23,7 @@
 #include "game/GameStart.h"
 #include "game/Unveiling.h"
 #include "montage/Montage.h"
+#include "party/RoundController.h"
 #include "music/MidiPlayer.h"
 #include "music/MusicController.h"
 #include "platform/widgets/MouseUpCheckBox.h"
@@ -72,6 +73,19 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
                                                 *m_services.dialogs);
     m_gallery = std::make_unique<Gallery>(galleryView(w), m_library, *m_screen, *m_services.dialogs);
     m_replay = std::make_unique<ReplayPlayback>(replayView(w), m_game);
+    m_round = std::make_unique<RoundController>(
+        roundView(w, this),
+        RoundController::Services{.library = m_library,
+                                  .shown = m_shownFace,
+                                  .game = m_game,
+                                  .screen = *m_screen,
+                                  .selection = *m_selection,
+                                  .gameStart = *m_gameStart,
+                                  .unveiling = *m_unveiling,
+                                  .replay = *m_replay,
+                                  .dialogs = *m_services.dialogs,
+                                  .chance = *m_services.chance,
+                                  .keepReplayBeside = [this](const QString &work) { saveReplayBeside(work); }});
     m_galleryReplay = std::make_unique<GalleryReplay>(GalleryReplay::Widgets{
         .facePicture = w.facePicture, .replayButton = w.replayButton, .doubleSpeedButton = w.doubleSpeedButton});
     m_player = std::make_unique<MidiPlayer>();

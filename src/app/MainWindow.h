@@ -25,6 +25,7 @@ class Gallery;
 class HallOfFameKeeper;
 class GalleryReplay;
 class ReplayPlayback;
+class RoundController;
 class GameStart;
 class MidiPlayer;
 class Montage;
@@ -62,6 +63,7 @@ public:
     MidiPlayer &player() { return *m_player; }
     AboutBox &aboutBox() { return *m_aboutBox; }
     ReplayPlayback &replay() { return *m_replay; }
+    RoundController &round() { return *m_round; }
 
     // The handlers, public so that tests can run them without waiting for their events.
     void windowShown();
@@ -100,6 +102,8 @@ public:
     // The slideshow that runs, or null.
     Slideshow *slideshow() const { return m_slideshow; }
     void showHallOfFame();
+    // "みんなで遊ぶ…": the players' dialog, then the round.
+    void startRound();
     void turnMusicOn();
     void turnMusicOff();
     void chooseTune();
@@ -141,6 +145,7 @@ private:
     std::unique_ptr<Unveiling> m_unveiling;
     std::unique_ptr<ReplayPlayback> m_replay;
     std::unique_ptr<GalleryReplay> m_galleryReplay;
+    std::unique_ptr<RoundController> m_round;
     std::unique_ptr<Montage> m_montage;
     std::unique_ptr<FaceRegistration> m_registration;
     std::unique_ptr<FaceCreation> m_creation;

@@ -1,5 +1,8 @@
 #include "app/MainWindowBuilder.h"
 
+#include "party/RankingBoard.h"
+#include "party/RoundReplayView.h"
+
 #include "screen/GameColours.h"
 #include "platform/widgets/CaptionLabel.h"
 #include "platform/widgets/CommandButton.h"
@@ -88,6 +91,8 @@ void buildMenu(QMainWindow *window, MainWindowWidgets &w)
     w.partyMenu = bar->addMenu(QStringLiteral("みんなで(&P)"));
     w.partyMenuAction = w.partyMenu->menuAction();
     w.partyMenuAction->setObjectName(QStringLiteral("PartyMenu"));
+    w.playRoundAction = w.partyMenu->addAction(QStringLiteral("みんなで遊ぶ…"));
+    w.playRoundAction->setObjectName(QStringLiteral("PlayRoundAction"));
     w.hallOfFameAction = w.partyMenu->addAction(QStringLiteral("殿堂…"));
     w.hallOfFameAction->setObjectName(QStringLiteral("HallOfFameAction"));
 
@@ -194,6 +199,13 @@ MainWindowWidgets buildMainWindowWidgets(QMainWindow *window)
     w.doubleSpeedButton->setCheckable(true);
     // On the top row between the work's heading and "リプレイ", which the gallery leaves empty.
     w.slideshowButton = commandButton(client, "BtnSlideshow", {326, 1, 72, 22}, 10, GuidanceBlue);
+
+    // A round's ranking above the command buttons, and a player's replay over the whole client.
+    w.rankingBoard = new RankingBoard(client);
+    w.rankingBoard->move(8, 28);
+    w.rankingBoard->hide();
+    w.roundReplay = new RoundReplayView(client);
+    w.roundReplay->setGeometry(client->rect());
 
     QWidget::setTabOrder(w.selectButton, w.startButton);
     QWidget::setTabOrder(w.startButton, w.modeButton);

@@ -11,6 +11,8 @@
 #include "game/PartDragging.h"
 #include "game/Unveiling.h"
 #include "montage/Montage.h"
+#include "party/RoundController.h"
+#include "party/RoundReplayView.h"
 #include "gallery/Gallery.h"
 #include "gallery/GalleryReplay.h"
 #include "game/GameTexts.h"
@@ -47,7 +49,7 @@ void MainWindow::connectHandlers()
     connect(w.tickTimer, &QTimer::timeout, this, &MainWindow::tick);
     // The review belongs to the unveiled face and its saved work; every other screen takes it away.
     m_screen->setOnChange([this](Screen screen) {
-        if (screen != Screen::Unveiled && screen != Screen::WorkSaved) {
+        if (screen != Screen::Unveiled && screen != Screen::WorkSaved && screen != Screen::TurnUnveiled) {
             m_replay->stop();
             m_unveiling->hideReview();
         }
@@ -57,6 +59,7 @@ void MainWindow::connectHandlers()
     connect(w.replayButton, &QPushButton::clicked, this, &MainWindow::replayClicked);
     connect(w.slideshowButton, &QPushButton::clicked, this, &MainWindow::startSlideshow);
     connect(w.hallOfFameAction, &QAction::triggered, this, &MainWindow::showHallOfFame);
+    connect(w.playRoundAction, &QAction::triggered, this, &MainWindow::startRound);
     connect(w.selectButton, &QPushButton::clicked, this, &MainWindow::selectButtonClicked);
     connect(w.startButton, &QPushButton::clicked, this, &MainWindow::startButtonClicked);
     connect(w.modeButton, &CommandButton::mouseUp, this, &MainWindow::modeButtonReleased);
@@ -130,7 +133,8 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
     // Escape ends a replay, as a second press of "リプレイ" does. "L" (for lines) shows or hides the
     // review's lines, as a click on the face does. F5 in the gallery starts the slideshow. A key that
     // a focused field takes never arrives here.
-    if (event->key() == Qt::Key_Escape && (m_replay->isRunning() || m_galleryReplay->isRunning())) {
+    if (event->key() == Qt::Key_Escape
+        && (m_replay->isRunning() || m_galleryReplay->isRunning() || w.roundReplay->isRunning())) {
         stopReplays();
         event->accept();
         return;
@@ -159,6 +163,7 @@ void MainWindow::stopReplays()
 {
     m_replay->stop();
     m_galleryReplay->stop();
+    m_round->stopReplay();
 }
 
 void MainWindow::startSlideshow()
@@ -192,6 +197,12 @@ void MainWindow::showHallOfFame()
     m_services.dialogs->showMessage(hallOfFameText(face, entries));
 }
 
+void MainWindow::startRound()
+{
+    if (currentScreen() == Screen::FaceSelect)
+        guarded([this] { m_round->askPlayers(); });
+}
+
 void MainWindow::saveReplayBeside(const QString &workPath)
 {
     if (!m_replay->hasReplay())
@@ -213,6 +224,8 @@ void MainWindow::selectButtonClicked()
     stopReplays();
     if (isFaceCreation(currentScreen()))
         guarded([this] { m_creation->registerFace(); });
+    else if (isRoundScreen(currentScreen()))
+        guarded([this] { m_round->askToLeave(); });
     else
         guarded([this] { m_selection->selectCommand(); });
 }
@@ -227,7 +240,16 @@ void MainWindow::startButtonClicked()
         guarded([this] { m_gameStart->start(); });
         break;
     case Screen::UnveilReady:
-        guarded([this] { m_unveiling->unveil(); });
+        guarded([this] { m_unveiling->unveil(m_round->playerOfThisGame()); });
+        // The turn's work is kept at once, even when the hall of fame could not take the score.
+        if (currentScreen() == Screen::TurnUnveiled)
+            guarded([this] { m_round->turnUnveiled(); });
+        break;
+    case Screen::TurnWaiting:
+        guarded([this] { m_round->beginTurn(); });
+        break;
+    case Screen::RoundRanking:
+        guarded([this] { m_round->playAgain(); });
         break;
     case Screen::FaceCreate:
     case Screen::ZoomArmed:
@@ -255,6 +277,12 @@ void MainWindow::modeButtonReleased()
         break;
     case Screen::MontageSave:
         guarded([this] { m_unveiling->saveWork(); });
+        break;
+    case Screen::TurnUnveiled:
+        guarded([this] { m_round->nextTurn(); });
+        break;
+    case Screen::RoundRanking:
+        guarded([this] { m_round->endRound(); });
         break;
     default:
         break;

@@ -25,11 +25,34 @@ GameStart::GameStart(const Widgets &widgets, const FaceLibrary &library, const S
 
 void GameStart::start()
 {
-    const bool real = m_screen.screen() == Screen::PracticeDone;
+    begin(m_screen.screen() == Screen::PracticeDone ? Begin::RealAfterPractice : Begin::Practice);
+}
+
+void GameStart::startTurn(bool practice)
+{
+    begin(practice ? Begin::Practice : Begin::RealAtOnce);
+}
+
+void GameStart::begin(Begin how)
+{
+    const bool real = how != Begin::Practice;
+    // After practice the parts keep their pictures; nothing is read again.
+    if (how != Begin::RealAfterPractice)
+        loadFace();
+    switch (how) {
+    case Begin::Practice:
+        guide(w.guidanceLabel, GameTexts::PracticeStart);
+        break;
+    case Begin::RealAfterPractice:
+        guide(w.guidanceLabel, GameTexts::RealStart);
+        break;
+    case Begin::RealAtOnce:
+        // A round's player without practice has no mode to switch to.
+        guide(w.guidanceLabel, GameTexts::Real);
+        break;
+    }
     if (real)
-        startReal();
-    else
-        startPractice();
+        lieDraw();
     layOutTray(*w.facePicture, w.parts);
     if (real)
         noteTrayPlaces();
@@ -40,7 +63,7 @@ void GameStart::start()
     m_screen.change(real ? Screen::RealPlay : Screen::PracticePlay, conditions);
 }
 
-void GameStart::startPractice()
+void GameStart::loadFace()
 {
     w.faceList->hide();
     const int face = m_shown.CurrentFace;
@@ -50,14 +73,6 @@ void GameStart::startPractice()
     FacePictureLoader::loadWhole(*w.facePicture, FacePaths::facePicture(m_library.AppDir, face, 5));
     for (int k = 1; k <= 4; ++k)
         w.parts.picture(k)->show();
-    guide(w.guidanceLabel, GameTexts::PracticeStart);
-}
-
-void GameStart::startReal()
-{
-    // The parts keep the pictures of the practice game; nothing is read again.
-    guide(w.guidanceLabel, GameTexts::RealStart);
-    lieDraw();
 }
 
 void GameStart::switchToReal()
@@ -70,6 +85,9 @@ void GameStart::switchToReal()
 
 void GameStart::switchToPractice()
 {
+    const ScreenConditions &conditions = m_screen.conditions();
+    if (conditions.roundTurn && !conditions.practiceAllowed)
+        return;
     m_screen.change(Screen::PracticePlay);
     guide(w.guidanceLabel, GameTexts::PracticeStart);
 }

@@ -32,14 +32,14 @@ Unveiling::Unveiling(const Widgets &widgets, FaceLibrary &library, ScreenState &
 {
 }
 
-void Unveiling::unveil()
+void Unveiling::unveil(const QString &player)
 {
     for (int k = 1; k <= 4; ++k)
         w.parts.picture(k)->show();
     ScreenConditions conditions = m_screen.conditions();
     conditions.gameFinished = true;
     conditions.replayRecorded = !m_state.Record.drags.isEmpty();
-    m_screen.change(Screen::Unveiled, conditions);
+    m_screen.change(conditions.roundTurn ? Screen::TurnUnveiled : Screen::Unveiled, conditions);
     guide(w.guidanceLabel, GameTexts::Unveiled);
 
     std::array<QPoint, 4> placed;
@@ -56,10 +56,12 @@ void Unveiling::unveil()
     w.scoreLabel->show();
     showReview(placed, rightPlaces);
 
-    const HallOfFameKeeper::Entered entered =
-        m_hallOfFame.enter(face.Name, {HallOfFame::SinglePlayer, m_state.Score, m_clock.now()});
-    if (entered.place > 0)
-        guide(w.guidanceLabel, rankInAnnouncement(entered.place) + QStringLiteral("\r") + GameTexts::Unveiled);
+    m_announcement.clear();
+    const HallOfFameKeeper::Entered entered = m_hallOfFame.enter(face.Name, {player, m_state.Score, m_clock.now()});
+    if (entered.place > 0) {
+        m_announcement = rankInAnnouncement(entered.place);
+        guide(w.guidanceLabel, m_announcement + QStringLiteral("\r") + GameTexts::Unveiled);
+    }
     if (!entered.problems.isEmpty())
         throw AppError(entered.problems.join(u'\r'));
 }
@@ -94,7 +96,7 @@ void Unveiling::hideReview()
     w.reviewLines->hide();
 }
 
-QString Unveiling::saveWork()
+QImage Unveiling::workPicture() const
 {
     // Exactly what the window shows over the face, parts cut at the edges.
     const QRect area(w.facePicture->pos(), QSize(m_shown.DisplayWidth, m_shown.DisplayHeight));
@@ -108,7 +110,30 @@ QString Unveiling::saveWork()
     // A high-density screen grabs more device pixels than the work holds.
     if (work.size() != area.size())
         work = work.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return work;
+}
 
+QString Unveiling::writeWork(const QImage &picture, const QString &fileName)
+{
+    const QString folder = FacePaths::worksFolder(m_library.AppDir);
+    createFolder(folder);
+    const QString path = folder + QLatin1Char('/') + fileName;
+    JpegCodec::encodeFile(picture, path);
+    return path;
+}
+
+QString Unveiling::saveRoundWork(const QString &player, const QImage &picture)
+{
+    const QString face = m_library.Faces.at(m_shown.CurrentFace).Name;
+    const QString problem = playerNameProblem(player, face);
+    if (!problem.isEmpty())
+        throw AppError(problem);
+    return writeWork(picture, WorkNaming::roundWork(face, player, m_clock.now(), m_state.Score));
+}
+
+QString Unveiling::saveWork()
+{
+    const QImage work = workPicture();
     const bool montage = isMontage(m_screen.screen());
     const QString name = montage ? w.nameField->text() : m_library.Faces.at(m_shown.CurrentFace).Name;
     const QDateTime now = m_clock.now();
@@ -117,12 +142,8 @@ QString Unveiling::saveWork()
     const QString problem = nameProblem(name, montage ? NameUse::MontageWork : NameUse::GameWork);
     if (!problem.isEmpty())
         throw AppError(problem);
-
-    const QString folder = FacePaths::worksFolder(m_library.AppDir);
-    createFolder(folder);
     // Throws before anything below runs, so "保存" stays enabled for another try.
-    const QString path = folder + QLatin1Char('/') + fileName;
-    JpegCodec::encodeFile(work, path);
+    const QString path = writeWork(work, fileName);
 
     if (montage) {
         w.guidanceLabel->setCaption(GameTexts::MontageSaved);

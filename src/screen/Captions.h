@@ -19,5 +19,10 @@ inline const QString Delete = QStringLiteral("削除");
 inline const QString Replay = QStringLiteral("リプレイ");
 inline const QString DoubleSpeed = QStringLiteral("×2");
 inline const QString Slideshow = QStringLiteral("スライドショー");
+inline const QString BeginTurn = QStringLiteral("始める");
+inline const QString NextPlayer = QStringLiteral("次の人へ");
+inline const QString Results = QStringLiteral("結果発表");
+inline const QString Again = QStringLiteral("もう一回");
+inline const QString EndRound = QStringLiteral("終わる");
 
 } // namespace Caption

@@ -41,6 +41,12 @@ CommandLook selectButton(Screen screen, const ScreenConditions &c)
     case Screen::MontageSave:
     case Screen::Gallery:
         return shown(Caption::Cancel);
+    case Screen::TurnWaiting:
+    case Screen::TurnUnveiled:
+        // Leaves the round, after a question.
+        return shown(Caption::Select);
+    case Screen::RoundRanking:
+        return hidden(Caption::Select);
     }
     return {};
 }
@@ -71,6 +77,12 @@ CommandLook startButton(Screen screen, const ScreenConditions &c)
     case Screen::MontageSave:
     case Screen::Gallery:
         return shown(Caption::Start, false);
+    case Screen::TurnWaiting:
+        return shown(Caption::BeginTurn);
+    case Screen::TurnUnveiled:
+        return shown(Caption::Unveil, false);
+    case Screen::RoundRanking:
+        return shown(Caption::Again);
     }
     return {};
 }
@@ -89,7 +101,8 @@ CommandLook modeButton(Screen screen, const ScreenConditions &c)
     case Screen::PracticePlay:
         return shown(Caption::Practice, !c.partDropped);
     case Screen::RealPlay:
-        return shown(Caption::Real, !c.partDropped);
+        // A round's player who may not practise stays in the real game.
+        return shown(Caption::Real, !c.partDropped && (!c.roundTurn || c.practiceAllowed));
     case Screen::UnveilReady:
         return shown(Caption::Real, false);
     case Screen::Unveiled:
@@ -105,6 +118,12 @@ CommandLook modeButton(Screen screen, const ScreenConditions &c)
     case Screen::FaceDelete:
     case Screen::Gallery:
         return shown(kept, false);
+    case Screen::TurnWaiting:
+        return hidden(Caption::Practice);
+    case Screen::TurnUnveiled:
+        return shown(c.lastTurn ? Caption::Results : Caption::NextPlayer);
+    case Screen::RoundRanking:
+        return shown(Caption::EndRound);
     }
     return {};
 }
@@ -130,6 +149,7 @@ bool replayOffered(Screen screen, const ScreenConditions &c)
     switch (screen) {
     case Screen::Unveiled:
     case Screen::WorkSaved:
+    case Screen::TurnUnveiled:
         return c.replayRecorded;
     case Screen::Gallery:
         return c.workHasReplay;

@@ -14,6 +14,8 @@ class QLineEdit;
 class QMenu;
 class QTimer;
 class QWidget;
+class RankingBoard;
+class RoundReplayView;
 
 // Every widget, menu item and timer of the main window, by the names the game gives them.
 // MainWindow owns them; the screen controllers reach them through this struct.
@@ -51,7 +53,10 @@ struct MainWindowWidgets
     LineOverlay *reviewLines = nullptr;
     QMenu *partyMenu = nullptr;
     QAction *partyMenuAction = nullptr;   // "みんなで(P)"
+    QAction *playRoundAction = nullptr;   // "みんなで遊ぶ…": a party round on the current face
     QAction *hallOfFameAction = nullptr;  // "殿堂…": the current face's ten best
+    RankingBoard *rankingBoard = nullptr;   // a round's ranking
+    RoundReplayView *roundReplay = nullptr; // a round's player's replay, over the ranking
     CommandButton *replayButton = nullptr;      // "リプレイ": the blind moves again, or a work's replay
     CommandButton *doubleSpeedButton = nullptr; // "×2": the replay at twice its speed
     CommandButton *slideshowButton = nullptr;   // "スライドショー": the works full screen

@@ -19,6 +19,9 @@ enum class Screen {
     Montage,      // a face put together from the pieces of several faces
     MontageSave,  // montage, every part on the face: the work waits for its name
     Gallery,      // the list of saved works
+    TurnWaiting,  // a party round: whose turn it is, "始める" waits
+    TurnUnveiled, // a party round: a turn's face unveiled and kept, "次の人へ" waits
+    RoundRanking, // a party round over: the ranking, "もう一回" or "終わる"
 };
 
 // The three screens of a face creation.
@@ -31,4 +34,11 @@ inline bool isFaceCreation(Screen screen)
 inline bool isMontage(Screen screen)
 {
     return screen == Screen::Montage || screen == Screen::MontageSave;
+}
+
+// The screens where a party round stands between its turns; the turns' games themselves are
+// played on the game's screens.
+inline bool isRoundScreen(Screen screen)
+{
+    return screen == Screen::TurnWaiting || screen == Screen::TurnUnveiled || screen == Screen::RoundRanking;
 }

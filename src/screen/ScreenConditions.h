@@ -32,4 +32,10 @@ struct ScreenConditions
     bool workHasReplay = false;
     // The gallery lists at least one work, so there is something for the slideshow.
     bool galleryHasWorks = false;
+    // A party round's turn is being played: its real game ends on the round's own screen.
+    bool roundTurn = false;
+    // The round's player whose turn it is may play a practice game ("練習" offered).
+    bool practiceAllowed = true;
+    // The turn is the round's last, so the unveiled face leads to the ranking.
+    bool lastTurn = false;
 };

@@ -111,6 +111,21 @@ void TestCommandTable::screens_data()
         << "キャンセル" << "[スタート]" << "保存" << none << "+ -" << "N9 N10";
     row("Gallery", Screen::Gallery, {.worksListed = true})
         << "キャンセル" << "[スタート]" << "[練習]" << none << none << "N9 N10";
+    // A party round: "顔選択" leaves it between turns, and its menus stay shut until it ends.
+    row("TurnWaiting", Screen::TurnWaiting, {.worksListed = true, .roundTurn = true})
+        << "顔選択" << "始める" << none << none << none << "N9 N10";
+    row("a round's RealPlay without practice", Screen::RealPlay, {.roundTurn = true, .practiceAllowed = false})
+        << "[顔選択]" << "[スタート]" << "[本番]" << none << none << "N9 N10";
+    row("a round's RealPlay with practice", Screen::RealPlay, {.roundTurn = true, .practiceAllowed = true})
+        << "[顔選択]" << "[スタート]" << "本番" << none << none << "N9 N10";
+    row("practice not allowed only counts in a round", Screen::RealPlay, {.practiceAllowed = false})
+        << "[顔選択]" << "[スタート]" << "本番" << none << none << "N9 N10";
+    row("TurnUnveiled", Screen::TurnUnveiled, {.gameFinished = true, .roundTurn = true})
+        << "顔選択" << "[お披露目]" << "次の人へ" << none << none << "N9 N10";
+    row("TurnUnveiled, the last turn", Screen::TurnUnveiled, {.roundTurn = true, .lastTurn = true})
+        << "顔選択" << "[お披露目]" << "結果発表" << none << none << "N9 N10";
+    row("RoundRanking", Screen::RoundRanking, {.lastTurn = true})
+        << none << "もう一回" << "終わる" << none << none << "N9 N10";
     // clang-format on
 }
 
@@ -137,6 +152,10 @@ void TestCommandTable::replayButtons_data()
     QTest::newRow("unveiled after blind drags") << Screen::Unveiled << ScreenConditions{.replayRecorded = true} << both;
     QTest::newRow("unveiled with nothing recorded") << Screen::Unveiled << ScreenConditions{} << QString();
     QTest::newRow("work saved") << Screen::WorkSaved << ScreenConditions{.replayRecorded = true} << both;
+    QTest::newRow("a round's turn unveiled") << Screen::TurnUnveiled << ScreenConditions{.replayRecorded = true}
+                                             << both;
+    QTest::newRow("the ranking plays replays by its faces")
+        << Screen::RoundRanking << ScreenConditions{.replayRecorded = true} << QString();
     QTest::newRow("the next game") << Screen::PracticePlay << ScreenConditions{.replayRecorded = true} << QString();
     QTest::newRow("face selection") << Screen::FaceSelect << ScreenConditions{.replayRecorded = true} << QString();
     QTest::newRow("gallery, a work with its replay") << Screen::Gallery << ScreenConditions{.workHasReplay = true}
