@@ -5,6 +5,7 @@
 #include "lib/MidiFileWriter.h"
 #include "library/DeletionJournal.h"
 #include "library/HallOfFameFile.h"
+#include "party/PlayersFile.h"
 #include "platform/pictures/JpegCodec.h"
 #include "platform/pictures/WebpAnimation.h"
 #include "platform/files/TextCodec.h"
@@ -168,6 +169,14 @@ bool writeHallSeeds(const QDir &folder)
            && writeSeed(folder, QStringLiteral("full.txt"), HallOfFameFile::toBytes(full));
 }
 
+bool writePlayersSeeds(const QDir &folder)
+{
+    const RememberedPlayers round{{{QStringLiteral("たろう"), true}, {QStringLiteral("はなこ"), false}},
+                                  QStringLiteral("はなこ")};
+    return writeSeed(folder, QStringLiteral("round.txt"), PlayersFile::toBytes(round))
+           && writeSeed(folder, QStringLiteral("nobody.txt"), PlayersFile::toBytes({}));
+}
+
 // An EXIF block that holds only the orientation, in the byte order of Intel ("II") or
 // Motorola ("MM") cameras, after a first tag that is not it.
 QByteArray exifBlock(int orientation, bool bigEndian)
@@ -275,6 +284,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("fuzz_bitmap"), writeBitmapSeeds},
         {QStringLiteral("fuzz_deletion_journal"), writeJournalSeeds},
         {QStringLiteral("fuzz_hall_of_fame"), writeHallSeeds},
+        {QStringLiteral("fuzz_players"), writePlayersSeeds},
         {QStringLiteral("fuzz_exif_orientation"), writeOrientationSeeds},
         {QStringLiteral("fuzz_midi_file"), writeMidiSeeds},
         {QStringLiteral("fuzz_webp_animation"), writeWebpSeeds}};

@@ -49,8 +49,8 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     w = buildMainWindowWidgets(this);
     m_screen = std::make_unique<ScreenState>(
         CommandWidgets{w.selectButton, w.startButton, w.modeButton, w.cutOrDeleteButton, w.growButton, w.shrinkButton,
-                       w.replayButton, w.doubleSpeedButton, w.slideshowButton, w.faceMenuAction, w.createFaceAction, w.deleteFacesAction,
-                       w.galleryAction, w.montageAction, w.partyMenuAction});
+                       w.replayButton, w.doubleSpeedButton, w.slideshowButton, w.faceMenuAction, w.createFaceAction,
+                       w.deleteFacesAction, w.galleryAction, w.montageAction, w.partyMenuAction});
     m_library.AppDir = services.appDir;
     m_opening = std::make_unique<OpeningSequence>(openingView(w), m_library, m_shownFace, m_game, *m_screen,
                                                   *m_services.chance);

@@ -8,7 +8,8 @@ namespace PartyTexts {
 
 inline QString turnCall(const QString &player)
 {
-    return QStringLiteral("%1さんの番です。ほかの人は画面を見ないでね！\r準備ができたら「始める」ボタンを押してください。")
+    return QStringLiteral(
+               "%1さんの番です。ほかの人は画面を見ないでね！\r準備ができたら「始める」ボタンを押してください。")
         .arg(player);
 }
 
@@ -16,8 +17,9 @@ inline QString turnCall(const QString &player)
 inline QString turnDone(bool saved, bool lastTurn)
 {
     const QString saying = saved ? QStringLiteral("作品を保存しました。\r") : QString();
-    return saying + (lastTurn ? QStringLiteral("全員終わりました。「結果発表」ボタンを押してください。")
-                              : QStringLiteral("「次の人へ」ボタンを押してください。"));
+    return saying
+           + (lastTurn ? QStringLiteral("全員終わりました。「結果発表」ボタンを押してください。")
+                       : QStringLiteral("「次の人へ」ボタンを押してください。"));
 }
 
 inline QString winners(const QStringList &names)

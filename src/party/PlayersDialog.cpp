@@ -14,11 +14,12 @@ PlayersDialog::PlayersDialog(const QString &face, const QList<RoundPlayer> &reme
     setObjectName(QStringLiteral("PlayersDialog"));
     setWindowTitle(QStringLiteral("みんなで遊ぶ"));
     auto *layout = new QVBoxLayout(this);
-    auto *intro = new QLabel(QStringLiteral("「%1」の顔で、順番に遊びます。\n遊ぶ人の名前を、遊ぶ順に%2人から%3人まで入力してください。")
-                                 .arg(face)
-                                 .arg(RoundPlayers::Fewest)
-                                 .arg(RoundPlayers::Most),
-                             this);
+    auto *intro = new QLabel(
+        QStringLiteral("「%1」の顔で、順番に遊びます。\n遊ぶ人の名前を、遊ぶ順に%2人から%3人まで入力してください。")
+            .arg(face)
+            .arg(RoundPlayers::Fewest)
+            .arg(RoundPlayers::Most),
+        this);
     layout->addWidget(intro);
 
     auto *rows = new QGridLayout;

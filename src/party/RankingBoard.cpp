@@ -40,10 +40,11 @@ void RankingBoard::showRanking(const QList<RankedTurn> &ranking, const QList<QIm
         card->setGeometry(i / RowsPerColumn * ColumnStep, i % RowsPerColumn * RowStep, CardWidth, CardHeight);
         card->setFrameShape(QFrame::Box);
         // The winners' cards shine gold; the others stay paper white.
-        card->setStyleSheet(line.isWinner() ? QStringLiteral("QFrame#%1 { background: #ffe066; border: 2px solid #c08000; }")
-                                                  .arg(card->objectName())
-                                            : QStringLiteral("QFrame#%1 { background: #ffffff; border: 1px solid #808080; }")
-                                                  .arg(card->objectName()));
+        card->setStyleSheet(line.isWinner()
+                                ? QStringLiteral("QFrame#%1 { background: #ffe066; border: 2px solid #c08000; }")
+                                      .arg(card->objectName())
+                                : QStringLiteral("QFrame#%1 { background: #ffffff; border: 1px solid #808080; }")
+                                      .arg(card->objectName()));
 
         auto *face = new QToolButton(card);
         face->setObjectName(QStringLiteral("RankingFace%1").arg(line.turn + 1));
@@ -52,13 +53,14 @@ void RankingBoard::showRanking(const QList<RankedTurn> &ranking, const QList<QIm
         face->setCursor(Qt::PointingHandCursor);
         const QImage picture = line.turn < pictures.size() ? pictures[line.turn] : QImage();
         if (!picture.isNull()) {
-            face->setIcon(QPixmap::fromImage(picture.scaled(FaceSide - 4, FaceSide - 4, Qt::KeepAspectRatio,
-                                                            Qt::SmoothTransformation)));
+            face->setIcon(QPixmap::fromImage(
+                picture.scaled(FaceSide - 4, FaceSide - 4, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
             face->setIconSize(QSize(FaceSide - 4, FaceSide - 4));
         }
         connect(face, &QToolButton::clicked, this, [this, turn = line.turn] { Q_EMIT faceClicked(turn); });
 
-        const QString place = QStringLiteral("第%1位").arg(line.place) + (line.isWinner() ? QStringLiteral("　★優勝") : QString());
+        const QString place = QStringLiteral("第%1位").arg(line.place)
+                              + (line.isWinner() ? QStringLiteral("　★優勝") : QString());
         auto *text = new QLabel(card);
         text->setObjectName(QStringLiteral("RankingText%1").arg(i + 1));
         text->setGeometry(FaceSide + 10, 2, CardWidth - FaceSide - 14, CardHeight - 4);

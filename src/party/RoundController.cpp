@@ -22,10 +22,10 @@
 
 #include <QComboBox>
 
-RoundController::RoundController(const Widgets &widgets, const Services &services)
-    : w(widgets), m_services(services)
+RoundController::RoundController(const Widgets &widgets, const Services &services) : w(widgets), m_services(services)
 {
-    QObject::connect(w.rankingBoard, &RankingBoard::faceClicked, w.rankingBoard, [this](int turn) { showReplay(turn); });
+    QObject::connect(w.rankingBoard, &RankingBoard::faceClicked, w.rankingBoard,
+                     [this](int turn) { showReplay(turn); });
 }
 
 RoundController::~RoundController() = default;

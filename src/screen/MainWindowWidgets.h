@@ -52,15 +52,15 @@ struct MainWindowWidgets
     CaptionLabel *reviewLabel = nullptr;
     LineOverlay *reviewLines = nullptr;
     QMenu *partyMenu = nullptr;
-    QAction *partyMenuAction = nullptr;   // "みんなで(P)"
-    QAction *playRoundAction = nullptr;   // "みんなで遊ぶ…": a party round on the current face
-    QAction *hallOfFameAction = nullptr;  // "殿堂…": the current face's ten best
-    RankingBoard *rankingBoard = nullptr;   // a round's ranking
-    RoundReplayView *roundReplay = nullptr; // a round's player's replay, over the ranking
+    QAction *partyMenuAction = nullptr;         // "みんなで(P)"
+    QAction *playRoundAction = nullptr;         // "みんなで遊ぶ…": a party round on the current face
+    QAction *hallOfFameAction = nullptr;        // "殿堂…": the current face's ten best
+    RankingBoard *rankingBoard = nullptr;       // a round's ranking
+    RoundReplayView *roundReplay = nullptr;     // a round's player's replay, over the ranking
     CommandButton *replayButton = nullptr;      // "リプレイ": the blind moves again, or a work's replay
     CommandButton *doubleSpeedButton = nullptr; // "×2": the replay at twice its speed
     CommandButton *slideshowButton = nullptr;   // "スライドショー": the works full screen
-    CommandButton *automaticButton = nullptr; // "自動": outlines the four parts from facial landmarks
+    CommandButton *automaticButton = nullptr;   // "自動": outlines the four parts from facial landmarks
 
     QMenu *faceMenu = nullptr;
     QAction *faceMenuAction = nullptr;

@@ -175,9 +175,8 @@ void FlowPartyRound::threePlayersPlayARoundToTheRanking()
     const MainWindowWidgets &w = h.w();
     QVERIFY(w.partyMenuAction->isEnabled());
     w.playRoundAction->trigger();
-    const QList<RoundPlayer> players = {{QStringLiteral("たろう"), true},
-                                        {QStringLiteral("はなこ"), false},
-                                        {QStringLiteral("じろう"), true}};
+    const QList<RoundPlayer> players = {
+        {QStringLiteral("たろう"), true}, {QStringLiteral("はなこ"), false}, {QStringLiteral("じろう"), true}};
     keepShot(openDialog(), QStringLiteral("round_players"));
     QVERIFY(typePlayers(players));
     waitForTheGame();
@@ -395,7 +394,8 @@ void FlowPartyRound::aWorkThatCannotBeKeptLeavesTheRoundGoing()
     beginRound({{QStringLiteral("たろう"), false}, {QStringLiteral("はなこ"), false}});
     playTurn(false, QPoint());
     QCOMPARE(h.dialogs.errors.size(), 1);
-    QVERIFY(h.dialogs.errors.first().startsWith(PartyTexts::workNotSaved(QStringLiteral("たろう")) + QStringLiteral("\r")));
+    QVERIFY(
+        h.dialogs.errors.first().startsWith(PartyTexts::workNotSaved(QStringLiteral("たろう")) + QStringLiteral("\r")));
     QVERIFY(w.guidanceLabel->caption().endsWith(PartyTexts::turnDone(false, false)));
     QVERIFY(h.form().round().works().first().isEmpty());
     h.click(w.modeButton);

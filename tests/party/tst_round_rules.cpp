@@ -48,24 +48,24 @@ void TestRoundRules::playersProblem_data()
     QTest::addColumn<QString>("problemStart"); // empty: the round may begin
     const QString count = u"遊ぶ人の名前を、2人から8人まで入力してください。"_s;
     QTest::newRow("two") << QStringList{u"たろう"_s, u"はなこ"_s} << u"おかめ"_s << QString();
-    QTest::newRow("eight") << QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s}
-                           << u"おかめ"_s << QString();
+    QTest::newRow("eight") << QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s} << u"おかめ"_s
+                           << QString();
     QTest::newRow("nobody") << QStringList{} << u"おかめ"_s << count;
     QTest::newRow("one alone") << QStringList{u"たろう"_s} << u"おかめ"_s << count;
     QTest::newRow("nine") << QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s, u"9"_s}
                           << u"おかめ"_s << count;
     QTest::newRow("a name twice") << QStringList{u"たろう"_s, u"はなこ"_s, u"たろう"_s} << u"おかめ"_s
                                   << u"「たろう」さんが二人います。"_s;
-    QTest::newRow("brackets would blur the work's name") << QStringList{u"たろう"_s, u"じろう（弟）"_s}
-                                                          << u"おかめ"_s << u"2人目の名前：「/」「（」「）」"_s;
+    QTest::newRow("brackets would blur the work's name")
+        << QStringList{u"たろう"_s, u"じろう（弟）"_s} << u"おかめ"_s << u"2人目の名前：「/」「（」「）」"_s;
     QTest::newRow("a slash") << QStringList{u"a/b"_s, u"たろう"_s} << u"おかめ"_s << u"1人目の名前："_s;
-    QTest::newRow("a tab would split the hall's line") << QStringList{u"た\tろう"_s, u"はなこ"_s} << u"おかめ"_s
-                                                        << u"1人目の名前：改行などの制御文字"_s;
+    QTest::newRow("a tab would split the hall's line")
+        << QStringList{u"た\tろう"_s, u"はなこ"_s} << u"おかめ"_s << u"1人目の名前：改行などの制御文字"_s;
     QTest::newRow("not CP932") << QStringList{u"たろう"_s, u"😀"_s} << u"おかめ"_s << u"2人目の名前：「😀」"_s;
     QTest::newRow("a long face leaves less room")
         << QStringList{u"たろう"_s, QString(40, u'あ')} << QString(40, u'お') << u"2人目の名前：名前が長すぎます。"_s;
-    QTest::newRow("the same name fits a short face") << QStringList{u"たろう"_s, QString(40, u'あ')} << u"おかめ"_s
-                                                      << QString();
+    QTest::newRow("the same name fits a short face")
+        << QStringList{u"たろう"_s, QString(40, u'あ')} << u"おかめ"_s << QString();
 }
 
 void TestRoundRules::playersProblem()

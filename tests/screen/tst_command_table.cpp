@@ -29,12 +29,9 @@ QString seen(const CommandLook &look)
 QString menusSeen(const CommandLooks &looks)
 {
     QStringList enabled;
-    const std::pair<bool, const char *> menus[] = {{looks.faceMenu, "N1"},
-                                                   {looks.works, "N7"},
-                                                   {looks.montage, "N8"},
-                                                   {looks.party, "PartyMenu"},
-                                                   {looks.createFace, "N9"},
-                                                   {looks.deleteFace, "N10"}};
+    const std::pair<bool, const char *> menus[] = {{looks.faceMenu, "N1"},   {looks.works, "N7"},
+                                                   {looks.montage, "N8"},    {looks.party, "PartyMenu"},
+                                                   {looks.createFace, "N9"}, {looks.deleteFace, "N10"}};
     for (const auto &[on, name] : menus) {
         if (on)
             enabled << QString::fromLatin1(name);
@@ -152,14 +149,14 @@ void TestCommandTable::replayButtons_data()
     QTest::newRow("unveiled after blind drags") << Screen::Unveiled << ScreenConditions{.replayRecorded = true} << both;
     QTest::newRow("unveiled with nothing recorded") << Screen::Unveiled << ScreenConditions{} << QString();
     QTest::newRow("work saved") << Screen::WorkSaved << ScreenConditions{.replayRecorded = true} << both;
-    QTest::newRow("a round's turn unveiled") << Screen::TurnUnveiled << ScreenConditions{.replayRecorded = true}
-                                             << both;
+    QTest::newRow("a round's turn unveiled")
+        << Screen::TurnUnveiled << ScreenConditions{.replayRecorded = true} << both;
     QTest::newRow("the ranking plays replays by its faces")
         << Screen::RoundRanking << ScreenConditions{.replayRecorded = true} << QString();
     QTest::newRow("the next game") << Screen::PracticePlay << ScreenConditions{.replayRecorded = true} << QString();
     QTest::newRow("face selection") << Screen::FaceSelect << ScreenConditions{.replayRecorded = true} << QString();
-    QTest::newRow("gallery, a work with its replay") << Screen::Gallery << ScreenConditions{.workHasReplay = true}
-                                                     << both;
+    QTest::newRow("gallery, a work with its replay")
+        << Screen::Gallery << ScreenConditions{.workHasReplay = true} << both;
     QTest::newRow("gallery, the game's replay is not the work's")
         << Screen::Gallery << ScreenConditions{.replayRecorded = true} << QString();
 }
@@ -185,8 +182,8 @@ void TestCommandTable::slideshowButton_data()
     QTest::newRow("empty gallery") << Screen::Gallery << ScreenConditions{.worksListed = true} << QString();
     QTest::newRow("face selection after the gallery")
         << Screen::FaceSelect << ScreenConditions{.worksListed = true, .galleryHasWorks = true} << QString();
-    QTest::newRow("montage after the gallery") << Screen::Montage << ScreenConditions{.galleryHasWorks = true}
-                                               << QString();
+    QTest::newRow("montage after the gallery")
+        << Screen::Montage << ScreenConditions{.galleryHasWorks = true} << QString();
     QTest::newRow("unveiled") << Screen::Unveiled << ScreenConditions{.galleryHasWorks = true} << QString();
 }
 
