@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QTimeZone>
 
@@ -157,6 +158,10 @@ std::optional<HallOfFame> parse(const QByteArray &bytes)
 Loaded load(const QString &appDir)
 {
     const QString path = FacePaths::hallOfFame(appDir);
+    // A pipe in its place would block the read, and a folder is no hall either.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return setAside(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (!file.exists())

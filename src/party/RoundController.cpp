@@ -118,21 +118,22 @@ void RoundController::turnUnveiled()
     remembered().lastPlayer = player;
     remember();
 
-    TurnKeep keep;
+    // Kept for the ranking by turn, before anything that may fail.
+    m_turns.append(TurnKeep());
+    m_works.append(QString());
+    TurnKeep &keep = m_turns.last();
     if (m_services.replay.hasReplay()) {
         keep.script.emplace(m_services.game.Record, ReplayMovie::pacing);
         keep.scene = m_services.replay.scene();
     }
-    // The ranking shows the face as it was left, even when the works folder refuses it.
-    keep.picture = m_services.unveiling.workPicture();
-    m_turns.append(keep);
-    m_works.append(QString());
 
     const QString announcement = m_services.unveiling.announcement();
     const QString lead = announcement.isEmpty() ? QString() : announcement + QStringLiteral("\r");
     bool saved = false;
     QString problem;
     try {
+        // The ranking shows the face as it was left, even when the works folder refuses it.
+        keep.picture = m_services.unveiling.workPicture();
         const QString path = m_services.unveiling.saveRoundWork(player, keep.picture);
         m_works.last() = path;
         saved = true;

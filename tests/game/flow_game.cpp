@@ -12,6 +12,7 @@
 #include "platform/widgets/PictureBox.h"
 #include "platform/files/ProfileFile.h"
 #include "library/FaceSelection.h"
+#include "support/GameTable.h"
 #include "support/WindowHarness.h"
 #include "support/TestProgramFolder.h"
 
@@ -98,9 +99,7 @@ void FlowGame::init()
 {
     m_harness.reset();
     m_folder = std::make_unique<TestProgramFolder>();
-    m_face = TestProgramFolder::Face();
-    m_face.name = QStringLiteral("おかめ");
-    m_face.places = {QPoint(60, 80), QPoint(170, 80), QPoint(120, 140), QPoint(110, 210)};
+    m_face = GameTable::okame();
 }
 
 void FlowGame::cleanup()
@@ -111,12 +110,7 @@ void FlowGame::cleanup()
 
 WindowHarness &FlowGame::openGame(const TestProgramFolder::Face &face)
 {
-    m_folder->addFace(face);
-    m_folder->addFaces(1);
-    ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), 0);
-    m_harness = std::make_unique<WindowHarness>(m_folder->appDir());
-    m_harness->open();
-    m_harness->click(m_harness->w().selectButton);
+    m_harness = GameTable::openOnFace(*m_folder, face);
     return *m_harness;
 }
 
@@ -157,8 +151,7 @@ void FlowGame::slidePart(int k, QPoint place, QWidget *dropOn)
     PictureBox *part = w.parts().picture(k);
     const QPoint grab = part->rect().center();
     const QPoint from = part->mapTo(w.client, grab);
-    const QPoint to = dropOn ? dropOn->mapTo(w.client, dropOn->rect().center())
-                             : w.facePicture->pos() + place + grab;
+    const QPoint to = dropOn ? dropOn->mapTo(w.client, dropOn->rect().center()) : w.facePicture->pos() + place + grab;
     QTest::mousePress(part, Qt::LeftButton, {}, grab);
     for (int step = 1; step <= 5; ++step) {
         QTest::qWait(20);
@@ -612,7 +605,8 @@ void FlowGame::savedWorkIsNamedAndHoldsWhatTheWindowShows()
     QVERIFY(QFile::exists(work));
     // The work, and its replay beside it.
     QCOMPARE(QDir(m_folder->path(QStringLiteral("Library"))).entryList(QDir::Files),
-             (QStringList{QStringLiteral("おかめ_20080305140709_296.jpg"), QStringLiteral("おかめ_20080305140709_296.webp")}));
+             (QStringList{QStringLiteral("おかめ_20080305140709_296.jpg"),
+                          QStringLiteral("おかめ_20080305140709_296.webp")}));
     QCOMPARE(w.guidanceLabel->caption(), QStringLiteral("「顔選択」ボタンを押すとゲームを再開します。"));
     QCOMPARE(h.form().currentScreen(), Screen::WorkSaved);
 
@@ -756,9 +750,8 @@ void FlowGame::replayPlaysTheBlindMovesAndGivesTheScreenBack()
 
     // "保存" during a replay: the work is the unveiled face, and the replay is kept beside it.
     QTest::mouseClick(w.reviewLines, Qt::LeftButton, {}, QPoint(5, 5));
-    const QImage withoutLines = w.client->grab(QRect(w.facePicture->pos(), QSize(300, 300)))
-                                    .toImage()
-                                    .convertToFormat(QImage::Format_RGB32);
+    const QImage withoutLines =
+        w.client->grab(QRect(w.facePicture->pos(), QSize(300, 300))).toImage().convertToFormat(QImage::Format_RGB32);
     QTest::keyClick(&h.form(), Qt::Key_L);
     const ReplayMovie::Scene scene = replay.scene();
     h.click(w.replayButton);

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -59,6 +61,7 @@ private Q_SLOTS:
     void damageIsSetAside_data();
     void damageIsSetAside();
     void damageThatCannotBeSetAside();
+    void noRegularFileIsSetAside();
     void timeTheClockSkipped();
     void failedSaveKeepsTheFile_data();
     void failedSaveKeepsTheFile();
@@ -249,6 +252,23 @@ void TestHallOfFame::damageThatCannotBeSetAside()
     QVERIFY(loaded.hall.isEmpty());
     QCOMPARE(loaded.problem, u"殿堂の記録「%1」が壊れていたため、新しく始めます。"_s.arg(path()));
     QCOMPARE(TestFiles::readFile(path()), bytes);
+}
+
+// A pipe or a folder where the hall belongs never blocks the game: it goes aside like damage.
+void TestHallOfFame::noRegularFileIsSetAside()
+{
+    for (const bool pipe : {true, false}) {
+        if (pipe)
+            QCOMPARE(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+        else
+            QVERIFY(QDir().mkpath(path()));
+        const HallOfFameFile::Loaded loaded = HallOfFameFile::load(appDir());
+        QVERIFY(loaded.hall.isEmpty());
+        QVERIFY(loaded.problem.contains(u".damaged"_s));
+        QVERIFY(!QFileInfo::exists(path()));
+        QCOMPARE(QFileInfo(path() + u".damaged"_s).isDir(), !pipe);
+        QVERIFY(QFile::remove(path() + u".damaged"_s) || QDir().rmdir(path() + u".damaged"_s));
+    }
 }
 
 // A time written under another zone that this zone's clock skipped is no damage.

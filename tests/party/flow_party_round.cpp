@@ -5,9 +5,8 @@
 #include "party/RankingBoard.h"
 #include "party/RoundController.h"
 #include "party/RoundReplayView.h"
-#include "platform/files/ProfileFile.h"
 #include "platform/widgets/GlobalCursor.h"
-#include "support/TestProgramFolder.h"
+#include "support/GameTable.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>
@@ -60,9 +59,7 @@ void FlowPartyRound::init()
 {
     m_harness.reset();
     m_folder = std::make_unique<TestProgramFolder>();
-    m_face = TestProgramFolder::Face();
-    m_face.name = QStringLiteral("おかめ");
-    m_face.places = {QPoint(60, 80), QPoint(170, 80), QPoint(120, 140), QPoint(110, 210)};
+    m_face = GameTable::okame();
 }
 
 void FlowPartyRound::cleanup()
@@ -73,12 +70,7 @@ void FlowPartyRound::cleanup()
 
 WindowHarness &FlowPartyRound::openOnFace()
 {
-    m_folder->addFace(m_face);
-    m_folder->addFaces(1);
-    ProfileFile(m_folder->indexPath()).writeInteger(QStringLiteral("TitleFace"), QStringLiteral("NO"), 0);
-    m_harness = std::make_unique<WindowHarness>(m_folder->appDir());
-    m_harness->open();
-    m_harness->click(m_harness->w().selectButton);
+    m_harness = GameTable::openOnFace(*m_folder, m_face);
     return *m_harness;
 }
 
