@@ -3,6 +3,7 @@
 #include "library/FacePaths.h"
 #include "platform/files/AtomicFile.h"
 #include "platform/files/FileMoves.h"
+#include "platform/files/FileSystemCalls.h"
 #include "platform/system/AppError.h"
 
 #include <QDir>
@@ -182,10 +183,15 @@ Loaded load(const QString &appDir)
 
 void save(const QString &appDir, const HallOfFame &hall)
 {
+    save(appDir, hall, FileSystemCalls::system());
+}
+
+void save(const QString &appDir, const HallOfFame &hall, FileSystemCalls &calls)
+{
     const QByteArray bytes = toBytes(hall);
     if (bytes.size() > MaxBytes)
         throw AppError(QStringLiteral("殿堂の記録が大きくなりすぎたため、保存できませんでした。"));
-    writeFileAtomically(FacePaths::hallOfFame(appDir), bytes);
+    writeFileAtomically(FacePaths::hallOfFame(appDir), bytes, calls);
 }
 
 } // namespace HallOfFameFile

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+class FileSystemCalls;
+
 // The hall of fame in data/halloffame.txt: UTF-8 text, the line "petara3 hall of fame 1", then
 // one line per entry, each face's entries best first, fields split by tabs:
 // face name, score (0 .. 300), yyyyMMddHHmmss in local time, player. Every line ends with "\n".
@@ -35,5 +37,7 @@ Loaded load(const QString &appDir);
 // Replaces the file with the whole hall, atomically; throws AppError when it cannot, leaving the
 // file as it was.
 void save(const QString &appDir, const HallOfFame &hall);
+// The same through the given calls, which tests use to stop the write at any step.
+void save(const QString &appDir, const HallOfFame &hall, FileSystemCalls &calls);
 
 } // namespace HallOfFameFile

@@ -1,11 +1,14 @@
 #include "library/FacePaths.h"
 #include "library/HallOfFameFile.h"
+#include "platform/files/AtomicFile.h"
+#include "platform/files/FileSystemCalls.h"
 #include "support/ErrorMessage.h"
 #include "support/ReadOnlyFolder.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,6 +65,7 @@ private Q_SLOTS:
     void damageIsSetAside();
     void damageThatCannotBeSetAside();
     void noRegularFileIsSetAside();
+    void killedAtEveryStepOfTheWrite();
     void timeTheClockSkipped();
     void failedSaveKeepsTheFile_data();
     void failedSaveKeepsTheFile();
@@ -269,6 +273,93 @@ void TestHallOfFame::noRegularFileIsSetAside()
         QCOMPARE(QFileInfo(path() + u".damaged"_s).isDir(), !pipe);
         QVERIFY(QFile::remove(path() + u".damaged"_s) || QDir().rmdir(path() + u".damaged"_s));
     }
+}
+
+namespace {
+
+// A kill: nothing runs after it, neither the write's own clean-up nor a second attempt.
+struct Killed
+{};
+
+// The system's calls, cut by a kill before call number `killAt` (from 0).
+class KilledCalls : public FileSystemCalls
+{
+public:
+    explicit KilledCalls(int killAt) : m_killAt(killAt) {}
+    int open(const char *path, int flags, mode_t mode) override
+    {
+        step();
+        return FileSystemCalls::open(path, flags, mode);
+    }
+    ssize_t write(int fd, const void *data, size_t size) override
+    {
+        step();
+        return FileSystemCalls::write(fd, data, size);
+    }
+    int fsync(int fd) override
+    {
+        step();
+        return FileSystemCalls::fsync(fd);
+    }
+    int close(int fd) override
+    {
+        step();
+        return FileSystemCalls::close(fd);
+    }
+    int rename(const char *from, const char *to) override
+    {
+        step();
+        return FileSystemCalls::rename(from, to);
+    }
+
+private:
+    void step()
+    {
+        if (m_calls++ == m_killAt)
+            throw Killed();
+    }
+    int m_killAt;
+    int m_calls = 0;
+};
+
+} // namespace
+
+// A kill at any step of writing the hall leaves the hall as it was or as it was to be, never
+// damaged, and at most a temporary file that the next start sweeps away.
+void TestHallOfFame::killedAtEveryStepOfTheWrite()
+{
+    HallOfFame before;
+    before.enter(u"おかめ"_s, {u"花子"_s, 250, Played});
+    HallOfFame after = before;
+    after.enter(u"おかめ"_s, {u"たろう"_s, 280, Played});
+    bool finished = false;
+    int keptBefore = 0; // kills that left the hall as it was
+    for (int step = 0; !finished; ++step) {
+        QVERIFY2(step < 100, "the write never finished");
+        HallOfFameFile::save(appDir(), before);
+        try {
+            KilledCalls calls(step);
+            HallOfFameFile::save(appDir(), after, calls);
+            finished = true;
+        } catch (const Killed &) {
+        }
+        const HallOfFameFile::Loaded loaded = HallOfFameFile::load(appDir());
+        QVERIFY2(loaded.problem.isEmpty(), qPrintable(loaded.problem));
+        QVERIFY2(loaded.hall == before || loaded.hall == after, qPrintable(u"killed at step %1"_s.arg(step)));
+        if (finished)
+            QCOMPARE(loaded.hall, after);
+        else if (loaded.hall == before)
+            ++keptBefore;
+        const QStringList others = QDir(appDir() + u"data"_s)
+                                       .entryList(QDir::Files | QDir::Hidden)
+                                       .filter(QRegularExpression(u"^(?!halloffame\\.txt$)"_s));
+        for (const QString &other : others) {
+            QVERIFY2(isAtomicWriteTemporary(other), qPrintable(other));
+            QVERIFY(QFile::remove(appDir() + u"data/"_s + other));
+        }
+    }
+    // Every step before the rename is a kill that keeps the old hall.
+    QVERIFY(keptBefore >= 4);
 }
 
 // A time written under another zone that this zone's clock skipped is no damage.
