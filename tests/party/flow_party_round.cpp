@@ -32,6 +32,7 @@ private Q_SLOTS:
     void theDialogRefusesNamesThatMakeNoRound();
     void aRoundCanBeLeftBetweenTurns();
     void aWorkThatCannotBeKeptLeavesTheRoundGoing();
+    void eightPlayersFitAboveTheButtons();
 
 private:
     WindowHarness &openOnFace();
@@ -397,6 +398,31 @@ void FlowPartyRound::aWorkThatCannotBeKeptLeavesTheRoundGoing()
     QCOMPARE(h.form().currentScreen(), Screen::RoundRanking);
     QVERIFY(!w.rankingBoard->faceButton(0)->icon().isNull());
     QCOMPARE(m_folder->readFile(QStringLiteral("Library")), QByteArray("in the way"));
+}
+
+void FlowPartyRound::eightPlayersFitAboveTheButtons()
+{
+    WindowHarness &h = openOnFace();
+    const MainWindowWidgets &w = h.w();
+    QList<RankedTurn> ranking;
+    for (int turn = 0; turn < RoundPlayers::Most; ++turn)
+        ranking.append({turn + 1, turn, QStringLiteral("おじいちゃん%1").arg(turn + 1), 300 - turn});
+    w.rankingBoard->showRanking(ranking, {});
+    w.rankingBoard->show();
+    keepShot(&h.form(), QStringLiteral("round_ranking_eight"));
+    QList<QRect> cards;
+    for (int i = 1; i <= RoundPlayers::Most; ++i) {
+        auto *card = w.rankingBoard->findChild<QWidget *>(QStringLiteral("RankingCard%1").arg(i));
+        QVERIFY(card);
+        const QRect inClient(card->mapTo(w.client, QPoint()), card->size());
+        QVERIFY(w.client->rect().contains(inClient));
+        QVERIFY(inClient.bottom() < w.selectButton->y());
+        for (const QRect &other : std::as_const(cards))
+            QVERIFY(!other.intersects(inClient));
+        cards.append(inClient);
+    }
+    // A card without a face keeps its button, bare.
+    QVERIFY(w.rankingBoard->faceButton(7)->icon().isNull());
 }
 
 QTEST_MAIN(FlowPartyRound)
