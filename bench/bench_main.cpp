@@ -163,34 +163,58 @@ public:
     bool openAddress(const QString &) override { return true; }
 };
 
-void benchGallery(const QString &appDir, const QByteArray &picture)
+// A program folder of two faces and `works` works named as games are, each holding `work`.
+// Gives the works folder.
+QString makeWorks(const QString &programDir, int works, const QByteArray &picture, const QByteArray &work)
 {
-    constexpr int works = 10000;
-    const QString programDir = appDir + QStringLiteral("gallery/");
     makeLibrary(programDir, 2, picture);
     const QString folder = FacePaths::worksFolder(programDir);
     QDir().mkpath(folder);
-    // Listing decodes nothing, so the works may be empty files.
     for (int i = 0; i < works; ++i)
         writeBytes(
             folder + QStringLiteral("/face%1_2025%2_%3.jpg").arg(i % 7).arg(i, 10, 10, QLatin1Char('0')).arg(i % 301),
-            QByteArray());
+            work);
+    return folder;
+}
+
+// The main window on a program folder, its opening run through and face selection entered,
+// with silent dialogs and no music.
+struct WindowOnFaceSelection
+{
+    explicit WindowOnFaceSelection(const QString &programDir) : form(servicesFor(programDir))
+    {
+        form.show();
+        form.widgets().tickTimer->stop();
+        for (int i = 0; i < 8; ++i)
+            form.tick();
+        form.selectButtonClicked();
+    }
+
+    MainWindowServices servicesFor(const QString &programDir)
+    {
+        MainWindowServices services;
+        services.appDir = programDir;
+        services.dialogs = &dialogs;
+        services.chance = &chance;
+        services.desktop = &desktop;
+        services.music = false;
+        return services;
+    }
 
     SilentDialogs dialogs;
     FixedChanceForBench chance;
     NoDesktop desktop;
-    MainWindowServices services;
-    services.appDir = programDir;
-    services.dialogs = &dialogs;
-    services.chance = &chance;
-    services.desktop = &desktop;
-    services.music = false;
-    MainWindow form(services);
-    form.show();
-    form.widgets().tickTimer->stop();
-    for (int i = 0; i < 8; ++i)
-        form.tick();
-    form.selectButtonClicked();
+    MainWindow form;
+};
+
+void benchGallery(const QString &appDir, const QByteArray &picture)
+{
+    constexpr int works = 10000;
+    const QString programDir = appDir + QStringLiteral("gallery/");
+    // Listing decodes nothing, so the works may be empty files.
+    const QString folder = makeWorks(programDir, works, picture, QByteArray());
+    WindowOnFaceSelection window(programDir);
+    MainWindow &form = window.form;
     QCoreApplication::processEvents();
 
     double best = 1e300;
@@ -214,29 +238,9 @@ void benchSlideshow(const QString &appDir, const QByteArray &picture)
 {
     constexpr int works = 10000;
     const QString programDir = appDir + QStringLiteral("slideshow/");
-    makeLibrary(programDir, 2, picture);
-    const QString folder = FacePaths::worksFolder(programDir);
-    QDir().mkpath(folder);
-    for (int i = 0; i < works; ++i)
-        writeBytes(
-            folder + QStringLiteral("/face%1_2025%2_%3.jpg").arg(i % 7).arg(i, 10, 10, QLatin1Char('0')).arg(i % 301),
-            picture);
-
-    SilentDialogs dialogs;
-    FixedChanceForBench chance;
-    NoDesktop desktop;
-    MainWindowServices services;
-    services.appDir = programDir;
-    services.dialogs = &dialogs;
-    services.chance = &chance;
-    services.desktop = &desktop;
-    services.music = false;
-    MainWindow form(services);
-    form.show();
-    form.widgets().tickTimer->stop();
-    for (int i = 0; i < 8; ++i)
-        form.tick();
-    form.selectButtonClicked();
+    const QString folder = makeWorks(programDir, works, picture, picture);
+    WindowOnFaceSelection window(programDir);
+    MainWindow &form = window.form;
     form.openGallery();
     QCoreApplication::processEvents();
 

@@ -14,6 +14,7 @@
 #include "platform/system/AppError.h"
 #include "platform/widgets/CaptionLabel.h"
 #include "platform/widgets/Dialogs.h"
+#include "platform/widgets/HandlerBoundary.h"
 #include "platform/widgets/MouseUpCheckBox.h"
 #include "platform/widgets/PictureBox.h"
 #include "screen/Guidance.h"
@@ -55,11 +56,7 @@ PlayersDialog *RoundController::askPlayers()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QDialog::accepted, dialog, [this, dialog] {
         const QList<RoundPlayer> players = dialog->players();
-        try {
-            beginRound(players);
-        } catch (const AppError &error) {
-            m_services.dialogs.showError(error.message());
-        }
+        runHandler(m_services.dialogs, [this, &players] { beginRound(players); });
     });
     dialog->open();
     return dialog;
