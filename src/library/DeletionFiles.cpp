@@ -110,14 +110,9 @@ void DeletionFiles::complete(DeletionJournal &journal, std::vector<int> done)
 
 void DeletionFiles::forgetDeletedFacesFame() const
 {
-    QFile file(FacePaths::hallOfFame(m_appDir));
-    if (!file.exists())
-        return;
-    // A hall the game cannot read is left for the game to set aside, with its message.
-    if (!file.open(QIODevice::ReadOnly) || file.size() > HallOfFameFile::MaxBytes)
-        return;
-    std::optional<HallOfFame> hall = HallOfFameFile::parse(file.readAll());
-    file.close();
+    // A missing hall has nothing to forget; one the game cannot read is left for the game to set
+    // aside, with its message.
+    std::optional<HallOfFame> hall = HallOfFameFile::read(m_appDir);
     if (!hall)
         return;
     // Face names are unique, and every face left is in the index just written.

@@ -156,26 +156,27 @@ std::optional<HallOfFame> parse(const QByteArray &bytes)
     return hall;
 }
 
-Loaded load(const QString &appDir)
+std::optional<HallOfFame> read(const QString &appDir)
 {
     const QString path = FacePaths::hallOfFame(appDir);
     // A pipe in its place would block the read, and a folder is no hall either.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return setAside(path);
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (!file.exists())
-            return {};
-        return setAside(path);
-    }
-    std::optional<HallOfFame> hall;
-    if (file.size() <= MaxBytes) {
-        const QByteArray bytes = file.readAll();
-        if (file.error() == QFileDevice::NoError)
-            hall = parse(bytes);
-    }
-    file.close();
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxBytes)
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return parse(bytes);
+}
+
+Loaded load(const QString &appDir)
+{
+    const QString path = FacePaths::hallOfFame(appDir);
+    if (!QFileInfo::exists(path))
+        return {};
+    std::optional<HallOfFame> hall = read(appDir);
     if (!hall)
         return setAside(path);
     return {*hall, QString()};

@@ -29,6 +29,9 @@ struct Loaded
     QString problem; // for the player; empty unless the file was damaged
 };
 
+// The program folder's hall as it stands, or nothing when it is missing, is no regular file, or
+// cannot be read or parsed. Leaves the file alone.
+std::optional<HallOfFame> read(const QString &appDir);
 // The program folder's hall. A missing file is an empty hall. A damaged or unreadable one is
 // set aside as halloffame.txt.damaged (replacing an older one; left where it is when even that
 // fails) and the hall starts empty, with a message saying so.

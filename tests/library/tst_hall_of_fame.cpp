@@ -258,7 +258,8 @@ void TestHallOfFame::damageThatCannotBeSetAside()
     QCOMPARE(TestFiles::readFile(path()), bytes);
 }
 
-// A pipe or a folder where the hall belongs never blocks the game: it goes aside like damage.
+// A pipe or a folder where the hall belongs never blocks the game or a deletion: loading sets
+// it aside like damage.
 void TestHallOfFame::noRegularFileIsSetAside()
 {
     for (const bool pipe : {true, false}) {
@@ -266,6 +267,9 @@ void TestHallOfFame::noRegularFileIsSetAside()
             QCOMPARE(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
         else
             QVERIFY(QDir().mkpath(path()));
+        // The deletion only reads the hall, and leaves what it cannot read where it is.
+        QCOMPARE(HallOfFameFile::read(appDir()), std::nullopt);
+        QVERIFY(QFileInfo::exists(path()));
         const HallOfFameFile::Loaded loaded = HallOfFameFile::load(appDir());
         QVERIFY(loaded.hall.isEmpty());
         QVERIFY(loaded.problem.contains(u".damaged"_s));
